@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+// M1D model files: flat little-endian 4-byte items, no header.
+//   il_elem, il_obciaz, il_podpor (int32),
+//   x[1..il_elem+1], a[1..il_elem], e[1..il_elem] (float32),
+//   nu[1..il_podpor] (int32), u[1..il_podpor], dt[1..il_elem],
+//   si[1..il_elem+1], alp[1..il_elem] (float32).
+// Bytes after the last item are ignored.
+
+// Length of a complete file with these counts.
+std::uint64_t dlugosc_m1d(int il_elem, int il_podpor);
+
+// Where the bytes of a file come from; the reader asks for each array's bytes
+// in file order, straight into the array's memory.
+class ZrodloM1D {
+public:
+    virtual ~ZrodloM1D() = default;
+    virtual std::uint64_t rozmiar() const = 0;                   // bytes not yet read
+    virtual bool czytaj(void* cel, std::size_t bajty) = 0;       // false when short
+};
+
+enum class Odczyt {
+    ok,
+    nie_mozna_otworzyc, // the file cannot be opened for reading
+    bledny_plik,        // counts below 1, or fewer bytes than the counts call for
+};
+
+struct WynikOdczytu {
+    Odczyt stan = Odczyt::bledny_plik;
+    Tablice tablice; // on ok: fresh arrays owned by the caller; otherwise empty
+};
+
+// Reads a model into fresh arrays; nothing is allocated before the counts and
+// the length have been checked, and the current model is never touched. On
+// success x, a, e, nu, u, dt, si, alp are filled, f holds a copy of si, and a
+// support node number outside 1..il_wezl has become 1.
+WynikOdczytu czytaj_m1d(ZrodloM1D& zrodlo);
+WynikOdczytu czytaj_m1d(std::span<const std::byte> bajty);
+WynikOdczytu czytaj_plik_m1d(const std::string& sciezka);
+
+// Receives the bytes of a file in order; answers false when it could not
+// take them (the writer then stops and reports the failure).
+using UjscieM1D = std::function<bool(const void* dane, std::size_t bajty)>;
+
+// Writes the input data of `t` (forces from si, never from f).
+bool zapisz_m1d(const Tablice& t, const UjscieM1D& ujscie);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+// Assembly: builds the band s, the load vector f and cnst from the current
+// model (forces, thermal loads, supports by penalty). Needs the arrays of a
+// complete model; Pusty is not tested.
+void Macierze();
+
+// Solution of the assembled system: f becomes the nodal displacements,
+// stress[1..il_elem] and react[1..il_podpor] are filled, s is consumed.
+// `postep`, when given, is told 1 before the elimination and 50 before the
+// back substitution.
+void Oblicz(const std::function<void(int)>& postep = {});

@@ -1,0 +1,136 @@
+#include "model.h"
+
+#include "pom_mac.h"
+
+#include <algorithm>
+#include <climits>
+
+int il_elem = 0;
+int il_wezl = 0;
+int il_podpor = 0;
+int il_obciaz = 0;
+
+float* x = nullptr;
+float* a = nullptr;
+float* e = nullptr;
+int* nu = nullptr;
+float* u = nullptr;
+float* dt = nullptr;
+float** s = nullptr;
+float* f = nullptr;
+float* si = nullptr;
+float* alp = nullptr;
+float* stress = nullptr;
+float* react = nullptr;
+
+float cnst = 0.0f;
+float sx = 1.0f;
+float x0 = 0.0f;
+bool Pusty = true;
+
+namespace {
+
+int komorki_reakcji(const Tablice& t) { return std::max(t.il_wezl, t.il_podpor); }
+
+} // namespace
+
+Tablice utworz_tablice(int liczba_elementow, int liczba_podpor, int liczba_obciazen)
+{
+    if (liczba_elementow >= INT_MAX)
+        nrerror("błąd allokacji w vector()");
+    Tablice t;
+    t.il_elem = liczba_elementow;
+    t.il_wezl = liczba_elementow + 1;
+    t.il_podpor = liczba_podpor;
+    t.il_obciaz = liczba_obciazen;
+    t.x = wektor(1, t.il_wezl);
+    t.a = wektor(1, t.il_elem);
+    t.e = wektor(1, t.il_elem);
+    t.nu = iwektor(1, t.il_podpor);
+    t.u = wektor(1, t.il_podpor);
+    t.dt = wektor(1, t.il_elem);
+    t.s = macierz(1, t.il_wezl, 1, 2);
+    t.f = wektor(1, t.il_wezl);
+    t.si = wektor(1, t.il_wezl);
+    t.alp = wektor(1, t.il_wezl);
+    t.stress = wektor(1, t.il_wezl);
+    t.react = wektor(1, komorki_reakcji(t));
+    return t;
+}
+
+void zwolnij_tablice(Tablice& t)
+{
+    uwolnij_wektor(t.x, 1, t.il_wezl);
+    uwolnij_wektor(t.a, 1, t.il_elem);
+    uwolnij_wektor(t.e, 1, t.il_elem);
+    uwolnij_iwektor(t.nu, 1, t.il_podpor);
+    uwolnij_wektor(t.u, 1, t.il_podpor);
+    uwolnij_wektor(t.dt, 1, t.il_elem);
+    uwolnij_macierz(t.s, 1, t.il_wezl, 1, 2);
+    uwolnij_wektor(t.f, 1, t.il_wezl);
+    uwolnij_wektor(t.si, 1, t.il_wezl);
+    uwolnij_wektor(t.alp, 1, t.il_wezl);
+    uwolnij_wektor(t.stress, 1, t.il_wezl);
+    uwolnij_wektor(t.react, 1, komorki_reakcji(t));
+    const Tablice pusta;
+    t = pusta;
+}
+
+void zainstaluj_tablice(const Tablice& t)
+{
+    il_elem = t.il_elem;
+    il_wezl = t.il_wezl;
+    il_podpor = t.il_podpor;
+    il_obciaz = t.il_obciaz;
+    x = t.x;
+    a = t.a;
+    e = t.e;
+    nu = t.nu;
+    u = t.u;
+    dt = t.dt;
+    s = t.s;
+    f = t.f;
+    si = t.si;
+    alp = t.alp;
+    stress = t.stress;
+    react = t.react;
+}
+
+Tablice biezace_tablice()
+{
+    Tablice t;
+    t.il_elem = il_elem;
+    t.il_wezl = il_wezl;
+    t.il_podpor = il_podpor;
+    t.il_obciaz = il_obciaz;
+    t.x = x;
+    t.a = a;
+    t.e = e;
+    t.nu = nu;
+    t.u = u;
+    t.dt = dt;
+    t.s = s;
+    t.f = f;
+    t.si = si;
+    t.alp = alp;
+    t.stress = stress;
+    t.react = react;
+    return t;
+}
+
+Zwolnienie zwolnij_model()
+{
+    if (Pusty)
+        return Zwolnienie::brak_modelu;
+    if (il_elem < 1 || il_wezl < 1 || il_obciaz < 1 || il_podpor < 1)
+        return Zwolnienie::zle_liczniki;
+    Pusty = true;
+    Tablice t = biezace_tablice();
+    zwolnij_tablice(t);
+    // The counts keep the last model's values; the pointers are cleared so
+    // that a stray read fails at once instead of touching freed memory.
+    x = a = e = u = dt = f = si = alp = stress = react = nullptr;
+    nu = nullptr;
+    s = nullptr;
+    return Zwolnienie::zwolniono;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+// The one bar model of the process. Element i joins node i and node i + 1;
+// every array is 1-based and index 0 is never used. While Pusty is true no
+// array exists and none may be touched (the counts may hold stale values).
+
+extern int il_elem;   // elements, >= 1
+extern int il_wezl;   // nodes, always il_elem + 1
+extern int il_podpor; // supports (nodes with a prescribed displacement), >= 1
+extern int il_obciaz; // nodal forces entered, >= 1
+
+extern float* x;      // [1..il_wezl] node coordinates
+extern float* a;      // [1..il_elem] cross-section areas
+extern float* e;      // [1..il_elem] Young's moduli
+extern int* nu;       // [1..il_podpor] node of each support, 1..il_wezl
+extern float* u;      // [1..il_podpor] prescribed displacement of each support
+extern float* dt;     // [1..il_elem] temperature changes
+extern float** s;     // [1..il_wezl][1..2] band: diagonal, coupling with the next node
+extern float* f;      // [1..il_wezl] load vector after assembly, displacements after solving
+extern float* si;     // [1..il_wezl] nodal forces as entered
+extern float* alp;    // [1..il_elem] thermal expansion coefficients
+extern float* stress; // [1..il_elem] element stresses (result)
+extern float* react;  // [1..il_podpor] support reactions (result)
+
+extern float cnst; // penalty constant, set by every assembly
+extern float sx;   // drawing scale, pixels per unit of x
+extern float x0;   // x coordinate drawn at the left end of the bar
+extern bool Pusty; // true while no model is held
+
+// A complete set of model arrays with its counts, held apart from the globals
+// so a model can be built (e.g. read from a file) before it replaces the
+// current one.
+struct Tablice {
+    int il_elem = 0, il_wezl = 0, il_podpor = 0, il_obciaz = 0;
+    float *x = nullptr, *a = nullptr, *e = nullptr;
+    int* nu = nullptr;
+    float *u = nullptr, *dt = nullptr;
+    float** s = nullptr;
+    float *f = nullptr, *si = nullptr, *alp = nullptr, *stress = nullptr, *react = nullptr;
+};
+
+// Allocates the twelve arrays for the given counts (each >= 1, il_elem below
+// INT_MAX), uninitialised. alp and stress get il_wezl cells; react gets
+// max(il_wezl, il_podpor) so that every support has its reaction cell.
+Tablice utworz_tablice(int il_elem, int il_podpor, int il_obciaz);
+
+// Releases what utworz_tablice made, in allocation order; leaves t empty.
+void zwolnij_tablice(Tablice& t);
+
+// Makes t the current model: counts and array pointers go to the globals.
+// Pusty is not touched: it is cleared by whoever has analysed the model.
+void zainstaluj_tablice(const Tablice& t);
+
+// The globals as a bundle (valid only while Pusty is false).
+Tablice biezace_tablice();
+
+enum class Zwolnienie { zwolniono, brak_modelu, zle_liczniki };
+
+// The releasing half of Zwol_pam: releases the current model and sets Pusty,
+// or reports why nothing was released.
+Zwolnienie zwolnij_model();

@@ -1,0 +1,137 @@
+#include "pom_mac.h"
+
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+void nrerror(const char* error_text)
+{
+    std::fputs("Wystąpił bład podczas działania programu \n", stderr);
+    std::fputs(error_text, stderr);
+    std::fputs("\n...powrót do systemu...\n", stderr);
+    std::exit(1);
+}
+
+namespace {
+
+constexpr std::size_t duza_strona = std::size_t{2} << 20;
+
+// Large blocks are aligned to 2 MiB and offered to transparent huge pages:
+// first touching a fresh 4 KiB page costs far more than the arithmetic done on it.
+void* przydziel_blok(std::size_t bajty)
+{
+    if (bajty < 2 * duza_strona)
+        return std::malloc(bajty);
+    const std::size_t zaokraglone = (bajty + duza_strona - 1) / duza_strona * duza_strona;
+    void* blok = std::aligned_alloc(duza_strona, zaokraglone);
+    if (blok)
+        madvise(blok, zaokraglone, MADV_HUGEPAGE);
+    return blok;
+}
+
+// Bytes of a block of `komorki` items of `rozmiar` bytes each, or 0 when the
+// request cannot be represented.
+std::size_t bajty_bloku(std::int64_t komorki, std::size_t rozmiar)
+{
+    if (komorki < 1 || std::uint64_t(komorki) > SIZE_MAX / rozmiar)
+        return 0;
+    return std::size_t(komorki) * rozmiar;
+}
+
+template <typename T>
+T* wektor_typu(int nl, int nh, const char* tekst)
+{
+    const std::int64_t komorki = std::int64_t{nh} - nl + 2;
+    const std::size_t bajty = bajty_bloku(komorki, sizeof(T));
+    T* blok = bajty ? static_cast<T*>(przydziel_blok(bajty)) : nullptr;
+    if (!blok)
+        nrerror(tekst);
+    return blok - (std::int64_t{nl} - 1);
+}
+
+template <typename T>
+void uwolnij_wektor_typu(T* v, int nl)
+{
+    if (v)
+        std::free(v + (std::int64_t{nl} - 1));
+}
+
+template <typename T>
+T** macierz_typu(int nrl, int nrh, int ncl, int nch, const char* tekst1, const char* tekst2)
+{
+    const std::int64_t wiersze = std::int64_t{nrh} - nrl + 1;
+    const std::int64_t kolumny = std::int64_t{nch} - ncl + 1;
+    // The element block hangs on m[nrl], so a matrix has at least one row.
+    if (wiersze < 1 || kolumny < 1)
+        nrerror(tekst1);
+    // Both sizes are checked before anything is allocated.
+    const std::size_t bajty_wskaznikow = bajty_bloku(wiersze + 1, sizeof(T*));
+    if (!bajty_wskaznikow)
+        nrerror(tekst1);
+    const bool za_duzo = wiersze > (INT64_MAX - 1) / kolumny;
+    const std::size_t bajty_elementow = za_duzo ? 0 : bajty_bloku(wiersze * kolumny + 1, sizeof(T));
+    if (!bajty_elementow)
+        nrerror(tekst2);
+
+    T** m = static_cast<T**>(przydziel_blok(bajty_wskaznikow));
+    if (!m)
+        nrerror(tekst1);
+    m -= std::int64_t{nrl} - 1;
+    T* elementy = static_cast<T*>(przydziel_blok(bajty_elementow));
+    if (!elementy)
+        nrerror(tekst2);
+    m[nrl] = elementy - (std::int64_t{ncl} - 1);
+    for (std::int64_t i = std::int64_t{nrl} + 1; i <= nrh; ++i)
+        m[i] = m[i - 1] + kolumny;
+    return m;
+}
+
+template <typename T>
+void uwolnij_macierz_typu(T** m, int nrl, int ncl)
+{
+    if (!m)
+        return;
+    std::free(m[nrl] + (std::int64_t{ncl} - 1));
+    std::free(m + (std::int64_t{nrl} - 1));
+}
+
+} // namespace
+
+float* wektor(int nl, int nh) { return wektor_typu<float>(nl, nh, "błąd allokacji w vector()"); }
+int* iwektor(int nl, int nh) { return wektor_typu<int>(nl, nh, "błąd alokacji w ivector()"); }
+unsigned char* cwektor(int nl, int nh)
+{
+    return wektor_typu<unsigned char>(nl, nh, "błąd alokacji w cvector()");
+}
+std::uint32_t* lwektor(int nl, int nh)
+{
+    return wektor_typu<std::uint32_t>(nl, nh, "błąd alokacji w lvektor()");
+}
+double* dwektor(int nl, int nh) { return wektor_typu<double>(nl, nh, "błąd alokacjiw dvector()"); }
+
+float** macierz(int nrl, int nrh, int ncl, int nch)
+{
+    return macierz_typu<float>(nrl, nrh, ncl, nch, "błąd alokacji 1 w macierz()",
+                               "allocation failure 2 in matrix()");
+}
+double** dmacierz(int nrl, int nrh, int ncl, int nch)
+{
+    return macierz_typu<double>(nrl, nrh, ncl, nch, "allocation failure 1 in matrix()",
+                                "allocation failure 2 in matrix()");
+}
+int** imacierz(int nrl, int nrh, int ncl, int nch)
+{
+    return macierz_typu<int>(nrl, nrh, ncl, nch, "allocation failure 1 in matrix()",
+                             "allocation failure 2 in matrix()");
+}
+
+void uwolnij_wektor(float* v, int nl, int) { uwolnij_wektor_typu(v, nl); }
+void uwolnij_iwektor(int* v, int nl, int) { uwolnij_wektor_typu(v, nl); }
+void uwolnij_cwektor(unsigned char* v, int nl, int) { uwolnij_wektor_typu(v, nl); }
+void uwolnij_lwektor(std::uint32_t* v, int nl, int) { uwolnij_wektor_typu(v, nl); }
+void uwolnij_dwektor(double* v, int nl, int) { uwolnij_wektor_typu(v, nl); }
+void uwolnij_macierz(float** m, int nrl, int, int ncl, int) { uwolnij_macierz_typu(m, nrl, ncl); }
+void uwolnij_dmacierz(double** m, int nrl, int, int ncl, int) { uwolnij_macierz_typu(m, nrl, ncl); }
+void uwolnij_imacierz(int** m, int nrl, int, int ncl, int) { uwolnij_macierz_typu(m, nrl, ncl); }

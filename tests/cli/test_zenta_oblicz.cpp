@@ -1,0 +1,156 @@
+#include "m1d.h"
+#include "pret.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Wynik {
+    int kod = -1;
+    std::string wyjscie; // stdout and stderr together
+};
+
+Wynik uruchom(const std::string& argumenty)
+{
+    const std::string polecenie = std::string(ZENTA_OBLICZ) + " " + argumenty + " 2>&1";
+    Wynik w;
+    FILE* potok = popen(polecenie.c_str(), "r");
+    std::array<char, 4096> bufor;
+    while (std::size_t n = std::fread(bufor.data(), 1, bufor.size(), potok))
+        w.wyjscie.append(bufor.data(), n);
+    const int stan = pclose(potok);
+    w.kod = WIFEXITED(stan) ? WEXITSTATUS(stan) : -1;
+    return w;
+}
+
+class ZentaOblicz : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        katalog_ = fs::temp_directory_path() /
+                   ("zenta_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::create_directories(katalog_);
+    }
+    void TearDown() override { fs::remove_all(katalog_); }
+
+    std::string zapisz_model(const OpisPreta& opis)
+    {
+        Tablice t = zbuduj_tablice(opis);
+        const std::string sciezka = (katalog_ / "model.M1D").string();
+        std::ofstream plik(sciezka, std::ios::binary);
+        zapisz_m1d(t, [&](const void* d, std::size_t n) {
+            plik.write(static_cast<const char*>(d), std::streamsize(n));
+            return bool(plik);
+        });
+        zwolnij_tablice(t);
+        return sciezka;
+    }
+
+    std::string zapisz_bajty(const std::string& bajty)
+    {
+        const std::string sciezka = (katalog_ / "zly.M1D").string();
+        std::ofstream(sciezka, std::ios::binary) << bajty;
+        return sciezka;
+    }
+
+    fs::path katalog_;
+};
+
+// Nodes at 0, 1, 3; areas 1 and 2; E = 100; fixed at node 1; force 10 at node 3.
+OpisPreta pret_dwa_elementy()
+{
+    OpisPreta opis;
+    opis.x = {0.0f, 1.0f, 3.0f};
+    opis.a = {1.0f, 2.0f};
+    opis.e = {100.0f, 100.0f};
+    opis.si = {0.0f, 0.0f, 10.0f};
+    opis.podpory = {{1, 0.0f}};
+    return opis;
+}
+
+} // namespace
+
+TEST_F(ZentaOblicz, PrintsTheResultsTableWithTheWindowsFormats)
+{
+    const Wynik w = uruchom(zapisz_model(pret_dwa_elementy()));
+    EXPECT_EQ(w.kod, 0);
+    EXPECT_EQ(w.wyjscie, "Element\tNaprężenie\n"
+                         "1\t 10.00000000\n"
+                         "2\t  5.00000000\n"
+                         "\n"
+                         "Węzeł\tPrzemieszczenie\n"
+                         "1\t0.000000001000000\n"
+                         "2\t0.100000001490116\n"
+                         "3\t0.200000002980232\n"
+                         "\n"
+                         "Podpora w węźle\tReakcja podpory\n"
+                         "1\t-10.000000000000000\n");
+}
+
+TEST_F(ZentaOblicz, JsonHoldsEveryFloatSoItReadsBackExactly)
+{
+    const Wynik w = uruchom("--json " + zapisz_model(pret_dwa_elementy()));
+    EXPECT_EQ(w.kod, 0);
+    EXPECT_EQ(w.wyjscie, "{\"il_elem\":2,\"il_wezl\":3,\"il_podpor\":1,\"il_obciaz\":1,"
+                         "\"f\":[9.99999972e-10,0.100000001,0.200000003],\"stress\":[10,5],\"react\":[-10]}\n");
+}
+
+TEST_F(ZentaOblicz, NonFiniteResultsAreNullInJsonAndPrintedAsPrintfDoes)
+{
+    OpisPreta opis = pret_dwa_elementy();
+    opis.x = {0.0f, 1.0f, 1.0f}; // a zero-length element
+    const std::string model = zapisz_model(opis);
+    const Wynik json = uruchom("--json " + model);
+    EXPECT_EQ(json.kod, 0);
+    EXPECT_NE(json.wyjscie.find("null"), std::string::npos);
+    EXPECT_EQ(json.wyjscie.find("nan"), std::string::npos);
+    const Wynik tabela = uruchom(model);
+    EXPECT_NE(tabela.wyjscie.find("nan"), std::string::npos);
+}
+
+TEST_F(ZentaOblicz, DataAndCsvListTheirBlocks)
+{
+    const std::string model = zapisz_model(pret_dwa_elementy());
+    const Wynik dane = uruchom("--dane " + model);
+    EXPECT_EQ(dane.kod, 0);
+    EXPECT_NE(dane.wyjscie.find("2\t   2.000\t 100.000\t   0.000\t   0.000\n"), std::string::npos);
+    EXPECT_NE(dane.wyjscie.find("Węzeł\tSiła skupiona\n"), std::string::npos);
+    EXPECT_NE(dane.wyjscie.find("3\t  10.000\n"), std::string::npos);
+    const Wynik csv = uruchom("--csv " + model);
+    EXPECT_EQ(csv.kod, 0);
+    EXPECT_NE(csv.wyjscie.find("element,naprężenie\n1,10\n2,5\n"), std::string::npos);
+    EXPECT_NE(csv.wyjscie.find("podpora_w_węźle,reakcja\n1,-10\n"), std::string::npos);
+}
+
+TEST_F(ZentaOblicz, FailuresHaveTheirOwnTextsAndExitStatuses)
+{
+    const Wynik brak = uruchom((katalog_ / "nie_ma.M1D").string());
+    EXPECT_EQ(brak.kod, 3);
+    EXPECT_EQ(brak.wyjscie, "Nie można otworzyć pliku\n");
+
+    const Wynik zly = uruchom(zapisz_bajty(std::string("\x02\0\0\0\x01\0\0\0\0\0\0\0", 12)));
+    EXPECT_EQ(zly.kod, 4);
+    EXPECT_EQ(zly.wyjscie, "Błędny plik z danymi\n");
+
+    EXPECT_EQ(uruchom("").kod, 2);
+    EXPECT_EQ(uruchom("--nieznana x.M1D").kod, 2);
+    EXPECT_EQ(uruchom("--json --csv x.M1D").kod, 2);
+}
+
+TEST_F(ZentaOblicz, HelpIsPolish)
+{
+    const Wynik w = uruchom("--pomoc");
+    EXPECT_EQ(w.kod, 0);
+    EXPECT_NE(w.wyjscie.find("MES dla prętów rozciąganych i ściskanych"), std::string::npos);
+    EXPECT_NE(w.wyjscie.find("--json"), std::string::npos);
+}

@@ -1,0 +1,222 @@
+#include "m1d.h"
+#include "pret.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+using Bajty = std::vector<std::byte>;
+
+Bajty hex(std::initializer_list<int> wartosci)
+{
+    Bajty b;
+    for (int v : wartosci)
+        b.push_back(std::byte(v));
+    return b;
+}
+
+// The worked example: 2 elements at x = 0, 1, 2, A = 1, E = 200000, node 1
+// held at 0, force 1000 at node 3.
+const Bajty przyklad = hex({
+    0x02, 0, 0, 0, 0x01, 0, 0, 0, 0x01, 0, 0, 0,                       // counts
+    0, 0, 0, 0, 0, 0, 0x80, 0x3f, 0, 0, 0, 0x40,                       // x
+    0, 0, 0x80, 0x3f, 0, 0, 0x80, 0x3f,                                // a
+    0, 0x50, 0x43, 0x48, 0, 0x50, 0x43, 0x48,                          // e
+    0x01, 0, 0, 0,                                                     // nu
+    0, 0, 0, 0,                                                        // u
+    0, 0, 0, 0, 0, 0, 0, 0,                                            // dt
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x7a, 0x44,                          // si
+    0, 0, 0, 0, 0, 0, 0, 0,                                            // alp
+});
+
+Bajty zapisz(const Tablice& t)
+{
+    Bajty wynik;
+    const bool ok = zapisz_m1d(t, [&](const void* dane, std::size_t n) {
+        const auto* p = static_cast<const std::byte*>(dane);
+        wynik.insert(wynik.end(), p, p + n);
+        return true;
+    });
+    EXPECT_TRUE(ok);
+    return wynik;
+}
+
+void wpisz_liczbe(Bajty& b, std::size_t gdzie, std::int32_t v)
+{
+    for (int k = 0; k < 4; ++k)
+        b[gdzie + std::size_t(k)] = std::byte(std::uint32_t(v) >> (8 * k) & 0xff);
+}
+
+// Reads, and frees what was read; returns the outcome.
+Odczyt stan_odczytu(const Bajty& b)
+{
+    WynikOdczytu w = czytaj_m1d(b);
+    zwolnij_tablice(w.tablice);
+    return w.stan;
+}
+
+} // namespace
+
+// ---- the layout ----
+
+TEST(M1D, WorkedExampleReadsAndWritesByteForByte)
+{
+    ASSERT_EQ(przyklad.size(), 76u);
+    WynikOdczytu w = czytaj_m1d(przyklad);
+    ASSERT_EQ(w.stan, Odczyt::ok);
+    const Tablice& t = w.tablice;
+    EXPECT_EQ(t.il_elem, 2);
+    EXPECT_EQ(t.il_wezl, 3);
+    EXPECT_EQ(t.x[3], 2.0f);
+    EXPECT_EQ(t.e[2], 200000.0f);
+    EXPECT_EQ(t.nu[1], 1);
+    EXPECT_EQ(t.si[3], 1000.0f);
+    EXPECT_EQ(t.f[3], 1000.0f); // forces go to f as well
+    EXPECT_EQ(zapisz(t), przyklad);
+    zwolnij_tablice(w.tablice);
+}
+
+TEST(M1D, LengthFollowsTheCounts)
+{
+    EXPECT_EQ(dlugosc_m1d(2, 1), 76u);
+    EXPECT_EQ(dlugosc_m1d(3, 2), 108u);
+    OpisPreta opis = pret_jednorodny(3);
+    opis.podpory.push_back({4, 0.5f});
+    Tablice t = zbuduj_tablice(opis);
+    EXPECT_EQ(zapisz(t).size(), 108u);
+    zwolnij_tablice(t);
+}
+
+TEST(M1D, WritesForcesFromSiNeverFromTheWorkingVector)
+{
+    Tablice t = zbuduj_tablice(pret_jednorodny(2));
+    t.f[3] = 12345.0f;
+    const Bajty b = zapisz(t);
+    float sila;
+    std::memcpy(&sila, b.data() + 12 + 12 + 8 + 8 + 4 + 4 + 8 + 8, 4);
+    EXPECT_EQ(sila, 10.0f);
+    zwolnij_tablice(t);
+}
+
+TEST(M1D, RoundTripIsByteIdenticalAndKeepsEveryBit)
+{
+    OpisPreta opis = pret_jednorodny(4);
+    opis.x[2] = -0.0f;
+    opis.a[1] = std::numeric_limits<float>::quiet_NaN();
+    opis.e[3] = std::numeric_limits<float>::denorm_min();
+    Tablice t = zbuduj_tablice(opis);
+    const Bajty pierwszy = zapisz(t);
+    WynikOdczytu w = czytaj_m1d(pierwszy);
+    ASSERT_EQ(w.stan, Odczyt::ok);
+    EXPECT_EQ(zapisz(w.tablice), pierwszy);
+    EXPECT_TRUE(std::signbit(w.tablice.x[3]));
+    zwolnij_tablice(w.tablice);
+    zwolnij_tablice(t);
+}
+
+// ---- refusals and mends ----
+
+TEST(M1D, CountsBelowOneAreRefused)
+{
+    for (std::size_t gdzie : {0u, 4u, 8u})
+        for (std::int32_t zla : {0, -1, INT32_MIN}) {
+            Bajty b = przyklad;
+            wpisz_liczbe(b, gdzie, zla);
+            EXPECT_EQ(stan_odczytu(b), Odczyt::bledny_plik) << gdzie << " " << zla;
+        }
+}
+
+TEST(M1D, TruncationAnywhereIsRefused)
+{
+    for (std::size_t dlugosc = 0; dlugosc < przyklad.size(); ++dlugosc) {
+        const Bajty b(przyklad.begin(), przyklad.begin() + std::ptrdiff_t(dlugosc));
+        EXPECT_EQ(stan_odczytu(b), Odczyt::bledny_plik) << dlugosc;
+    }
+}
+
+TEST(M1D, HugeCountsInAShortFileAreRefusedBeforeAllocating)
+{
+    Bajty b = hex({0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0});
+    wpisz_liczbe(b, 0, INT32_MAX); // il_elem + 1 would overflow
+    EXPECT_EQ(stan_odczytu(b), Odczyt::bledny_plik);
+    wpisz_liczbe(b, 0, INT32_MAX - 1);
+    wpisz_liczbe(b, 8, INT32_MAX);
+    EXPECT_EQ(stan_odczytu(b), Odczyt::bledny_plik);
+}
+
+TEST(M1D, BytesAfterTheLastItemAreIgnored)
+{
+    Bajty b = przyklad;
+    b.resize(b.size() + 5, std::byte{0x7f});
+    WynikOdczytu w = czytaj_m1d(b);
+    ASSERT_EQ(w.stan, Odczyt::ok);
+    EXPECT_EQ(zapisz(w.tablice), przyklad);
+    zwolnij_tablice(w.tablice);
+}
+
+TEST(M1D, SupportNodesOutsideTheBarBecomeNodeOne)
+{
+    for (std::int32_t wezel : {4, 1000, 0, -3, INT32_MIN}) {
+        Bajty b = przyklad;
+        wpisz_liczbe(b, 40, wezel);
+        WynikOdczytu w = czytaj_m1d(b);
+        ASSERT_EQ(w.stan, Odczyt::ok);
+        EXPECT_EQ(w.tablice.nu[1], 1) << wezel;
+        zwolnij_tablice(w.tablice);
+    }
+    Bajty b = przyklad;
+    wpisz_liczbe(b, 40, 3); // the last node is inside
+    WynikOdczytu w = czytaj_m1d(b);
+    EXPECT_EQ(w.tablice.nu[1], 3);
+    zwolnij_tablice(w.tablice);
+}
+
+TEST(M1D, ManySupportsAreAccepted)
+{
+    OpisPreta opis = pret_jednorodny(1);
+    opis.podpory = {{1, 0.0f}, {2, 0.0f}, {2, 0.0f}, {1, 0.0f}};
+    Tablice t = zbuduj_tablice(opis);
+    WynikOdczytu w = czytaj_m1d(zapisz(t));
+    ASSERT_EQ(w.stan, Odczyt::ok);
+    EXPECT_EQ(w.tablice.il_podpor, 4);
+    zwolnij_tablice(w.tablice);
+    zwolnij_tablice(t);
+}
+
+TEST(M1D, AFailingSinkStopsTheWriteAndIsReported)
+{
+    Tablice t = zbuduj_tablice(pret_jednorodny(2));
+    int wywolania = 0;
+    EXPECT_FALSE(zapisz_m1d(t, [&](const void*, std::size_t) { return ++wywolania < 3; }));
+    EXPECT_EQ(wywolania, 3);
+    zwolnij_tablice(t);
+}
+
+// ---- files on disk ----
+
+TEST(M1D, FileOnDiskReadsLikeBytes)
+{
+    const auto sciezka = std::filesystem::temp_directory_path() / "zenta_test_m1d.M1D";
+    {
+        std::ofstream plik(sciezka, std::ios::binary);
+        plik.write(reinterpret_cast<const char*>(przyklad.data()), std::streamsize(przyklad.size()));
+    }
+    WynikOdczytu w = czytaj_plik_m1d(sciezka.string());
+    ASSERT_EQ(w.stan, Odczyt::ok);
+    EXPECT_EQ(zapisz(w.tablice), przyklad);
+    zwolnij_tablice(w.tablice);
+
+    std::filesystem::resize_file(sciezka, 70);
+    EXPECT_EQ(czytaj_plik_m1d(sciezka.string()).stan, Odczyt::bledny_plik);
+    std::filesystem::remove(sciezka);
+    EXPECT_EQ(czytaj_plik_m1d(sciezka.string()).stan, Odczyt::nie_mozna_otworzyc);
+    EXPECT_EQ(czytaj_plik_m1d(std::filesystem::temp_directory_path().string()).stan,
+              Odczyt::nie_mozna_otworzyc);
+}

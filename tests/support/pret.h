@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model.h"
+
+#include <random>
+#include <utility>
+#include <vector>
+
+// A bar described by plain vectors, 0-based here; the model's arrays are 1-based.
+struct OpisPreta {
+    std::vector<float> x;                         // node coordinates
+    std::vector<float> a, e, alp, dt;             // per element
+    std::vector<float> si;                        // per node, empty: no forces
+    std::vector<std::pair<int, float>> podpory;   // (node, prescribed displacement)
+    int il_obciaz = 1;
+};
+
+// Fresh arrays filled from the description (f = si, results zeroed).
+Tablice zbuduj_tablice(const OpisPreta& opis);
+
+// Makes the description the current model (Pusty false), releasing any other.
+void ustaw_model(const OpisPreta& opis);
+
+// Releases the current model, if any.
+void usun_model();
+
+// A uniform bar of n elements: x = 0..n, A = 1, E = 100, no heat, fixed at node 1, force 10 at the end.
+OpisPreta pret_jednorodny(int n);
+
+// A random well-posed bar: increasing coordinates, positive E·A, heat, forces,
+// a support every `co_ile_podpora` nodes and at node 1.
+OpisPreta pret_losowy(int n, int co_ile_podpora, std::mt19937& los);
