@@ -165,8 +165,8 @@ void porownaj_analize(int wezly)
     const double t_proste = najkrotszy_czas(
         7, [] {}, [&] { macierze_wzorcowe(t, kara), oblicz_wzorcowe(t, kara); });
     const double n = wezly;
-    std::printf("%9d węzłów: analiza %6.2f ns/węzeł, proste pętle %6.2f, LAPACK spttrf+spttrs %6.2f;"
-                " analiza/LAPACK %.2f, proste/LAPACK %.2f\n",
+    std::printf("%9d węzłów [ns/węzeł]: Macierze+Oblicz %5.2f, proste pętle %5.2f,"
+                " LAPACK spttrf+spttrs %5.2f; analiza/LAPACK %.2f, proste/LAPACK %.2f\n",
                 wezly, 1e9 * t_zenta / n, 1e9 * t_proste / n, 1e9 * t_lapack / n, t_zenta / t_lapack,
                 t_proste / t_lapack);
 }

@@ -12,3 +12,4 @@ void Macierze();
 // `postep`, when given, is told 1 before the elimination and 50 before the
 // back substitution.
 void Oblicz(const std::function<void(int)>& postep = {});
+

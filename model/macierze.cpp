@@ -1,34 +1,65 @@
 #include "analiza.h"
 #include "model.h"
+#include "wyrazy.h"
 
-#include <cmath>
+#include <algorithm>
 
-// Every formula is evaluated in double from float operands and rounded to
-// float where it is stored.
+namespace {
+
+// Elements are processed a portion at a time, small enough for the caches.
+constexpr int porcja = 2048;
+
+// Terms of elements od..od + ile - 1 (ile <= porcja) into eal[1..ile] and tl[1..ile].
+__attribute__((target_clones("avx2", "default"))) void
+wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict tl)
+{
+    const float* __restrict wx = x + od - 1;
+    const float* __restrict wa = a + od - 1;
+    const float* __restrict we = e + od - 1;
+    const float* __restrict walp = alp + od - 1;
+    const float* __restrict wdt = dt + od - 1;
+    for (int i = 1; i <= ile; ++i) {
+        const WyrazyElementu w = wyrazy_elementu(wx[i], wx[i + 1], we[i], wa[i], walp[i], wdt[i]);
+        eal[i] = w.eal;
+        tl[i] = w.tl;
+    }
+}
+
+// Nodes od..od + ile - 1; node od + k - 1 lies between the elements at
+// eal[k - 1] and eal[k].
+void wyrazy_wezlow(int od, int ile, const float* eal, const float* tl)
+{
+    for (int k = 1; k <= ile; ++k) {
+        const int j = od + k - 1;
+        s[j][1] = przekatna(eal[k - 1], eal[k]);
+        s[j][2] = sprzezenie(eal[k]);
+        f[j] = obciazenie(si[j], tl[k - 1], tl[k]);
+    }
+}
+
+} // namespace
+
+// Elements are taken a cache-sized portion at a time, and the portion's nodes
+// right after it. The end nodes have one element each; the missing one's terms
+// are the zero that changes no bit: -0 where it is added, +0 where it is
+// subtracted.
 void Macierze()
 {
-    for (int j = 1; j <= il_wezl; ++j) {
-        f[j] = si[j];
-        s[j][1] = 0.0f;
-        s[j][2] = 0.0f;
+    float eal[porcja + 1], tl[porcja + 1]; // [0]: the element before the portion
+    eal[0] = tl[0] = -0.0f;
+    for (int od = 1; od <= il_elem; od += porcja) {
+        const int ile = std::min(porcja, il_elem - od + 1);
+        wyrazy_elementow(od, ile, eal, tl);
+        wyrazy_wezlow(od, ile, eal, tl);
+        eal[0] = eal[ile];
+        tl[0] = tl[ile];
     }
-    for (int i = 1; i <= il_elem; ++i) {
-        const int i1 = i, i2 = i + 1;
-        const float x21 = float(double(x[i2]) - x[i1]);                         // signed length
-        const float el = float(std::fabs(double(x21)));                          // length
-        const float eal = float(double(e[i]) * a[i] / el);                       // E·A/L
-        const float tl = float(double(e[i]) * alp[i] * dt[i] * a[i] * el / x21); // E·A·α·ΔT
-        f[i1] = float(double(f[i1]) - tl);
-        f[i2] = float(double(f[i2]) + tl);
-        s[i1][1] = float(double(s[i1][1]) + eal);
-        s[i2][1] = float(double(s[i2][1]) + eal);
-        s[i1][2] = float(double(s[i1][2]) - eal);
-    }
-    // Stiff enough to hold a support, small enough for float pivots to stay usable.
-    cnst = 1.0e10f;
-    for (int p = 1; p <= il_podpor; ++p) {
-        const int w = nu[p];
-        s[w][1] = float(double(s[w][1]) + cnst);
-        f[w] = float(double(f[w]) + double(cnst) * u[p]);
-    }
+    const int n = il_wezl;
+    s[n][1] = przekatna(eal[0], -0.0f);
+    s[n][2] = 0.0f;
+    f[n] = obciazenie(si[n], tl[0], +0.0f);
+
+    cnst = kara;
+    for (int p = 1; p <= il_podpor; ++p)
+        dodaj_kare(s[nu[p]][1], f[nu[p]], u[p]);
 }

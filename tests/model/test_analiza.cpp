@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -191,25 +192,70 @@ TEST_F(Analiza, ProgressIsReportedAsOneThenFifty)
 
 // ---- bit-for-bit agreement with the general banded loops ----
 
+namespace {
+
+// Runs the production analysis on the globals and the reference loops on a
+// copy; true when displacements, stresses and reactions agree bit for bit.
+::testing::AssertionResult zgodne_z_wzorcem(const OpisPreta& opis)
+{
+    ustaw_model(opis);
+    analizuj();
+    Tablice wzor = zbuduj_tablice(opis);
+    float kara = 0.0f;
+    macierze_wzorcowe(wzor, kara);
+    oblicz_wzorcowe(wzor, kara);
+    const bool zgodne = identyczne_bity(f, wzor.f, il_wezl) && identyczne_bity(stress, wzor.stress, il_elem) &&
+                        identyczne_bity(react, wzor.react, il_podpor);
+    zwolnij_tablice(wzor);
+    if (zgodne)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "differs from the reference for " << il_elem << " elements";
+}
+
+} // namespace
+
 TEST_F(Analiza, AgreesBitForBitWithTheGeneralBandLoopsOnRandomBars)
 {
     std::mt19937 los(2024);
     for (int proba = 0; proba < 60; ++proba) {
         const int n = std::uniform_int_distribution<int>(1, 3000)(los);
         const int co_ile = std::uniform_int_distribution<int>(2, 1200)(los);
-        const OpisPreta opis = pret_losowy(n, co_ile, los);
-        ustaw_model(opis);
-        analizuj();
-
-        Tablice wzor = zbuduj_tablice(opis);
-        float kara = 0.0f;
-        macierze_wzorcowe(wzor, kara);
-        oblicz_wzorcowe(wzor, kara);
-        EXPECT_TRUE(identyczne_bity(f, wzor.f, il_wezl)) << "n=" << n;
-        EXPECT_TRUE(identyczne_bity(stress, wzor.stress, il_elem)) << "n=" << n;
-        EXPECT_TRUE(identyczne_bity(react, wzor.react, il_podpor)) << "n=" << n;
-        zwolnij_tablice(wzor);
+        EXPECT_TRUE(zgodne_z_wzorcem(pret_losowy(n, co_ile, los)));
     }
+}
+
+TEST_F(Analiza, AgreesBitForBitOnSignedZerosAndValuesOnlyAFileCanHold)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float podnormalna = std::numeric_limits<float>::denorm_min();
+
+    OpisPreta bez_obciazen = pret_jednorodny(6); // every displacement exactly zero
+    bez_obciazen.si.assign(7, -0.0f);
+    bez_obciazen.dt.assign(6, -0.0f);
+    bez_obciazen.alp.assign(6, 0.0f);
+    EXPECT_TRUE(zgodne_z_wzorcem(bez_obciazen));
+
+    OpisPreta zerowa_dlugosc = pret_jednorodny(4);
+    zerowa_dlugosc.x[2] = zerowa_dlugosc.x[1];
+    EXPECT_TRUE(zgodne_z_wzorcem(zerowa_dlugosc));
+
+    OpisPreta zerowa_sztywnosc = pret_jednorodny(4);
+    zerowa_sztywnosc.e[3] = 0.0f;
+    zerowa_sztywnosc.a[0] = -2.0f;
+    EXPECT_TRUE(zgodne_z_wzorcem(zerowa_sztywnosc));
+
+    OpisPreta nieskonczonosci = pret_jednorodny(5);
+    nieskonczonosci.alp.assign(5, 1e-5f);
+    nieskonczonosci.dt = {1.0f, inf, -3.0f, nan, podnormalna};
+    nieskonczonosci.e[4] = podnormalna;
+    EXPECT_TRUE(zgodne_z_wzorcem(nieskonczonosci));
+
+    OpisPreta malejace = pret_jednorodny(5);
+    for (float& xj : malejace.x)
+        xj = -xj;
+    malejace.podpory = {{6, 0.01f}, {2, -0.0f}, {2, 0.0f}, {1, 0.5f}};
+    EXPECT_TRUE(zgodne_z_wzorcem(malejace));
 }
 
 // ---- releasing ----

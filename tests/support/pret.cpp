@@ -59,10 +59,13 @@ OpisPreta pret_losowy(int n, int co_ile_podpora, std::mt19937& los)
         sila(-1e3f, 1e3f), temperatura(-50.0f, 50.0f), przemieszczenie(-0.01f, 0.01f);
     std::bernoulli_distribution obciazony(0.3);
     OpisPreta opis;
-    float xj = std::uniform_real_distribution<float>(0.0f, 5.0f)(los);
+    // Beyond a hundred thousand nodes random lengths would round to zero in
+    // float; whole-number coordinates stay exact up to 2^24.
+    const bool dlugi = n > 100'000;
+    float xj = dlugi ? 0.0f : std::uniform_real_distribution<float>(0.0f, 5.0f)(los);
     for (int j = 0; j <= n; ++j) {
         opis.x.push_back(xj);
-        xj += dlugosc(los);
+        xj = dlugi ? float(j + 1) : xj + dlugosc(los);
         opis.si.push_back(obciazony(los) ? sila(los) : 0.0f);
     }
     for (int i = 0; i < n; ++i) {

@@ -1,0 +1,46 @@
+#pragma once
+
+// Formulas of the assembly (internal to model/).
+// Each is evaluated in double from float operands and rounded to float where
+// it is stored.
+
+#include <cmath>
+
+struct WyrazyElementu {
+    float eal; // axial stiffness E·A/L
+    float tl;  // thermal nodal force E·A·α·ΔT, signed by the element's direction
+};
+
+inline WyrazyElementu wyrazy_elementu(float x1, float x2, float e, float a, float alp, float dt)
+{
+    const float x21 = float(double(x2) - x1);            // signed length
+    const float el = float(std::fabs(double(x21)));      // length
+    return {float(double(e) * a / el),                   // E·A/L
+            float(double(e) * alp * dt * a * el / x21)}; // E·A·α·ΔT
+}
+
+// A node's diagonal, starting from zero: its left element's E·A/L, then its
+// right element's (the order of an element-by-element scatter).
+inline float przekatna(float eal_lewy, float eal_prawy)
+{
+    return float(double(float(0.0 + double(eal_lewy))) + eal_prawy);
+}
+
+// A node's load: its force, plus its left element's thermal force, minus its right one's.
+inline float obciazenie(float sila, float tl_lewy, float tl_prawy)
+{
+    return float(double(float(double(sila) + tl_lewy)) - tl_prawy);
+}
+
+// The coupling term s[j][2] of node j with node j + 1.
+inline float sprzezenie(float eal) { return float(0.0 - double(eal)); }
+
+// Stiff enough to hold a support, small enough for float pivots to stay usable.
+inline constexpr float kara = 1.0e10f;
+
+// A support's penalty spring on its node's diagonal and load.
+inline void dodaj_kare(float& s1, float& fj, float przemieszczenie)
+{
+    s1 = float(double(s1) + kara);
+    fj = float(double(fj) + double(kara) * przemieszczenie);
+}
