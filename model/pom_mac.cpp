@@ -1,6 +1,6 @@
 #include "pom_mac.h"
 
-#include <sys/mman.h>
+#include "bloki.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -15,21 +15,6 @@ void nrerror(const char* error_text)
 }
 
 namespace {
-
-constexpr std::size_t duza_strona = std::size_t{2} << 20;
-
-// Large blocks are aligned to 2 MiB and offered to transparent huge pages:
-// first touching a fresh 4 KiB page costs far more than the arithmetic done on it.
-void* przydziel_blok(std::size_t bajty)
-{
-    if (bajty < 2 * duza_strona)
-        return std::malloc(bajty);
-    const std::size_t zaokraglone = (bajty + duza_strona - 1) / duza_strona * duza_strona;
-    void* blok = std::aligned_alloc(duza_strona, zaokraglone);
-    if (blok)
-        madvise(blok, zaokraglone, MADV_HUGEPAGE);
-    return blok;
-}
 
 // Bytes of a block of `komorki` items of `rozmiar` bytes each, or 0 when the
 // request cannot be represented.
@@ -55,7 +40,7 @@ template <typename T>
 void uwolnij_wektor_typu(T* v, int nl)
 {
     if (v)
-        std::free(v + (std::int64_t{nl} - 1));
+        zwolnij_blok(v + (std::int64_t{nl} - 1));
 }
 
 template <typename T>
@@ -93,8 +78,8 @@ void uwolnij_macierz_typu(T** m, int nrl, int ncl)
 {
     if (!m)
         return;
-    std::free(m[nrl] + (std::int64_t{ncl} - 1));
-    std::free(m + (std::int64_t{nrl} - 1));
+    zwolnij_blok(m[nrl] + (std::int64_t{ncl} - 1));
+    zwolnij_blok(m + (std::int64_t{nrl} - 1));
 }
 
 } // namespace
