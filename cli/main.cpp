@@ -11,6 +11,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -55,6 +56,8 @@ int wczytaj_i_przelicz(const QString& sciezka)
 int main(int argc, char* argv[])
 {
     QCoreApplication aplikacja(argc, argv);
+    // Qt adopts the environment's locale; numbers are printed with a point.
+    std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setApplicationName("zenta-oblicz");
     QTranslator tlumacz;
     zaladuj_polskie_teksty_qt(aplikacja, tlumacz);

@@ -27,6 +27,7 @@ float cnst = 0.0f;
 float sx = 1.0f;
 float x0 = 0.0f;
 bool Pusty = true;
+int pokolenie_modelu = 0;
 
 namespace {
 
@@ -78,6 +79,7 @@ void zwolnij_tablice(Tablice& t)
 
 void zainstaluj_tablice(const Tablice& t)
 {
+    ++pokolenie_modelu;
     il_elem = t.il_elem;
     il_wezl = t.il_wezl;
     il_podpor = t.il_podpor;

@@ -27,6 +27,10 @@ extern float sx;   // drawing scale, pixels per unit of x
 extern float x0;   // x coordinate drawn at the left end of the bar
 extern bool Pusty; // true while no model is held
 
+// Counts the models made current, so that what is derived from one model can
+// tell when it is stale.
+extern int pokolenie_modelu;
+
 // A complete set of model arrays with its counts, held apart from the globals
 // so a model can be built (e.g. read from a file) before it replaces the
 // current one.

@@ -1,5 +1,8 @@
 #include "tabele.h"
 
+#include "model.h"
+
+#include <algorithm>
 #include <cstdio>
 
 namespace tabele {
@@ -17,5 +20,128 @@ std::string liczba(const char* format, double wartosc)
 }
 
 std::string numer(int wartosc) { return std::to_string(wartosc); }
+
+} // namespace tabele
+
+namespace tabele {
+
+namespace {
+
+constexpr int wysokosc_czcionki = 16;
+constexpr int wysokosc_wiersza = 20;
+
+std::int64_t dzielenie_w_dol(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+
+// Puts items at table coordinates into viewport coordinates, leaving out
+// what the viewport does not show.
+class Uklad {
+public:
+    explicit Uklad(const Widok& w) : w_(w) {}
+
+    void tekst(int x, std::int64_t y, std::string t)
+    {
+        if (y + wysokosc_wiersza > w_.y && y < w_.y + w_.wysokosc)
+            rysunek_.push_back(Tekst{x - w_.x, int(y - w_.y), std::move(t), wysokosc_czcionki, czarny, jasnoszary});
+    }
+    void linia(int x1, int x2, std::int64_t y)
+    {
+        if (y + 2 >= w_.y && y - 2 < w_.y + w_.wysokosc)
+            rysunek_.push_back(Linia{x1 - w_.x, int(y - w_.y), x2 - w_.x, int(y - w_.y), Pioro{czarny, 3}});
+    }
+
+    // Rows 1..ile at y = poczatek + 20·i that the viewport shows: each is
+    // drawn by wiersz(i, y).
+    template <typename F>
+    void wiersze(std::int64_t poczatek, int ile, F wiersz)
+    {
+        const std::int64_t od = std::max<std::int64_t>(
+            1, dzielenie_w_dol(w_.y - wysokosc_wiersza - poczatek, wysokosc_wiersza) + 1);
+        const std::int64_t do_ = std::min<std::int64_t>(
+            ile, dzielenie_w_dol(w_.y + w_.wysokosc - 1 - poczatek, wysokosc_wiersza));
+        for (std::int64_t i = od; i <= do_; ++i)
+            wiersz(int(i), poczatek + wysokosc_wiersza * i);
+    }
+
+    Rysunek wynik() && { return std::move(rysunek_); }
+
+private:
+    Widok w_;
+    Rysunek rysunek_;
+};
+
+std::int64_t n() { return il_elem; }
+
+} // namespace
+
+Rysunek tabela_danych(const Widok& widok)
+{
+    Uklad t(widok);
+    t.tekst(5, 5, naglowek_element);
+    t.tekst(100, 5, naglowek_pole[0]);
+    t.tekst(100, 25, naglowek_pole[1]);
+    t.tekst(200, 5, naglowek_modul[0]);
+    t.tekst(200, 25, naglowek_modul[1]);
+    t.tekst(280, 5, naglowek_rozszerzalnosc[0]);
+    t.tekst(280, 25, naglowek_rozszerzalnosc[1]);
+    t.tekst(350, 5, naglowek_temperatura[0]);
+    t.tekst(350, 25, naglowek_temperatura[1]);
+    t.tekst(5, 20 * n() + 55, naglowek_wezel);
+    t.tekst(100, 20 * n() + 55, naglowek_sila);
+    t.tekst(5, 40 * n() + 125, naglowek_utwierdzenie[0]);
+    t.tekst(5, 40 * n() + 140, naglowek_utwierdzenie[1]);
+    t.tekst(100, 40 * n() + 125, naglowek_wymuszenie[0]);
+    t.tekst(100, 40 * n() + 140, naglowek_wymuszenie[1]);
+    t.linia(2, 410, 44);
+    t.linia(2, 410, 20 * n() + 73);
+    t.linia(2, 410, 40 * n() + 160);
+    t.wiersze(30, il_elem, [&](int i, std::int64_t y) {
+        t.tekst(5, y, numer(i));
+        t.tekst(100, y, liczba(format_danych, a[i]));
+        t.tekst(200, y, liczba(format_danych, e[i]));
+        t.tekst(280, y, liczba(format_danych, alp[i]));
+        t.tekst(350, y, liczba(format_danych, dt[i]));
+    });
+    t.wiersze(20 * n() + 75, il_wezl, [&](int i, std::int64_t y) {
+        t.tekst(5, y, numer(i));
+        t.tekst(100, y, liczba(format_danych, si[i]));
+    });
+    t.wiersze(40 * n() + 165, il_podpor, [&](int i, std::int64_t y) {
+        t.tekst(5, y, numer(nu[i]));
+        t.tekst(100, y, liczba(format_danych, u[i]));
+    });
+    return std::move(t).wynik();
+}
+
+Rysunek tabela_wynikow(const Widok& widok)
+{
+    Uklad t(widok);
+    t.tekst(5, 5, naglowek_element);
+    t.tekst(100, 5, naglowek_naprezenie);
+    t.tekst(5, 20 * n() + 70, naglowek_wezel);
+    t.tekst(100, 20 * n() + 70, naglowek_przemieszczenie);
+    t.tekst(5, 40 * n() + 140, naglowek_podpora);
+    t.tekst(120, 40 * n() + 140, naglowek_reakcja);
+    t.linia(2, 250, 28);
+    t.linia(2, 250, 20 * n() + 88);
+    t.linia(2, 250, 40 * n() + 158);
+    t.wiersze(20, il_elem, [&](int i, std::int64_t y) {
+        t.tekst(5, y, numer(i));
+        t.tekst(100, y, liczba(format_naprezenia, stress[i]));
+    });
+    t.wiersze(20 * n() + 90, il_wezl, [&](int i, std::int64_t y) {
+        t.tekst(5, y, numer(i));
+        t.tekst(100, y, liczba(format_przemieszczenia, f[i]));
+    });
+    t.wiersze(40 * n() + 155, il_podpor, [&](int i, std::int64_t y) {
+        t.tekst(5, y, numer(nu[i]));
+        t.tekst(120, y, liczba(format_reakcji, react[i]));
+    });
+    return std::move(t).wynik();
+}
+
+// The last support row plus one row; many supports reach below the scroll
+// range of 40·il_elem + 80 pixels that the windows otherwise give.
+std::int64_t wysokosc_danych() { return 40 * n() + 165 + 20 * std::int64_t{il_podpor} + wysokosc_wiersza; }
+std::int64_t wysokosc_wynikow() { return 40 * n() + 155 + 20 * std::int64_t{il_podpor} + wysokosc_wiersza; }
 
 } // namespace tabele

@@ -36,3 +36,31 @@ std::string liczba(const char* format, double wartosc);
 std::string numer(int wartosc);
 
 } // namespace tabele
+
+#include "lista.h"
+
+#include <cstdint>
+
+namespace tabele {
+
+// The part of a table that a window shows: its viewport (szerokosc x
+// wysokosc pixels) scrolled to (x, y) of the unscrolled table. y is 64-bit:
+// the table of a large model is taller than an int can count.
+struct Widok {
+    int x = 0;
+    std::int64_t y = 0;
+    int szerokosc = 0;
+    int wysokosc = 0;
+};
+
+// The data and results tables of the current model (Pusty false): headers,
+// separator lines and the rows that intersect the viewport, in viewport
+// coordinates. Work and size depend on the viewport, not on the model.
+Rysunek tabela_danych(const Widok& widok);
+Rysunek tabela_wynikow(const Widok& widok);
+
+// Height of a table in pixels: enough to scroll to its last row.
+std::int64_t wysokosc_danych();
+std::int64_t wysokosc_wynikow();
+
+} // namespace tabele

@@ -1,0 +1,132 @@
+#include "okno.h"
+
+#include "analiza.h"
+#include "model.h"
+#include "polecenia.h"
+#include "rozmowa_qt.h"
+#include "teksty.h"
+#include "wlacznik.h"
+#include "wsk_ob.h"
+#include "wsp.h"
+
+_OKNO_::_OKNO_(std::shared_ptr<_ROZMOWA_> rozmowa)
+    : _plik_(std::make_unique<RekordPliku>()),
+      rozmowa_(rozmowa ? std::move(rozmowa) : std::make_shared<RozmowaQt>(this))
+{
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    setPalette(paleta);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    p_napr = false;
+    p_przem = 1;
+    x0 = 0.0f;
+    sx = 1.0f;
+    iw = id = false;
+    wsp = new _WSP_(this);
+    Pusty = true;
+    Pasek_kol();
+}
+
+_OKNO_::~_OKNO_()
+{
+    if (!Pusty)
+        zwolnij_model(); // no repaint or message while the view goes
+    if (iw && oo)
+        oo->close();
+    if (id && dd)
+        dd->close();
+}
+
+bool _OKNO_::polecenie(int id_polecenia)
+{
+    const Polecenie* p = znajdz_polecenie(id_polecenia);
+    if (!p)
+        return false;
+    (this->*(p->obsluga))();
+    return true;
+}
+
+bool _OKNO_::wlacznik(int id_polecenia, Wlacznik& w)
+{
+    const Polecenie* p = znajdz_polecenie(id_polecenia);
+    if (!p || !p->wlacznik)
+        return false;
+    (this->*(p->wlacznik))(w);
+    return true;
+}
+
+bool _OKNO_::CanClose() { return rozmowa_->pytanie(teksty::zakonczyc, teksty::tytul_programu); }
+
+void _OKNO_::Cm_Koniec() { window()->close(); }
+
+void _OKNO_::Cm_ODSWIEZ()
+{
+    if (Pusty)
+        return;
+    Macierze();
+    Oblicz();
+    update();
+}
+
+void _OKNO_::Cm_Napr()
+{
+    p_napr = !p_napr;
+    update();
+}
+
+void _OKNO_::Ce_Napr(Wlacznik& w)
+{
+    w.enable(true);
+    w.check(p_napr);
+}
+
+void _OKNO_::Cm_Przem()
+{
+    p_przem = p_przem == 1 ? 0 : 1;
+    update();
+}
+
+void _OKNO_::Ce_Przem(Wlacznik& w)
+{
+    w.enable(p_napr);
+    w.check(p_przem == 1);
+}
+
+void _OKNO_::Cm_About()
+{
+    rozmowa_->komunikat(teksty::o_programie, teksty::o_programie_tytul, _ROZMOWA_::Ikona::wykrzyknik);
+}
+
+// Whatever becomes of it, nothing is reported.
+void _OKNO_::Cm_POMOC() { rozmowa_->otworz_dokument(teksty::plik_pomocy); }
+
+void _OKNO_::EvSize() { update(); }
+
+void _OKNO_::Zwol_pam()
+{
+    switch (zwolnij_model()) {
+    case Zwolnienie::zwolniono:
+        zamknij_tabele();
+        break;
+    case Zwolnienie::brak_modelu:
+        rozmowa_->pytanie(teksty::nie_zwolnil_pusty, teksty::uwaga);
+        break;
+    case Zwolnienie::zle_liczniki:
+        rozmowa_->pytanie(teksty::nie_zwolnil_pamieci, teksty::uwaga);
+        break;
+    }
+    update();
+}
+
+void _OKNO_::Macierze() { ::Macierze(); }
+
+void _OKNO_::Oblicz()
+{
+    _WSK_OB_ postep(this, teksty::obliczenia);
+    ::Oblicz([&postep](int wartosc) { postep.ustaw(wartosc); });
+}
+
+void _OKNO_::Pasek_kol() { ::Pasek_kol(knapr); }
+
+void _OKNO_::resizeEvent(QResizeEvent*) { EvSize(); }

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "dane.h"
+#include "kolory.h"
+#include "model.h"
+#include "rekord_pliku.h"
+#include "rekordy.h"
+#include "rozmowa.h"
+#include "wyniki.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class _WSP_;
+class Wlacznik;
+
+// The main view: fills the frame, holds the view settings, the read-out
+// window, the table windows and the dialog records, and receives every
+// command and pointer event.
+class _OKNO_ : public QWidget {
+public:
+    explicit _OKNO_(std::shared_ptr<_ROZMOWA_> rozmowa = nullptr);
+    ~_OKNO_() override;
+
+    // The exit question; true when the program may end.
+    bool CanClose();
+    // Runs the handler of command `id` (menu 1000, 1030, 1110); false when none is bound.
+    bool polecenie(int id);
+    // Runs the enabler of command `id` on `w`; false when the command has none.
+    bool wlacznik(int id, Wlacznik& w);
+
+    // "&Plik"
+    void Cm_Nowy();
+    void Cm_Otworz();
+    void Cm_Zapisz();
+    void Cm_Koniec();
+    // "&Widok"
+    void Cm_ODSWIEZ();
+    void Cm_Napr();
+    void Ce_Napr(Wlacznik& w);
+    void Cm_Przem();
+    void Ce_Przem(Wlacznik& w);
+    void Cm_Wyniki();
+    void Cm_Dane();
+    // "&Pomoc"
+    void Cm_POMOC();
+    void Cm_About();
+
+    // Pointer and window events.
+    void EvMouseMove(QPoint ww);
+    void EvLButtonDown(QPoint ww);
+    void EvSize();
+
+    // Edits the section of element n (1..il_elem) and analyses again.
+    void zmien_p(int n);
+
+    // Releases the model (with its warnings when there is none or it is damaged).
+    void Zwol_pam();
+    // The analysis, with the progress window during the solution.
+    void Macierze();
+    void Oblicz();
+    // Fills knapr.
+    void Pasek_kol();
+
+    // The read-out window, the table windows last opened (for tests and the shell).
+    _WSP_* okno_wsp() const { return wsp; }
+    _DANE_* okno_dane() const { return id ? dd : nullptr; }
+    _WYNIKI_* okno_wyniki() const { return iw ? oo : nullptr; }
+    bool napr() const { return p_napr; }
+    // The stress text of the last pointer move ("napr=..." or "brak danych").
+    QString napis_naprezenia() const { return napis_naprezenia_; }
+    int przem() const { return p_przem; }
+
+protected:
+    void paintEvent(QPaintEvent* zdarzenie) override;
+    void mouseMoveEvent(QMouseEvent* zdarzenie) override;
+    void mousePressEvent(QMouseEvent* zdarzenie) override;
+    void resizeEvent(QResizeEvent* zdarzenie) override;
+
+private:
+    void Paint();
+    void utworz_nowy_model();
+    bool wpisz_elementy(Tablice& t);
+    bool wpisz_wezly(Tablice& t);
+    bool wpisz_podpory(Tablice& t);
+    bool wpisz_sily(Tablice& t);
+    void zamknij_tabele();
+    void wczytaj_model(const QString& sciezka);
+    void zapisz_model(const QString& sciezka);
+    void blad_dyskowy(const char* tekst);
+
+    // Fields in their fixed order.
+    bool iw = false;
+    bool id = false;
+    QPointer<_DANE_> dd;   // null once its window is gone
+    QPointer<_WYNIKI_> oo;
+    _WSP_* wsp = nullptr;
+    TablicaKolorow knapr{};
+    bool p_napr = false;
+    int p_przem = 1;
+    std::unique_ptr<RekordPliku> _plik_;
+    d_dane_pods dane{};
+    d_dane_przek danep{};
+    d_sily danes{};
+    d_wymusz danewy{};
+    d_wsp danew{};
+
+    std::shared_ptr<_ROZMOWA_> rozmowa_;
+    QString napis_naprezenia_;
+};

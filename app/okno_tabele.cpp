@@ -1,0 +1,40 @@
+#include "okno.h"
+
+#include "dane.h"
+#include "model.h"
+#include "wyniki.h"
+
+// Every use opens a new window; the member refers to the newest.
+void _OKNO_::Cm_Wyniki()
+{
+    if (Pusty)
+        return;
+    iw = true;
+    oo = new _WYNIKI_(rozmowa_);
+    oo->show();
+}
+
+void _OKNO_::Cm_Dane()
+{
+    if (Pusty)
+        return;
+    id = true;
+    dd = new _DANE_(this);
+    dd->show();
+}
+
+// Closes the newest results window, then the newest data window. A window
+// the user has already closed is gone and needs nothing.
+void _OKNO_::zamknij_tabele()
+{
+    if (iw) {
+        if (oo)
+            oo->close();
+        iw = false;
+    }
+    if (id) {
+        if (dd)
+            dd->close();
+        id = false;
+    }
+}

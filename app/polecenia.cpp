@@ -1,0 +1,32 @@
+#include "polecenia.h"
+
+#include "okno.h"
+
+#include <algorithm>
+
+namespace {
+
+const Polecenie tablica[] = {
+    {1070, &_OKNO_::Cm_Nowy, nullptr},
+    {1020, &_OKNO_::Cm_Otworz, nullptr},
+    {1060, &_OKNO_::Cm_Zapisz, nullptr},
+    {1030, &_OKNO_::Cm_Zapisz, nullptr},
+    {1040, &_OKNO_::Cm_Koniec, nullptr},
+    {1010, &_OKNO_::Cm_ODSWIEZ, nullptr},
+    {1120, &_OKNO_::Cm_Napr, &_OKNO_::Ce_Napr},
+    {1110, &_OKNO_::Cm_Przem, &_OKNO_::Ce_Przem},
+    {1130, &_OKNO_::Cm_Wyniki, nullptr},
+    {1140, &_OKNO_::Cm_Dane, nullptr},
+    {51682, &_OKNO_::Cm_POMOC, nullptr},
+    {1200, &_OKNO_::Cm_About, nullptr},
+};
+
+} // namespace
+
+std::span<const Polecenie> polecenia_okna() { return tablica; }
+
+const Polecenie* znajdz_polecenie(int id)
+{
+    const auto it = std::find_if(std::begin(tablica), std::end(tablica), [id](const Polecenie& p) { return p.id == id; });
+    return it == std::end(tablica) ? nullptr : &*it;
+}

@@ -1,0 +1,68 @@
+#include "ramka.h"
+
+#include "menu.h"
+#include "okno.h"
+#include "wlacznik.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace {
+
+// An enabler acting on a menu item.
+class WlacznikAkcji : public Wlacznik {
+public:
+    explicit WlacznikAkcji(QAction* akcja) : akcja_(akcja) {}
+    void enable(bool wlaczony) override { akcja_->setEnabled(wlaczony); }
+    void check(bool zaznaczony) override
+    {
+        akcja_->setCheckable(true);
+        akcja_->setChecked(zaznaczony);
+    }
+
+private:
+    QAction* akcja_;
+};
+
+} // namespace
+
+_RAMKA_::_RAMKA_(const QString& tytul, _OKNO_* okno) : okno_(okno)
+{
+    setWindowTitle(tytul);
+    setCentralWidget(okno);
+    zbuduj_menu();
+}
+
+// Menu 1000 from its table; each popup runs its items' enablers before it shows.
+void _RAMKA_::zbuduj_menu()
+{
+    QMenu* popup = nullptr;
+    for (const PozycjaMenu& pozycja : menu_1000()) {
+        if (!popup || popup->title() != QString::fromUtf8(pozycja.popup)) {
+            popup = menuBar()->addMenu(QString::fromUtf8(pozycja.popup));
+            connect(popup, &QMenu::aboutToShow, this, [this, popup] {
+                for (QAction* akcja : popup->actions()) {
+                    WlacznikAkcji w(akcja);
+                    okno_->wlacznik(akcja->data().toInt(), w);
+                }
+            });
+        }
+        if (!pozycja.tekst) {
+            popup->addSeparator();
+            continue;
+        }
+        QAction* akcja = popup->addAction(QString::fromUtf8(pozycja.tekst));
+        akcja->setData(pozycja.id);
+        const int id = pozycja.id;
+        connect(akcja, &QAction::triggered, okno_, [this, id] { okno_->polecenie(id); });
+    }
+}
+
+void _RAMKA_::closeEvent(QCloseEvent* zdarzenie)
+{
+    if (okno_->CanClose())
+        zdarzenie->accept();
+    else
+        zdarzenie->ignore();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+struct RekordPliku;
+
+// Every modal exchange with the user goes through this seam (and the one hand-off
+// to the desktop): the program uses message boxes and dialogs, the tests a script
+// of answers.
+class _ROZMOWA_ {
+public:
+    enum class Ikona { pytanie, wykrzyknik };
+    enum class Wybor { otworz, zapisz };
+
+    virtual ~_ROZMOWA_() = default;
+
+    // Yes/No message box with a question icon; true for Yes.
+    virtual bool pytanie(const QString& tekst, const QString& tytul) = 0;
+
+    // Message box with one OK button.
+    virtual void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
+
+    // Runs data-entry dialog `szablon` (3000..3040) on its transfer record,
+    // which "OK" rewrites and "Anuluj" leaves as it was; true for "OK".
+    virtual bool dialog(int szablon, void* rekord) = 0;
+
+    // The open or save dialog on the shared record; the chosen full path, or
+    // nothing when the dialog was cancelled. A chosen path is also stored in
+    // the record, so the next dialog of either kind proposes it.
+    virtual std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) = 0;
+
+    // Hands a document (a name relative to the working directory) to the
+    // desktop to be shown; what becomes of it is not reported.
+    virtual void otworz_dokument(const QString& nazwa) = 0;
+};

@@ -1,0 +1,54 @@
+#include "rozmowa_qt.h"
+
+#include "dialogi.h"
+#include "rekord_pliku.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+bool RozmowaQt::pytanie(const QString& tekst, const QString& tytul)
+{
+    return QMessageBox::question(okno_, tytul, tekst, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void RozmowaQt::komunikat(const QString& tekst, const QString& tytul, Ikona ikona)
+{
+    QMessageBox pudelko(ikona == Ikona::pytanie ? QMessageBox::Question : QMessageBox::Warning, tytul, tekst,
+                        QMessageBox::Ok, okno_);
+    pudelko.exec();
+}
+
+bool RozmowaQt::dialog(int szablon, void* rekord) { return uruchom_dialog(okno_, szablon, rekord); }
+
+// Qt's own dialog, so that it speaks Polish and behaves the same everywhere;
+// the save dialog takes names of files that do not exist yet.
+std::optional<QString> RozmowaQt::wybierz_plik(Wybor wybor, RekordPliku& plik)
+{
+    QFileDialog okno(okno_);
+    okno.setOption(QFileDialog::DontUseNativeDialog);
+    okno.setNameFilter(plik.filtr);
+    okno.setDefaultSuffix(plik.rozszerzenie);
+    if (!plik.katalog.isEmpty())
+        okno.setDirectory(plik.katalog);
+    if (!plik.nazwa.isEmpty())
+        okno.selectFile(plik.nazwa);
+    if (wybor == Wybor::otworz) {
+        okno.setAcceptMode(QFileDialog::AcceptOpen);
+        okno.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        okno.setAcceptMode(QFileDialog::AcceptSave);
+        okno.setFileMode(QFileDialog::AnyFile);
+    }
+    if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())
+        return std::nullopt;
+    plik.nazwa = okno.selectedFiles().first();
+    return plik.nazwa;
+}
+
+void RozmowaQt::otworz_dokument(const QString& nazwa)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(nazwa)));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "rozmowa.h"
+
+class QWidget;
+
+// The seam as the user sees it: message boxes, the template dialogs and the
+// file dialogs, all modal to the main view.
+class RozmowaQt : public _ROZMOWA_ {
+public:
+    explicit RozmowaQt(QWidget* okno) : okno_(okno) {}
+
+    bool pytanie(const QString& tekst, const QString& tytul) override;
+    void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) override;
+    bool dialog(int szablon, void* rekord) override;
+    std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
+    void otworz_dokument(const QString& nazwa) override;
+
+private:
+    QWidget* okno_;
+};

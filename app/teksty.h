@@ -1,0 +1,38 @@
+#pragma once
+
+// Every fixed text of the desktop program that is not in a menu or a dialog template.
+
+namespace teksty {
+
+inline constexpr const char* tytul_programu = "ZENTA";
+
+inline constexpr const char* uwaga = "UWAGA";
+inline constexpr const char* nie_zwolnil_pusty = "Nie zwolnił Pusty=TRUE!";
+inline constexpr const char* nie_zwolnil_pamieci = "Nie zwolnił pamięci!!";
+
+inline constexpr const char* blad_dyskowy = "Błąd operacji dyskowej";
+inline constexpr const char* nie_mozna_otworzyc = "Nie można otworzyć pliku";
+inline constexpr const char* bledny_plik = "Błędny plik z danymi";
+inline constexpr const char* nie_mozna_zapisac = "Nie można zapisać do pliku";
+
+inline constexpr const char* zakonczyc = "Zakończyć działanie programu ?";
+
+inline constexpr const char* o_programie_tytul = "O programie...";
+inline constexpr const char* o_programie = "ZENTA v1.0\n"
+                                           "MES dla prętów rozciąganych i ściskanych.\n"
+                                           "Zespół ZENTA, 2026\n"
+                                           "\n"
+                                           "https://zenta.example.org";
+
+inline constexpr const char* plik_pomocy = "velu.chm";
+
+inline constexpr const char* obliczenia = "Obliczenia";
+inline constexpr const char* wspolrzedna_x = "Współrzędna X";
+
+inline constexpr const char* pusty_wyniki = "PUSTY jest TRUE !";
+inline constexpr const char* pusty_wyniki_tytul = "Błąd wejścia do klasy WYNIKI";
+
+inline constexpr const char* zmienic_przekroj = "Zmienić parametry przekroju ?";
+inline constexpr const char* utworzyc_nowe = "Utworzyć nowe dane ?";
+
+} // namespace teksty

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "rekordy.h"
+
+#include <QDialog>
+
+#include <cstddef>
+#include <span>
+
+class QLineEdit;
+struct Szablon;
+
+// One field of a transfer record and the edit control that shows it.
+struct PoleRekordu {
+    int id;                   // control id in the template
+    std::size_t przesuniecie; // offset in the record
+    int szerokosc;            // bytes, the NUL included
+};
+
+// A modal dialog built from a template, exchanging its edit fields with a
+// transfer record: the record's texts when it opens; on "OK" (or Enter) the
+// fields' texts, each cut to its width - 1, and the result 1; on "Anuluj" (or
+// Escape) the record untouched and the result 2.
+class DialogZRekordem : public QDialog {
+public:
+    DialogZRekordem(QWidget* rodzic, int resId, void* rekord, std::span<const PoleRekordu> pola);
+
+    // The edit control with this id (nullptr if none).
+    QLineEdit* pole(int id) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
+
+private:
+    void zbuduj(const Szablon& szablon);
+    void wypelnij_z_rekordu();
+    void zatwierdz();
+
+    char* rekord_;
+    std::span<const PoleRekordu> pola_;
+};
+
+class _D_DANE_PODS : public DialogZRekordem {
+public:
+    _D_DANE_PODS(QWidget* parent, d_dane_pods* dane, int resId);
+};
+
+class _D_DANE_PRZ : public DialogZRekordem {
+public:
+    _D_DANE_PRZ(QWidget* parent, d_dane_przek* danep, int resId);
+};
+
+class _D_DANE_WSP : public DialogZRekordem {
+public:
+    _D_DANE_WSP(QWidget* parent, d_wsp* danew, int resId);
+};
+
+class _D_DANE_WYM : public DialogZRekordem {
+public:
+    _D_DANE_WYM(QWidget* parent, d_wymusz* danewy, int resId);
+};
+
+class _D_DANE_SIL : public DialogZRekordem {
+public:
+    _D_DANE_SIL(QWidget* parent, d_sily* danes, int resId);
+};
+
+// Shows dialog `szablon` (3000..3040) modally on its record; true for "OK".
+bool uruchom_dialog(QWidget* rodzic, int szablon, void* rekord);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "liczby.h"
+
+// Writing default texts into record fields and reading typed values back.
+
+// The text into a field of N bytes, cut to N - 1 and NUL-terminated.
+template <std::size_t N>
+void wpisz(char (&pole)[N], const std::string& tekst)
+{
+    const std::size_t dlugosc = std::min(tekst.size(), N - 1);
+    std::memcpy(pole, tekst.data(), dlugosc);
+    pole[dlugosc] = '\0';
+}
+
+// A value for a field of N bytes: `format` when it fits, else the shortest
+// text that fits and reads back to the same float.
+template <std::size_t N>
+void wpisz_liczbe(char (&pole)[N], const char* format, float wartosc)
+{
+    wpisz(pole, tekst_pola(format, wartosc, int(N)));
+}
+
+template <std::size_t N>
+void wpisz_numer(char (&pole)[N], int numer)
+{
+    wpisz(pole, tekst_numeru(numer, int(N)));
+}
+
+// A typed real as it would be stored; nothing when it does not fit a float
+// (a float overflowing to infinity is never a usable value).
+template <std::size_t N>
+std::optional<float> rzeczywista(const char (&pole)[N])
+{
+    char tekst[N + 1] = {};
+    std::memcpy(tekst, pole, N);
+    const double v = czytaj_rzeczywista(tekst);
+    if (!(std::fabs(v) <= 3.4028234663852886e38))
+        return std::nullopt;
+    return float(v);
+}
+
+template <std::size_t N>
+int calkowita(const char (&pole)[N])
+{
+    char tekst[N + 1] = {};
+    std::memcpy(tekst, pole, N);
+    return czytaj_calkowita(tekst);
+}

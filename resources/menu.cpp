@@ -1,0 +1,22 @@
+#include "menu.h"
+
+namespace {
+
+constexpr PozycjaMenu pozycje[] = {
+    {"&Plik", "&Nowy", 1070},
+    {"&Plik", "&Otwórz", 1020},
+    {"&Plik", "Zapisz &Jako", 1060},
+    {"&Plik", nullptr, 0},
+    {"&Plik", "&Koniec", 1040},
+    {"&Widok", "&Odśwież", 1010},
+    {"&Widok", "&Naprężenia", 1120},
+    {"&Widok", "&Wyniki obliczeń", 1130},
+    {"&Widok", "&Dane obliczeniowe", 1140},
+    {"&Pomoc", "&Pomoc", 51682},
+    {"&Pomoc", nullptr, 0},
+    {"&Pomoc", "&O programie...", 1200},
+};
+
+} // namespace
+
+std::span<const PozycjaMenu> menu_1000() { return pozycje; }

@@ -1,0 +1,89 @@
+#include "szablony.h"
+
+namespace {
+
+using enum RodzajKontrolki;
+
+constexpr Kontrolka dane_podstawowe[] = {
+    {edycja, 3001, "", 156, 12, 44, 13, cyfry},
+    {etykieta, -1, "Ilość elementów (>2)", 12, 17, 92, 9, zwykly},
+    {etykieta, -1, "Ilość wymuszonych przemieszczeń (1-2)", 12, 33, 116, 8, zwykly},
+    {edycja, 3002, "", 156, 29, 44, 13, cyfry},
+    {etykieta, -1, "Ilość obciążeń", 12, 50, 112, 9, zwykly},
+    {edycja, 3003, "", 156, 47, 44, 14, cyfry},
+    {przycisk, 1, "OK", 110, 73, 50, 14, zwykly},
+    {przycisk, 2, "Anuluj", 164, 73, 50, 14, zwykly},
+    {ramka, -1, "", 4, 4, 212, 65, zwykly},
+};
+
+constexpr Kontrolka parametry_przekroju[] = {
+    {etykieta, -1, "Pole przekroju ", 8, 36, 88, 13, do_prawej},
+    {edycja, 8500, "", 104, 34, 52, 13, zwykly},
+    {etykieta, -1, "Moduł Younga", 12, 52, 84, 13, do_prawej},
+    {etykieta, -1, "Wsp.rozsz. cieplnej", 20, 72, 76, 14, do_prawej},
+    {etykieta, -1, "Przyrost temperatury", 24, 88, 72, 14, do_prawej},
+    {edycja, 8501, "", 104, 51, 52, 14, zwykly},
+    {edycja, 8502, "", 104, 70, 76, 14, zwykly},
+    {edycja, 8503, "", 104, 86, 36, 14, zwykly},
+    {ramka, -1, "", 4, 30, 184, 73, zwykly},
+    {przycisk, 1, "OK", 40, 107, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 96, 107, 50, 14, zwykly},
+    {edycja, 8004, "", 104, 9, 24, 13, tylko_odczyt | cyfry},
+    {ramka, -1, "", 4, 4, 184, 22, zwykly},
+    {etykieta, -1, "Numer elementu", 48, 9, 52, 13, zwykly},
+};
+
+constexpr Kontrolka wspolrzedne_wezlow[] = {
+    {etykieta, -1, "Współrzędna x", 8, 33, 68, 14, do_prawej},
+    {edycja, 8500, "", 84, 33, 52, 13, zwykly},
+    {ramka, -1, "", 4, 30, 140, 22, zwykly},
+    {przycisk, 1, "OK", 20, 56, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 76, 56, 50, 14, zwykly},
+    {edycja, 8004, "", 84, 9, 24, 13, tylko_odczyt | cyfry},
+    {ramka, -1, "", 4, 4, 140, 22, zwykly},
+    {etykieta, -1, "Numer węzła", 32, 9, 48, 8, zwykly},
+};
+
+constexpr Kontrolka wymuszone_przesuniecia[] = {
+    {etykieta, -1, "Numer węzła", 8, 34, 52, 13, do_prawej},
+    {edycja, 8500, "", 64, 34, 28, 13, cyfry},
+    {etykieta, -1, "Przemieszczenie", 108, 34, 52, 13, do_prawej},
+    {edycja, 8501, "", 164, 34, 48, 14, zwykly},
+    {ramka, -1, "", 4, 30, 212, 22, zwykly},
+    {przycisk, 1, "OK", 52, 56, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 56, 50, 14, zwykly},
+    {edycja, 8004, "", 156, 9, 24, 13, tylko_odczyt | cyfry},
+    {ramka, -1, "", 4, 4, 212, 22, zwykly},
+    {etykieta, -1, "Numer wymuszonego przemieszczenia", 12, 9, 144, 13, zwykly},
+};
+
+constexpr Kontrolka obciazenie_silami[] = {
+    {etykieta, -1, "Numer węzła", 8, 36, 52, 13, do_prawej},
+    {edycja, 8500, "", 64, 34, 28, 13, cyfry},
+    {etykieta, -1, "Wartość siły", 92, 36, 56, 13, do_prawej},
+    {edycja, 8501, "", 152, 34, 56, 14, zwykly},
+    {ramka, -1, "", 4, 30, 212, 22, zwykly},
+    {przycisk, 1, "OK", 52, 56, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 56, 50, 14, zwykly},
+    {edycja, 8004, "", 128, 9, 24, 13, tylko_odczyt | cyfry},
+    {ramka, -1, "", 4, 4, 212, 22, zwykly},
+    {etykieta, -1, "Numer siły", 80, 11, 44, 13, zwykly},
+};
+
+constexpr Szablon szablony[] = {
+    {3000, "Dane podstawowe", 145, 61, 221, 91, dane_podstawowe},
+    {3010, "Parametry przekroju", 82, 9, 191, 124, parametry_przekroju},
+    {3020, "Współrzędne węzłów", 82, 9, 147, 73, wspolrzedne_wezlow},
+    {3030, "Wymuszone przesuniecia", 82, 9, 221, 74, wymuszone_przesuniecia},
+    {3040, "Obciążenie węzłów siłami", 82, 9, 221, 74, obciazenie_silami},
+};
+
+} // namespace
+
+const Szablon* szablon(int id)
+{
+    for (const Szablon& s : szablony)
+        if (s.id == id)
+            return &s;
+    return nullptr;
+}

@@ -1,0 +1,7 @@
+#include "dane.h"
+
+_DANE_::_DANE_(QWidget* okno) : OknoTabeli(okno, "Dane do obliczeń", QSize(450, 400)) {}
+
+Rysunek _DANE_::uklad(const tabele::Widok& widok) const { return tabele::tabela_danych(widok); }
+
+std::int64_t _DANE_::wysokosc_tresci() const { return tabele::wysokosc_danych(); }

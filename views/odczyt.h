@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// The pointer read-out and element picking: pixel column to bar coordinate
+// with the scale of the last drawing, and the element under it.
+
+// Bar coordinate of pixel column `kolumna`: (kolumna - 25) / sx + x0.
+float wspolrzedna(int kolumna);
+
+// "x=%5.2f" of wx, or "x=" left of coordinate 0 (and for no number at all).
+std::string tekst_wspolrzednej(float wx);
+
+// The element whose interval [x[i], x[i + 1]) holds wx; where several do, the
+// last; 0 for none (and while no model is held).
+int element_pod(float wx);
+
+// "napr=%8.1f" of that element's stress, "brak danych" where there is none.
+std::string tekst_naprezenia(float wx);

@@ -1,0 +1,80 @@
+#include "okno_tabeli.h"
+
+#include "gracz.h"
+#include "model.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr int krok = 10;
+
+} // namespace
+
+OknoTabeli::OknoTabeli(QWidget* wlasciciel, const QString& tytul, const QSize& rozmiar)
+    : QAbstractScrollArea(wlasciciel)
+{
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tytul);
+    QPalette paleta = viewport()->palette();
+    paleta.setColor(QPalette::Window, QColor(192, 192, 192));
+    paleta.setColor(QPalette::Base, QColor(192, 192, 192));
+    viewport()->setPalette(paleta);
+    viewport()->setAutoFillBackground(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    horizontalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setSingleStep(1);
+    move(20, 20);
+    resize(rozmiar);
+    horizontalScrollBar()->setRange(0, 30);
+}
+
+// The range in steps: (40·il_elem + 80) / 10, extended
+// when the support rows reach further, and in coarser steps when the count
+// of 10-pixel steps would overflow an int, so every row stays reachable.
+void OknoTabeli::ustaw_zakresy()
+{
+    horizontalScrollBar()->setRange(0, 30);
+    horizontalScrollBar()->setPageStep(std::max(1, viewport()->width() / krok));
+    if (Pusty)
+        return;
+    const std::int64_t podstawowy = (40 * std::int64_t{il_elem} + 80) / krok;
+    const std::int64_t potrzebny = (wysokosc_tresci() - viewport()->height() + krok - 1) / krok;
+    const std::int64_t kroki = std::max(podstawowy, potrzebny);
+    const std::int64_t piksele = kroki * krok;
+    krok_pionowy_ = int(std::max<std::int64_t>(krok, (piksele + INT_MAX - 1) / INT_MAX));
+    const auto zakres = int((piksele + krok_pionowy_ - 1) / krok_pionowy_);
+    if (verticalScrollBar()->maximum() != zakres)
+        verticalScrollBar()->setRange(0, zakres);
+    verticalScrollBar()->setPageStep(std::max(1, viewport()->height() / krok_pionowy_));
+}
+
+tabele::Widok OknoTabeli::widok() const
+{
+    return {horizontalScrollBar()->value() * krok, std::int64_t{verticalScrollBar()->value()} * krok_pionowy_,
+            viewport()->width(), viewport()->height()};
+}
+
+void OknoTabeli::paintEvent(QPaintEvent*)
+{
+    if (Pusty) {
+        bez_modelu();
+        return;
+    }
+    z_modelem();
+    ustaw_zakresy(); // the model may have changed since the last paint
+    QPainter malarz(viewport());
+    odtworz(uklad(widok()), malarz);
+}
+
+void OknoTabeli::resizeEvent(QResizeEvent* zdarzenie)
+{
+    QAbstractScrollArea::resizeEvent(zdarzenie);
+    ustaw_zakresy();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "lista.h"
+#include "tabele.h"
+
+#include <QAbstractScrollArea>
+
+// A table window: light grey, scrolled in steps of 10 pixels (30 steps
+// across, (40·il_elem + 80) / 10 down, more where the rows reach further),
+// painting only the rows inside its viewport.
+class OknoTabeli : public QAbstractScrollArea {
+public:
+    OknoTabeli(QWidget* wlasciciel, const QString& tytul, const QSize& rozmiar);
+
+    // Pixels per vertical scroll step: 10, more for a table so tall that its
+    // steps would not fit an int.
+    int krok_pionowy() const { return krok_pionowy_; }
+    // The viewport's place in the unscrolled table.
+    tabele::Widok widok() const;
+
+protected:
+    // The table's picture for a viewport; called only while a model is held.
+    virtual Rysunek uklad(const tabele::Widok& widok) const = 0;
+    virtual std::int64_t wysokosc_tresci() const = 0;
+    // Painting while no model is held (the window stays blank).
+    virtual void bez_modelu() {}
+    virtual void z_modelem() {}
+
+    void paintEvent(QPaintEvent* zdarzenie) override;
+    void resizeEvent(QResizeEvent* zdarzenie) override;
+
+private:
+    void ustaw_zakresy();
+
+    int krok_pionowy_ = 10;
+};

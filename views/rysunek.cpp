@@ -1,0 +1,239 @@
+#include "rysunek.h"
+
+#include "model.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// Truncation toward zero; a NaN has no pixel, and values far outside any
+// window are pulled in so that the conversion is always defined.
+std::optional<int> piksel(float v)
+{
+    constexpr float granica = 1.0e9f;
+    if (std::isnan(v))
+        return std::nullopt;
+    return int(std::fmax(-granica, std::fmin(granica, v)));
+}
+
+bool zawiera(const Obszar& duzy, const Obszar& maly)
+{
+    return duzy.lewo <= maly.lewo && duzy.gora <= maly.gora && duzy.prawo >= maly.prawo && duzy.dol >= maly.dol;
+}
+
+// Collects the picture; with merging, a rectangle drops the rectangles at the
+// end of the picture that it covers completely (it paints over every pixel
+// they painted, so they would not show).
+class Obraz {
+public:
+    explicit Obraz(bool scalaj) : scalaj_(scalaj) {}
+
+    void prostokat(int l, int t, int r, int b, Pioro pioro, Kolor wypelnienie)
+    {
+        const Prostokat p{std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b), pioro, wypelnienie};
+        if (scalaj_) {
+            const Obszar nowy = obszar(p);
+            while (rysunek_.size() > chronione_ && std::holds_alternative<Prostokat>(rysunek_.back()) &&
+                   zawiera(nowy, obszar(std::get<Prostokat>(rysunek_.back()))))
+                rysunek_.pop_back();
+        }
+        rysunek_.push_back(p);
+    }
+    void linia(int x1, int y1, int x2, int y2, Pioro pioro) { rysunek_.push_back(Linia{x1, y1, x2, y2, pioro}); }
+    void tekst(int x, int y, std::string t)
+    {
+        rysunek_.push_back(Tekst{x, y, std::move(t), 12, czarny, bialy});
+    }
+    // What is drawn so far stays (the background is never merged away).
+    void chron() { chronione_ = rysunek_.size(); }
+    Rysunek wynik() && { return std::move(rysunek_); }
+
+private:
+    bool scalaj_;
+    std::size_t chronione_ = 0;
+    Rysunek rysunek_;
+};
+
+// The extents and scales of one drawing, all single precision.
+struct Miary {
+    float w, h;   // client size
+    float x0, mx; // smallest and largest node coordinate
+    float ma;     // largest area
+    float an, mn; // bottom (never above 0) and top of the stress scale
+    float ss, sx, sa, sp, cy;
+
+    std::optional<int> X(float xw, float c) const { return piksel((xw - x0) * sx + c); }
+};
+
+Miary zmierz(int szerokosc, int wysokosc)
+{
+    Miary m{};
+    m.w = float(szerokosc);
+    m.h = float(wysokosc);
+    m.x0 = m.mx = x[1];
+    for (int j = 1; j <= il_wezl; ++j) {
+        if (x[j] > m.mx)
+            m.mx = x[j];
+        if (x[j] < m.x0)
+            m.x0 = x[j];
+    }
+    m.ma = a[1];
+    for (int i = 1; i <= il_elem; ++i)
+        if (a[i] > m.ma)
+            m.ma = a[i];
+    m.mn = stress[1];
+    m.an = 0.0f;
+    for (int i = 1; i <= il_elem; ++i) {
+        if (stress[i] > m.mn)
+            m.mn = stress[i];
+        if (stress[i] < m.an)
+            m.an = stress[i];
+    }
+    if (m.mn == m.an)
+        m.an = m.an + 1.0f;
+    m.ss = 200.0f / (m.mn - m.an);
+    m.sx = (m.w - 50.0f) / (m.mx - m.x0);
+    m.sa = (m.h - 50.0f) / m.ma;
+    m.sp = (m.w - 50.0f) * 0.005f;
+    m.cy = (m.h - 50.0f) * 0.5f + 10.0f;
+    return m;
+}
+
+// A bar whose nodes share one coordinate, or whose areas are not positive,
+// has no finite scale: only the background is drawn.
+bool rysowalna(const Miary& m)
+{
+    return std::isfinite(m.sx) && m.sx > 0.0f && std::isfinite(m.sa) && m.sa > 0.0f && std::isfinite(m.x0);
+}
+
+std::string etykieta(const Miary& m, int i)
+{
+    const float t = m.an + float(200 - i) / m.ss;
+    const float wartosc = i == 1 ? m.an + 200.0f / m.ss : t;
+    const char* format = t > 999.0f ? "%6.0f" : t > 9.0f ? "%3.2f" : "%1.4f";
+    char sn[64];
+    std::snprintf(sn, sizeof sn, format, double(wartosc));
+    return sn;
+}
+
+void legenda(Obraz& o, const Miary& m, const TablicaKolorow& knapr)
+{
+    const Pioro ppa{czarny, 1};
+    const auto prawy = piksel(200.0f * m.sp + 25.0f);
+    const auto dol1 = piksel(m.h - 1.0f), dol10 = piksel(m.h - 10.0f);
+    if (prawy && dol1 && dol10) {
+        o.linia(25, *dol1, *prawy, *dol1, ppa);
+        o.linia(25, *dol10, *prawy, *dol10, ppa);
+    }
+    const auto gora = piksel(m.h - 9.0f), dol = piksel(m.h - 2.0f), y_etykiety = piksel(m.h - 22.0f);
+    for (int i = 1; i <= 200; ++i) {
+        const auto l = piksel(float(i - 1) * m.sp + 25.0f), r = piksel(float(i) * m.sp + 25.0f);
+        if (l && r && gora && dol)
+            o.prostokat(*l, *gora, *r, *dol, Pioro{knapr[i], 1}, knapr[i]);
+        const bool z_etykieta = i == 1 || i % 25 == 0;
+        const auto x_etykiety = piksel(float(i - 1) * m.sp + 20.0f);
+        if (z_etykieta && x_etykiety && y_etykiety)
+            o.tekst(*x_etykiety, *y_etykiety, etykieta(m, i));
+    }
+}
+
+void elementy(Obraz& o, const Miary& m, const UstawieniaWidoku& u)
+{
+    const Pioro szare{szary, 2};
+    for (int i = 2; i <= il_wezl; ++i) {
+        const Kolor kolor = (*u.knapr)[indeks_koloru(stress[i - 1], m.an, m.ss)];
+        const Pioro pioro = u.napr && u.przem != 1 ? Pioro{kolor, 1} : szare;
+        const Kolor wypelnienie = u.napr ? kolor : bialy;
+        const float polowa = a[i - 1] * m.sa * 0.5f;
+        const auto l = m.X(x[i - 1], 25.0f), r = m.X(x[i], 25.0f);
+        const auto dol = piksel(m.cy + polowa), gora = piksel(m.cy - polowa);
+        if (l && r && dol && gora)
+            o.prostokat(*l, *gora, *r, *dol, pioro, wypelnienie);
+    }
+}
+
+void osie(Obraz& o, const Miary& m)
+{
+    const Pioro ospen{zielony_jasny, 1};
+    const auto cy = piksel(m.cy), prawy = piksel(m.w - 20.0f), dol = piksel(m.h - 50.0f);
+    if (cy && prawy)
+        o.linia(20, *cy, *prawy, *cy, ospen);
+    if (dol)
+        o.linia(25, 5, 25, *dol, ospen);
+    o.linia(25, 5, 20, 10, ospen);
+    o.linia(25, 5, 30, 10, ospen);
+}
+
+void podpory(Obraz& o, const Miary& m)
+{
+    const Pioro penp{czarny, 1};
+    const auto dol = piksel(m.h - 40.0f);
+    for (int p = 1; p <= il_podpor; ++p) {
+        if (nu[p] < 1 || nu[p] > il_wezl)
+            continue;
+        const float xs = x[nu[p]];
+        const auto sciana = m.X(xs, 25.0f), kreska = m.X(xs, 20.0f);
+        if (!sciana || !kreska || !dol)
+            continue;
+        o.linia(*sciana, 8, *sciana, *dol, penp);
+        for (int y = 8; float(y) <= m.h - 40.0f; y += 10)
+            o.linia(*sciana, y, *kreska, y + 5, penp);
+    }
+}
+
+void sily(Obraz& o, const Miary& m)
+{
+    const Pioro pens{zielony_jasny, 3};
+    const auto cy = piksel(m.cy), nad = piksel(m.cy - 5.0f), pod = piksel(m.cy + 5.0f);
+    if (!cy || !nad || !pod)
+        return;
+    for (int j = 1; j <= il_wezl; ++j) {
+        if (!(si[j] > 0.0f || si[j] < 0.0f))
+            continue;
+        const bool w_prawo = si[j] > 0.0f;
+        const auto wezel = m.X(x[j], 25.0f), grot = m.X(x[j], w_prawo ? 35.0f : 15.0f),
+                   skrzydlo = m.X(x[j], w_prawo ? 30.0f : 20.0f);
+        if (!wezel || !grot || !skrzydlo)
+            continue;
+        o.linia(*wezel, *cy, *grot, *cy, pens);
+        o.linia(*grot, *cy, *skrzydlo, *nad, pens);
+        o.linia(*grot, *cy, *skrzydlo, *pod, pens);
+    }
+}
+
+ObrazWidoku narysuj(const UstawieniaWidoku& u, int szerokosc, int wysokosc, bool scalaj)
+{
+    ObrazWidoku wynik;
+    if (Pusty)
+        return wynik;
+    Obraz o(scalaj);
+    o.prostokat(0, 0, szerokosc, wysokosc, Pioro{bialy, 1}, bialy);
+    o.chron();
+    if (wysokosc <= 150 || szerokosc <= 150)
+        return {std::move(o).wynik(), std::nullopt};
+    const Miary m = zmierz(szerokosc, wysokosc);
+    if (!rysowalna(m))
+        return {std::move(o).wynik(), std::nullopt};
+    if (u.napr)
+        legenda(o, m, *u.knapr);
+    o.chron();
+    elementy(o, m, u);
+    osie(o, m);
+    podpory(o, m);
+    sily(o, m);
+    return {std::move(o).wynik(), Skala{m.x0, m.sx}};
+}
+
+} // namespace
+
+ObrazWidoku rysuj(const UstawieniaWidoku& u, int szerokosc, int wysokosc)
+{
+    return narysuj(u, szerokosc, wysokosc, true);
+}
+
+ObrazWidoku rysuj_wszystko(const UstawieniaWidoku& u, int szerokosc, int wysokosc)
+{
+    return narysuj(u, szerokosc, wysokosc, false);
+}
