@@ -18,5 +18,5 @@ void _OKNO_::Paint()
         sx = obraz.skala->sx;
     }
     QPainter malarz(this);
-    odtworz(obraz.rysunek, malarz);
+    odtworz(obraz.rysunek, malarz, width(), height(), bialy);
 }

@@ -1,6 +1,5 @@
 #include "kolory.h"
 
-#include <cmath>
 
 void Pasek_kol(TablicaKolorow& knapr)
 {
@@ -15,15 +14,3 @@ void Pasek_kol(TablicaKolorow& knapr)
         knapr[i] = rgb(0, i - 50, 2 * (i - 149) + 140);
 }
 
-int indeks_koloru(float naprezenie, float an, float ss)
-{
-    const float m = 200.0f - (naprezenie - an) * ss;
-    // Clamp before converting: a NaN (from a stress or scale that is not
-    // finite) would make the conversion undefined; it gets the colour of the
-    // bottom of the scale, index 200.
-    if (std::isnan(m) || m >= 200.0f)
-        return 200;
-    if (m <= 0.0f)
-        return 0;
-    return int(m);
-}

@@ -23,4 +23,13 @@ void Pasek_kol(TablicaKolorow& knapr);
 // Colour index of stress `naprezenie` on the scale whose smallest value is
 // `an` and which has `ss` colour steps per unit of stress: the truncation of
 // 200 - (naprezenie - an) * ss in float arithmetic, limited to 0..200.
-int indeks_koloru(float naprezenie, float an, float ss);
+// Clamped before converting: a NaN (from a stress or scale that is not
+// finite) would make the conversion undefined; it gets the colour of the
+// bottom of the scale, index 200.
+inline int indeks_koloru(float naprezenie, float an, float ss)
+{
+    const float m = 200.0f - (naprezenie - an) * ss;
+    if (m > 0.0f && m < 200.0f) [[likely]]
+        return int(m);
+    return m <= 0.0f ? 0 : 200;
+}

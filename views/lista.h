@@ -43,7 +43,16 @@ struct Tekst {
     bool operator==(const Tekst&) const = default;
 };
 
-using ElementRysunku = std::variant<Prostokat, Linia, Tekst>;
+// Rectangles drawn in turn, every one of whose areas (obszar) crosses pixel
+// row `wiersz`, like the elements along the bar's axis: the player can then
+// set each pixel once instead of painting one rectangle over another.
+struct ProstokatyNaOsi {
+    int wiersz;
+    std::vector<Prostokat> prostokaty;
+    bool operator==(const ProstokatyNaOsi&) const = default;
+};
+
+using ElementRysunku = std::variant<Prostokat, Linia, Tekst, ProstokatyNaOsi>;
 using Rysunek = std::vector<ElementRysunku>;
 
 inline constexpr Kolor bialy = rgb(255, 255, 255);

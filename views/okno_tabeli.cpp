@@ -70,7 +70,7 @@ void OknoTabeli::paintEvent(QPaintEvent*)
     z_modelem();
     ustaw_zakresy(); // the model may have changed since the last paint
     QPainter malarz(viewport());
-    odtworz(uklad(widok()), malarz);
+    odtworz(uklad(widok()), malarz, viewport()->width(), viewport()->height(), jasnoszary);
 }
 
 void OknoTabeli::resizeEvent(QResizeEvent* zdarzenie)

@@ -2,9 +2,11 @@
 
 #include "model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -13,9 +15,11 @@ namespace {
 std::optional<int> piksel(float v)
 {
     constexpr float granica = 1.0e9f;
+    if (v >= -granica && v <= granica) [[likely]]
+        return int(v);
     if (std::isnan(v))
         return std::nullopt;
-    return int(std::fmax(-granica, std::fmin(granica, v)));
+    return v < 0.0f ? -int(granica) : int(granica);
 }
 
 bool zawiera(const Obszar& duzy, const Obszar& maly)
@@ -23,37 +27,73 @@ bool zawiera(const Obszar& duzy, const Obszar& maly)
     return duzy.lewo <= maly.lewo && duzy.gora <= maly.gora && duzy.prawo >= maly.prawo && duzy.dol >= maly.dol;
 }
 
-// Collects the picture; with merging, a rectangle drops the rectangles at the
-// end of the picture that it covers completely (it paints over every pixel
-// they painted, so they would not show).
+// Pixel columns of the window already holding a mark of one kind: every line
+// of a layer has the same pen, so a second mark in the same column would
+// paint the same pixels in the same colour again.
+class Kolumny {
+public:
+    Kolumny(bool aktywne, int szerokosc) : zajete_(aktywne ? std::size_t(szerokosc) : 0, false) {}
+    // True the first time for a column (and always outside the window).
+    bool pierwszy_raz(int kolumna)
+    {
+        if (kolumna < 0 || std::size_t(kolumna) >= zajete_.size())
+            return true;
+        const bool byla = zajete_[std::size_t(kolumna)];
+        zajete_[std::size_t(kolumna)] = true;
+        return !byla;
+    }
+
+private:
+    std::vector<bool> zajete_;
+};
+
+// Collects the picture.
 class Obraz {
 public:
     explicit Obraz(bool scalaj) : scalaj_(scalaj) {}
 
     void prostokat(int l, int t, int r, int b, Pioro pioro, Kolor wypelnienie)
     {
-        const Prostokat p{std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b), pioro, wypelnienie};
-        if (scalaj_) {
-            const Obszar nowy = obszar(p);
-            while (rysunek_.size() > chronione_ && std::holds_alternative<Prostokat>(rysunek_.back()) &&
-                   zawiera(nowy, obszar(std::get<Prostokat>(rysunek_.back()))))
-                rysunek_.pop_back();
-        }
-        rysunek_.push_back(p);
+        rysunek_.emplace_back(std::in_place_type<Prostokat>, normalny(l, t, r, b, pioro, wypelnienie));
     }
-    void linia(int x1, int y1, int x2, int y2, Pioro pioro) { rysunek_.push_back(Linia{x1, y1, x2, y2, pioro}); }
+    void linia(int x1, int y1, int x2, int y2, Pioro pioro) { rysunek_.emplace_back(std::in_place_type<Linia>, Linia{x1, y1, x2, y2, pioro}); }
     void tekst(int x, int y, std::string t)
     {
-        rysunek_.push_back(Tekst{x, y, std::move(t), 12, czarny, bialy});
+        rysunek_.emplace_back(std::in_place_type<Tekst>, Tekst{x, y, std::move(t), 12, czarny, bialy});
     }
-    // What is drawn so far stays (the background is never merged away).
-    void chron() { chronione_ = rysunek_.size(); }
+
+    // Rectangles along the axis row `wiersz`. With merging, each drops the
+    // rectangles before it that it covers completely: it paints over every
+    // pixel they painted, so they would not show.
+    void zarezerwuj(std::size_t pozycje) { rysunek_.reserve(pozycje); }
+    void na_osi(int wiersz) { rysunek_.emplace_back(std::in_place_type<ProstokatyNaOsi>, ProstokatyNaOsi{wiersz, {}}); }
+    void prostokat_na_osi(int l, int t, int r, int b, Pioro pioro, Kolor wypelnienie)
+    {
+        auto& stos = std::get<ProstokatyNaOsi>(rysunek_.back()).prostokaty;
+        const Prostokat p = normalny(l, t, r, b, pioro, wypelnienie);
+        if (scalaj_) {
+            const Obszar nowy = obszar(p);
+            while (!obszary_.empty() && zawiera(nowy, obszary_.back())) {
+                stos.pop_back();
+                obszary_.pop_back();
+            }
+            obszary_.push_back(nowy);
+        }
+        stos.push_back(p);
+    }
+
+    bool scala() const { return scalaj_; }
     Rysunek wynik() && { return std::move(rysunek_); }
 
 private:
+    static Prostokat normalny(int l, int t, int r, int b, Pioro pioro, Kolor wypelnienie)
+    {
+        return {std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b), pioro, wypelnienie};
+    }
+
     bool scalaj_;
-    std::size_t chronione_ = 0;
     Rysunek rysunek_;
+    std::vector<Obszar> obszary_; // of the rectangles on the axis, while merging
 };
 
 // The extents and scales of one drawing, all single precision.
@@ -139,19 +179,72 @@ void legenda(Obraz& o, const Miary& m, const TablicaKolorow& knapr)
     }
 }
 
+// Consecutive elements narrower than a pixel, in one column and outlined
+// grey, show nothing of their fill: drawn in turn, with nothing else between,
+// they paint exactly the rows of their union in grey.
+class Kolumna {
+public:
+    // Joins the run of column l, or answers false (another column, or no run).
+    bool dolacz(int l, int gora, int dol)
+    {
+        if (!trwa_ || l != l_)
+            return false;
+        gora_ = std::min({gora_, gora, dol});
+        dol_ = std::max({dol_, gora, dol});
+        return true;
+    }
+    void zacznij(int l, int gora, int dol)
+    {
+        trwa_ = true;
+        l_ = l;
+        gora_ = std::min(gora, dol);
+        dol_ = std::max(gora, dol);
+    }
+    void oddaj(Obraz& o, Pioro pioro)
+    {
+        if (trwa_)
+            o.prostokat_na_osi(l_, gora_, l_, dol_, pioro, bialy);
+        trwa_ = false;
+    }
+
+private:
+    bool trwa_ = false;
+    int l_ = 0, gora_ = 0, dol_ = 0;
+};
+
+// Every element box reaches over the axis row int(cy): its two edges lie on
+// either side of cy.
 void elementy(Obraz& o, const Miary& m, const UstawieniaWidoku& u)
 {
+    const auto os = piksel(m.cy);
+    if (!os)
+        return;
+    o.na_osi(*os);
     const Pioro szare{szary, 2};
+    const bool szare_obrysy = !u.napr || u.przem == 1;
+    const bool w_kolumnach = o.scala() && szare_obrysy;
+    Kolumna kolumna;
+    auto lewy = m.X(x[1], 25.0f);
     for (int i = 2; i <= il_wezl; ++i) {
-        const Kolor kolor = (*u.knapr)[indeks_koloru(stress[i - 1], m.an, m.ss)];
-        const Pioro pioro = u.napr && u.przem != 1 ? Pioro{kolor, 1} : szare;
-        const Kolor wypelnienie = u.napr ? kolor : bialy;
+        const auto prawy = m.X(x[i], 25.0f);
         const float polowa = a[i - 1] * m.sa * 0.5f;
-        const auto l = m.X(x[i - 1], 25.0f), r = m.X(x[i], 25.0f);
         const auto dol = piksel(m.cy + polowa), gora = piksel(m.cy - polowa);
-        if (l && r && dol && gora)
-            o.prostokat(*l, *gora, *r, *dol, pioro, wypelnienie);
+        if (lewy && prawy && dol && gora) {
+            if (w_kolumnach && *lewy == *prawy) {
+                if (!kolumna.dolacz(*lewy, *gora, *dol)) {
+                    kolumna.oddaj(o, szare);
+                    kolumna.zacznij(*lewy, *gora, *dol);
+                }
+            } else {
+                kolumna.oddaj(o, szare);
+                const Kolor kolor = (*u.knapr)[indeks_koloru(stress[i - 1], m.an, m.ss)];
+                const Pioro pioro = szare_obrysy ? szare : Pioro{kolor, 1};
+                o.prostokat_na_osi(*lewy, *gora, *prawy, *dol, pioro, u.napr ? kolor : bialy);
+            }
+        }
+        lewy = prawy;
     }
+    kolumna.oddaj(o, szare);
 }
 
 void osie(Obraz& o, const Miary& m)
@@ -166,16 +259,17 @@ void osie(Obraz& o, const Miary& m)
     o.linia(25, 5, 30, 10, ospen);
 }
 
-void podpory(Obraz& o, const Miary& m)
+void podpory(Obraz& o, const Miary& m, int szerokosc)
 {
     const Pioro penp{czarny, 1};
     const auto dol = piksel(m.h - 40.0f);
+    Kolumny sciany(o.scala(), szerokosc);
     for (int p = 1; p <= il_podpor; ++p) {
         if (nu[p] < 1 || nu[p] > il_wezl)
             continue;
         const float xs = x[nu[p]];
         const auto sciana = m.X(xs, 25.0f), kreska = m.X(xs, 20.0f);
-        if (!sciana || !kreska || !dol)
+        if (!sciana || !kreska || !dol || !sciany.pierwszy_raz(*sciana))
             continue;
         o.linia(*sciana, 8, *sciana, *dol, penp);
         for (int y = 8; float(y) <= m.h - 40.0f; y += 10)
@@ -183,9 +277,10 @@ void podpory(Obraz& o, const Miary& m)
     }
 }
 
-void sily(Obraz& o, const Miary& m)
+void sily(Obraz& o, const Miary& m, int szerokosc)
 {
     const Pioro pens{zielony_jasny, 3};
+    Kolumny w_prawo_(o.scala(), szerokosc), w_lewo_(o.scala(), szerokosc);
     const auto cy = piksel(m.cy), nad = piksel(m.cy - 5.0f), pod = piksel(m.cy + 5.0f);
     if (!cy || !nad || !pod)
         return;
@@ -195,7 +290,7 @@ void sily(Obraz& o, const Miary& m)
         const bool w_prawo = si[j] > 0.0f;
         const auto wezel = m.X(x[j], 25.0f), grot = m.X(x[j], w_prawo ? 35.0f : 15.0f),
                    skrzydlo = m.X(x[j], w_prawo ? 30.0f : 20.0f);
-        if (!wezel || !grot || !skrzydlo)
+        if (!wezel || !grot || !skrzydlo || !(w_prawo ? w_prawo_ : w_lewo_).pierwszy_raz(*wezel))
             continue;
         o.linia(*wezel, *cy, *grot, *cy, pens);
         o.linia(*grot, *cy, *skrzydlo, *nad, pens);
@@ -210,19 +305,20 @@ ObrazWidoku narysuj(const UstawieniaWidoku& u, int szerokosc, int wysokosc, bool
         return wynik;
     Obraz o(scalaj);
     o.prostokat(0, 0, szerokosc, wysokosc, Pioro{bialy, 1}, bialy);
-    o.chron();
     if (wysokosc <= 150 || szerokosc <= 150)
         return {std::move(o).wynik(), std::nullopt};
     const Miary m = zmierz(szerokosc, wysokosc);
     if (!rysowalna(m))
         return {std::move(o).wynik(), std::nullopt};
+    // Walls with their hatching, arrows at most two per column, the legend.
+    const std::size_t podpory_na_ekranie = std::min<std::size_t>(std::size_t(il_podpor), std::size_t(szerokosc));
+    o.zarezerwuj(512 + podpory_na_ekranie * std::size_t(wysokosc / 10 + 2) + std::size_t(szerokosc) * 6);
     if (u.napr)
         legenda(o, m, *u.knapr);
-    o.chron();
     elementy(o, m, u);
     osie(o, m);
-    podpory(o, m);
-    sily(o, m);
+    podpory(o, m, szerokosc);
+    sily(o, m, szerokosc);
     return {std::move(o).wynik(), Skala{m.x0, m.sx}};
 }
 

@@ -41,12 +41,12 @@ public:
     void tekst(int x, std::int64_t y, std::string t)
     {
         if (y + wysokosc_wiersza > w_.y && y < w_.y + w_.wysokosc)
-            rysunek_.push_back(Tekst{x - w_.x, int(y - w_.y), std::move(t), wysokosc_czcionki, czarny, jasnoszary});
+            rysunek_.emplace_back(std::in_place_type<Tekst>, Tekst{x - w_.x, int(y - w_.y), std::move(t), wysokosc_czcionki, czarny, jasnoszary});
     }
     void linia(int x1, int x2, std::int64_t y)
     {
         if (y + 2 >= w_.y && y - 2 < w_.y + w_.wysokosc)
-            rysunek_.push_back(Linia{x1 - w_.x, int(y - w_.y), x2 - w_.x, int(y - w_.y), Pioro{czarny, 3}});
+            rysunek_.emplace_back(std::in_place_type<Linia>, Linia{x1 - w_.x, int(y - w_.y), x2 - w_.x, int(y - w_.y), Pioro{czarny, 3}});
     }
 
     // Rows 1..ile at y = poczatek + 20·i that the viewport shows: each is

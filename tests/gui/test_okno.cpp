@@ -60,8 +60,9 @@ TEST_F(Okno, EveryCommandIdOfTheMenuAndTheTwoHiddenOnesHasAHandler)
 {
     for (QAction* popup : ramka->menuBar()->actions()) {
         for (QAction* a : popup->menu()->actions()) {
-            if (!a->isSeparator())
+            if (!a->isSeparator()) {
                 EXPECT_TRUE(znajdz_polecenie(a->data().toInt())) << a->text().toStdString();
+            }
         }
     }
     EXPECT_EQ(znajdz_polecenie(1030)->obsluga, znajdz_polecenie(1060)->obsluga);

@@ -1,0 +1,126 @@
+#include "model.h"
+#include "pret.h"
+#include "tabele.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class Tabele : public ::testing::Test {
+protected:
+    void TearDown() override { usun_model(); }
+};
+
+std::vector<Tekst> teksty_w(const Rysunek& r)
+{
+    std::vector<Tekst> wynik;
+    for (const ElementRysunku& e : r)
+        if (const Tekst* t = std::get_if<Tekst>(&e))
+            wynik.push_back(*t);
+    return wynik;
+}
+
+std::vector<int> linie_w(const Rysunek& r)
+{
+    std::vector<int> wynik;
+    for (const ElementRysunku& e : r)
+        if (const Linia* l = std::get_if<Linia>(&e))
+            wynik.push_back(l->y1);
+    return wynik;
+}
+
+// y of the text at column x equal to `tekst`, or -1.
+int y_tekstu(const Rysunek& r, int x, const std::string& tekst)
+{
+    for (const Tekst& t : teksty_w(r))
+        if (t.x == x && t.tekst == tekst)
+            return t.y;
+    return -1;
+}
+
+const tabele::Widok caly{0, 0, 450, 2000};
+
+} // namespace
+
+TEST_F(Tabele, DataTableOfThreeElementsPlacesEveryBlock)
+{
+    OpisPreta opis = pret_jednorodny(3);
+    opis.podpory = {{1, 0.0f}, {4, 0.5f}};
+    ustaw_model(opis);
+    const Rysunek r = tabele::tabela_danych(caly);
+    EXPECT_EQ(linie_w(r), (std::vector<int>{44, 133, 280}));
+    EXPECT_EQ(y_tekstu(r, 5, "Węzeł"), 115);
+    EXPECT_EQ(y_tekstu(r, 100, "Siła skupiona"), 115);
+    for (int j = 1; j <= 4; ++j)
+        EXPECT_EQ(y_tekstu(r, 5, std::to_string(j)) >= 0, true);
+    EXPECT_EQ(y_tekstu(r, 100, "  10.000"), 215); // node 4's force
+    EXPECT_EQ(y_tekstu(r, 5, "Utwierdzenie"), 245);
+    EXPECT_EQ(y_tekstu(r, 5, "w węźle"), 260);
+    EXPECT_EQ(y_tekstu(r, 100, "przemieszczenie"), 260);
+    EXPECT_EQ(y_tekstu(r, 100, "   0.500"), 325); // the second support row
+    EXPECT_EQ(y_tekstu(r, 200, " 100.000"), 50);  // element 1's modulus
+    for (const Tekst& t : teksty_w(r)) {
+        EXPECT_EQ(t.wysokosc, 16);
+        EXPECT_EQ(t.tlo, jasnoszary);
+    }
+    std::vector<int> wiersze_wezlow;
+    for (const Tekst& t : teksty_w(r))
+        if (t.x == 100 && t.y > 115 && t.y < 245)
+            wiersze_wezlow.push_back(t.y);
+    EXPECT_EQ(wiersze_wezlow, (std::vector<int>{155, 175, 195, 215}));
+    EXPECT_EQ(y_tekstu(r, 5, "1"), 50); // first element row
+}
+
+TEST_F(Tabele, ResultsTableOfThreeElementsPlacesEveryBlock)
+{
+    ustaw_model(pret_jednorodny(3));
+    stress[1] = 1.5f;
+    f[2] = 0.25f;
+    const Rysunek r = tabele::tabela_wynikow(caly);
+    EXPECT_EQ(linie_w(r), (std::vector<int>{28, 148, 278}));
+    EXPECT_EQ(y_tekstu(r, 100, "  1.50000000"), 40); // %12.8f: two leading blanks
+    EXPECT_EQ(y_tekstu(r, 5, "3"), 80);
+    EXPECT_EQ(y_tekstu(r, 5, "Węzeł"), 130);
+    EXPECT_EQ(y_tekstu(r, 100, "0.250000000000000"), 190); // %2.15f, no blanks
+    EXPECT_EQ(y_tekstu(r, 5, "Podpora w węźle"), 260);
+    EXPECT_EQ(y_tekstu(r, 120, "Reakcja podpory"), 260);
+    std::vector<int> reakcje;
+    for (const Tekst& t : teksty_w(r))
+        if (t.x == 120 && t.y > 260)
+            reakcje.push_back(t.y);
+    EXPECT_EQ(reakcje, (std::vector<int>{295}));
+}
+
+TEST_F(Tabele, TallTablesReachTheirLastSupportRow)
+{
+    ustaw_model(pret_jednorodny(3));
+    EXPECT_EQ(tabele::wysokosc_danych(), 40 * 3 + 165 + 20 + 20);
+    EXPECT_EQ(tabele::wysokosc_wynikow(), 40 * 3 + 155 + 20 + 20);
+}
+
+TEST_F(Tabele, AViewportInTheMiddleOfALargeModelDrawsOnlyItsRows)
+{
+    const int n = 1'000'000;
+    ustaw_model(pret_jednorodny(n));
+    const tabele::Widok srodek{0, 20LL * 500'000, 300, 400};
+    const Rysunek r = tabele::tabela_wynikow(srodek);
+    const auto t = teksty_w(r);
+    EXPECT_LE(t.size(), 2u * (400 / 20 + 2));
+    EXPECT_GE(t.size(), 2u * (400 / 20));
+    for (const Tekst& tekst : t) {
+        EXPECT_GT(tekst.y, -20);
+        EXPECT_LT(tekst.y, 400);
+    }
+    // element 499999 is at 20·i + 20, i.e. 10 000 000 in the table: the top row
+    EXPECT_EQ(y_tekstu(r, 5, "499999"), 0);
+}
+
+TEST(TabeleFormaty, PrintfFormatsOfTheWindows)
+{
+    EXPECT_EQ(tabele::liczba(tabele::format_naprezenia, 1.5), "  1.50000000");
+    EXPECT_EQ(tabele::liczba(tabele::format_przemieszczenia, 0.001), "0.001000000000000");
+    EXPECT_EQ(tabele::liczba(tabele::format_danych, -3.0), "  -3.000");
+    EXPECT_EQ(tabele::liczba(tabele::format_reakcji, 3.0e38).size(), 39u + 16u);
+}
