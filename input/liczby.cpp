@@ -101,21 +101,23 @@ std::string tekst_pola(const char* format, float wartosc, int szerokosc)
     std::string tekst = bufor;
     if (tekst.size() <= miejsce)
         return tekst;
-    // Fewer and fewer significant digits: the first that reads back exactly
-    // is the shortest exact text; where nothing fitting is exact, the most
-    // precise fitting one.
-    std::string najlepszy;
+    // The shortest fitting text that reads back exactly; where none does,
+    // the most precise one that fits.
+    std::string dokladny, najblizszy;
     for (int cyfry = 9; cyfry >= 1; --cyfry) {
         std::snprintf(bufor, sizeof bufor, "%.*g", cyfry, double(wartosc));
         const std::string kandydat = bufor;
         if (kandydat.size() > miejsce)
             continue;
-        if (najlepszy.empty())
-            najlepszy = kandydat;
-        if (float(czytaj_rzeczywista(kandydat.c_str())) == wartosc)
-            najlepszy = kandydat;
+        if (najblizszy.empty())
+            najblizszy = kandydat;
+        const bool wierny = float(czytaj_rzeczywista(kandydat.c_str())) == wartosc;
+        if (wierny && (dokladny.empty() || kandydat.size() < dokladny.size()))
+            dokladny = kandydat;
     }
-    return najlepszy.empty() ? tekst.substr(0, miejsce) : najlepszy;
+    if (!dokladny.empty())
+        return dokladny;
+    return najblizszy.empty() ? tekst.substr(0, miejsce) : najblizszy;
 }
 
 std::string tekst_numeru(int n, int szerokosc)

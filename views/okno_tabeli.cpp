@@ -7,7 +7,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -35,23 +34,16 @@ OknoTabeli::OknoTabeli(QWidget* wlasciciel, const QString& tytul, const QSize& r
     horizontalScrollBar()->setRange(0, 30);
 }
 
-// The range in steps: (40·il_elem + 80) / 10, extended
-// when the support rows reach further, and in coarser steps when the count
-// of 10-pixel steps would overflow an int, so every row stays reachable.
 void OknoTabeli::ustaw_zakresy()
 {
     horizontalScrollBar()->setRange(0, 30);
     horizontalScrollBar()->setPageStep(std::max(1, viewport()->width() / krok));
     if (Pusty)
         return;
-    const std::int64_t podstawowy = (40 * std::int64_t{il_elem} + 80) / krok;
-    const std::int64_t potrzebny = (wysokosc_tresci() - viewport()->height() + krok - 1) / krok;
-    const std::int64_t kroki = std::max(podstawowy, potrzebny);
-    const std::int64_t piksele = kroki * krok;
-    krok_pionowy_ = int(std::max<std::int64_t>(krok, (piksele + INT_MAX - 1) / INT_MAX));
-    const auto zakres = int((piksele + krok_pionowy_ - 1) / krok_pionowy_);
-    if (verticalScrollBar()->maximum() != zakres)
-        verticalScrollBar()->setRange(0, zakres);
+    const tabele::Przewijanie p = tabele::przewijanie(il_elem, wysokosc_tresci(), viewport()->height());
+    krok_pionowy_ = p.piksele_na_krok;
+    if (verticalScrollBar()->maximum() != p.kroki)
+        verticalScrollBar()->setRange(0, p.kroki);
     verticalScrollBar()->setPageStep(std::max(1, viewport()->height() / krok_pionowy_));
 }
 

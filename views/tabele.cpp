@@ -3,6 +3,7 @@
 #include "model.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace tabele {
@@ -143,5 +144,15 @@ Rysunek tabela_wynikow(const Widok& widok)
 // range of 40·il_elem + 80 pixels that the windows otherwise give.
 std::int64_t wysokosc_danych() { return 40 * n() + 165 + 20 * std::int64_t{il_podpor} + wysokosc_wiersza; }
 std::int64_t wysokosc_wynikow() { return 40 * n() + 155 + 20 * std::int64_t{il_podpor} + wysokosc_wiersza; }
+
+Przewijanie przewijanie(int elementy, std::int64_t wysokosc_tabeli, int wysokosc_okna)
+{
+    constexpr std::int64_t krok = 10;
+    const std::int64_t podstawowe = (40 * std::int64_t{elementy} + 80) / krok;
+    const std::int64_t potrzebne = (wysokosc_tabeli - wysokosc_okna + krok - 1) / krok;
+    const std::int64_t piksele = std::max(podstawowe, potrzebne) * krok;
+    const std::int64_t na_krok = std::max<std::int64_t>(krok, (piksele + INT_MAX - 1) / INT_MAX);
+    return {int((piksele + na_krok - 1) / na_krok), int(na_krok)};
+}
 
 } // namespace tabele

@@ -63,4 +63,15 @@ Rysunek tabela_wynikow(const Widok& widok);
 std::int64_t wysokosc_danych();
 std::int64_t wysokosc_wynikow();
 
+// Vertical scrolling of a table window: `kroki` steps of `piksele_na_krok`.
+struct Przewijanie {
+    int kroki;
+    int piksele_na_krok;
+};
+
+// (40·il_elem + 80) / 10 steps of 10 pixels, more steps where the table
+// reaches further below a viewport of `wysokosc_okna`, and coarser steps when
+// the count would not fit an int: the last row stays reachable.
+Przewijanie przewijanie(int elementy, std::int64_t wysokosc_tabeli, int wysokosc_okna);
+
 } // namespace tabele

@@ -124,3 +124,22 @@ TEST(TabeleFormaty, PrintfFormatsOfTheWindows)
     EXPECT_EQ(tabele::liczba(tabele::format_danych, -3.0), "  -3.000");
     EXPECT_EQ(tabele::liczba(tabele::format_reakcji, 3.0e38).size(), 39u + 16u);
 }
+
+TEST(TabelePrzewijanie, StepsOfTenPixelsAsTheRowsNeed)
+{
+    EXPECT_EQ(tabele::przewijanie(3, 40 * 3 + 165 + 40 + 20, 400).kroki, 20); // (40·3 + 80) / 10
+    EXPECT_EQ(tabele::przewijanie(3, 40 * 3 + 165 + 40 + 20, 400).piksele_na_krok, 10);
+    // forty supports on one element reach below that range
+    const auto wiele_podpor = tabele::przewijanie(1, 40 + 165 + 20 * 40 + 20, 400);
+    EXPECT_EQ(wiele_podpor.kroki, (40 + 165 + 800 + 20 - 400 + 9) / 10);
+}
+
+TEST(TabelePrzewijanie, AHugeTableTakesCoarserStepsAndStaysReachable)
+{
+    const int n = 2'000'000'000;
+    const std::int64_t wysokosc = 40LL * n + 200;
+    const auto p = tabele::przewijanie(n, wysokosc, 400);
+    EXPECT_GT(p.piksele_na_krok, 10);
+    EXPECT_GE(std::int64_t{p.kroki} * p.piksele_na_krok, 40LL * n + 80);
+    EXPECT_GT(p.kroki, 0);
+}
