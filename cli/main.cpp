@@ -4,10 +4,11 @@
 #include "analiza.h"
 #include "m1d.h"
 #include "model.h"
+#include "rysunek_pliku.h"
 #include "wydruk.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -30,6 +31,10 @@ void zaladuj_polskie_teksty_qt(QCoreApplication& aplikacja, QTranslator& tlumacz
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         aplikacja.installTranslator(&tlumacz);
 }
+
+// The tool speaks for itself on standard error; Qt's own notes (e.g. about a
+// missing runtime directory) would only get in the way of scripts.
+void bez_komunikatow_qt(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int blad(const char* tekst, int kod)
 {
@@ -55,7 +60,11 @@ int wczytaj_i_przelicz(const QString& sciezka)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication aplikacja(argc, argv);
+    // Pictures need fonts, and fonts a platform: the one that needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(bez_komunikatow_qt);
+    QGuiApplication aplikacja(argc, argv);
     // Qt adopts the environment's locale; numbers are printed with a point.
     std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setApplicationName("zenta-oblicz");
@@ -71,7 +80,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption dane("dane", "Wypisuje dane do obliczeń zamiast wyników.");
     const QCommandLineOption json("json", "Wypisuje wyniki jako jeden obiekt JSON.");
     const QCommandLineOption csv("csv", "Wypisuje wyniki jako CSV.");
-    parser.addOptions({pomoc, dane, json, csv});
+    const QCommandLineOption rysunek("rysunek", "Zapisuje rysunek pręta, jak w oknie programu (.svg albo .png).",
+                                     "PLIK");
+    const QCommandLineOption napr("napr", "Rysunek w kolorach naprężeń, z legendą.");
+    const QCommandLineOption rozmiar("rozmiar", "Rozmiar rysunku w pikselach (domyślnie 1280x800).", "SZERxWYS",
+                                     "1280x800");
+    parser.addOptions({pomoc, dane, json, csv, rysunek, napr, rozmiar});
     parser.addPositionalArgument("MODEL.M1D", "Plik z modelem pręta.");
 
     if (!parser.parse(QCoreApplication::arguments()))
@@ -84,8 +98,22 @@ int main(int argc, char* argv[])
         return blad("Podaj jeden plik MODEL.M1D i co najwyżej jedną z opcji --dane, --json, --csv "
                     "(--pomoc wyjaśnia).", zle_wywolanie);
 
+    const auto wymiary = czytaj_rozmiar(parser.value(rozmiar));
+    if (!wymiary)
+        return blad("Błędny rozmiar rysunku: podaj SZERxWYS, każdy bok od 151 do 20000 pikseli.", zle_wywolanie);
+
     if (const int kod = wczytaj_i_przelicz(parser.positionalArguments().first()); kod != sukces)
         return kod;
+    if (parser.isSet(rysunek) && !zapisz_rysunek(parser.value(rysunek), *wymiary, parser.isSet(napr))) {
+        zwolnij_model();
+        return blad("Nie można zapisać do pliku", blad_zapisu);
+    }
+    const bool tylko_rysunek =
+        parser.isSet(rysunek) && !parser.isSet(dane) && !parser.isSet(json) && !parser.isSet(csv);
+    if (tylko_rysunek) {
+        zwolnij_model();
+        return sukces;
+    }
 
     static char bufor[1 << 20];
     std::setvbuf(stdout, bufor, _IOFBF, sizeof bufor);

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 
 #include <array>
+#include <cstring>
+#include <iterator>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -153,4 +155,34 @@ TEST_F(ZentaOblicz, HelpIsPolish)
     EXPECT_EQ(w.kod, 0);
     EXPECT_NE(w.wyjscie.find("MES dla prętów rozciąganych i ściskanych"), std::string::npos);
     EXPECT_NE(w.wyjscie.find("--json"), std::string::npos);
+}
+
+TEST_F(ZentaOblicz, DrawsThePictureAsSvgOrPng)
+{
+    const std::string model = zapisz_model(pret_dwa_elementy());
+    const std::string svg = (katalog_ / "pret.svg").string(), png = (katalog_ / "pret.png").string();
+    const Wynik w_svg = uruchom("--rysunek " + svg + " --napr --rozmiar 640x400 " + model);
+    EXPECT_EQ(w_svg.kod, 0);
+    EXPECT_EQ(w_svg.wyjscie, "");
+    std::ifstream plik_svg(svg);
+    const std::string tresc((std::istreambuf_iterator<char>(plik_svg)), std::istreambuf_iterator<char>());
+    EXPECT_NE(tresc.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"640\" height=\"400\""),
+              std::string::npos);
+    EXPECT_NE(tresc.find("<rect"), std::string::npos);
+    EXPECT_NE(tresc.find(">10.00</text>"), std::string::npos); // the largest stress labels the legend
+
+    EXPECT_EQ(uruchom("--rysunek " + png + " " + model).kod, 0);
+    std::ifstream plik_png(png, std::ios::binary);
+    unsigned char naglowek[24] = {};
+    plik_png.read(reinterpret_cast<char*>(naglowek), 24);
+    EXPECT_EQ(std::memcmp(naglowek, "\x89PNG\r\n\x1a\n", 8), 0);
+    EXPECT_EQ((naglowek[16] << 24 | naglowek[17] << 16 | naglowek[18] << 8 | naglowek[19]), 1280); // default size
+    EXPECT_EQ((naglowek[20] << 24 | naglowek[21] << 16 | naglowek[22] << 8 | naglowek[23]), 800);
+}
+
+TEST_F(ZentaOblicz, RefusesASizeThatShowsNoBar)
+{
+    const Wynik w = uruchom("--rysunek x.svg --rozmiar 150x400 " + zapisz_model(pret_dwa_elementy()));
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_NE(w.wyjscie.find("Błędny rozmiar rysunku"), std::string::npos);
 }

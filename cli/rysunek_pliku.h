@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// The main view's picture of the current model (Pusty false), as the desktop
+// program draws it in a window of `rozmiar`: SVG for a name ending in .svg,
+// PNG for .png. False when the file could not be written.
+bool zapisz_rysunek(const QString& sciezka, QSize rozmiar, bool napr);
+
+// "WxH" with both sides 151..20000 (smaller windows show no bar).
+std::optional<QSize> czytaj_rozmiar(const QString& tekst);
