@@ -13,7 +13,7 @@ zrodla=$(cd "$(dirname "$0")/.." && pwd)
 budowa=${ZENTA_BUILD_DIR:-$zrodla/build}
 
 pakiety=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev liblapack-dev
-         qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-liberation)
+         qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-liberation clang libclang-rt-14-dev)
 
 zainstaluj_brakujace() {
     local brak=()

@@ -220,3 +220,38 @@ TEST(M1D, FileOnDiskReadsLikeBytes)
     EXPECT_EQ(czytaj_plik_m1d(std::filesystem::temp_directory_path().string()).stan,
               Odczyt::nie_mozna_otworzyc);
 }
+
+// A file that ends sooner than it said: the length checked at the start no
+// longer holds while the arrays are read.
+class ZrodloKurczace final : public ZrodloM1D {
+public:
+    ZrodloKurczace(const Bajty& bajty, std::size_t znika_po) : bajty_(bajty), znika_po_(znika_po) {}
+    std::uint64_t rozmiar() const override { return bajty_.size() - przeczytane_; }
+    bool czytaj(void* cel, std::size_t n) override
+    {
+        if (przeczytane_ + n > znika_po_)
+            return false;
+        std::memcpy(cel, bajty_.data() + przeczytane_, n);
+        przeczytane_ += n;
+        return true;
+    }
+
+private:
+    const Bajty& bajty_;
+    std::size_t znika_po_, przeczytane_ = 0;
+};
+
+TEST(M1D, AFileThatShrinksWhileReadIsRefusedAndItsArraysFreed)
+{
+    for (std::size_t znika_po : {12u, 30u, 60u, 75u}) {
+        ZrodloKurczace zrodlo(przyklad, znika_po);
+        const WynikOdczytu w = czytaj_m1d(zrodlo);
+        EXPECT_EQ(w.stan, Odczyt::bledny_plik) << znika_po;
+        EXPECT_EQ(w.tablice.x, nullptr); // nothing left over (the leak checker watches too)
+    }
+}
+
+TEST(M1D, AnEmptyFileIsRefused)
+{
+    EXPECT_EQ(stan_odczytu({}), Odczyt::bledny_plik);
+}

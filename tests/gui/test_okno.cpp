@@ -10,7 +10,9 @@
 #include "wsp.h"
 #include "wyniki.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -294,4 +296,32 @@ TEST_F(Okno, RefreshRunsTheAnalysisAgain)
     a[1] = 2.0f;
     okno->polecenie(1010);
     EXPECT_FLOAT_EQ(stress[1], 5.0f);
+}
+
+TEST_F(Okno, ADirectoryOrAnEmptyFileIsRefusedAndTheModelKept)
+{
+    otworz(plik_modelu(pret_dwuelementowy()));
+    skrypt->oczekuj_pliku(Wybor::otworz, katalog.path());
+    skrypt->oczekuj_komunikatu("Nie można otworzyć pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik);
+    okno->polecenie(1020);
+    QFile pusty(katalog.filePath("pusty.M1D"));
+    ASSERT_TRUE(pusty.open(QIODevice::WriteOnly));
+    pusty.close();
+    skrypt->oczekuj_pliku(Wybor::otworz, pusty.fileName());
+    skrypt->oczekuj_komunikatu("Błędny plik z danymi", "Błąd operacji dyskowej", Ikona::wykrzyknik);
+    okno->polecenie(1020);
+    EXPECT_FALSE(Pusty);
+    EXPECT_FLOAT_EQ(stress[1], 10.0f);
+}
+
+TEST_F(Okno, ASaveWhoseTargetBecameADirectoryFailsAndLeavesIt)
+{
+    otworz(plik_modelu(pret_dwuelementowy()));
+    const QString cel = katalog.filePath("cel.M1D");
+    ASSERT_TRUE(QDir().mkpath(cel + "/w_srodku"));
+    skrypt->oczekuj_pliku(Wybor::zapisz, cel);
+    skrypt->oczekuj_komunikatu("Nie można zapisać do pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik);
+    okno->polecenie(1060);
+    EXPECT_TRUE(QFileInfo(cel + "/w_srodku").isDir());
+    EXPECT_FLOAT_EQ(stress[1], 10.0f);
 }

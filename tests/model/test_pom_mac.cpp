@@ -105,3 +105,20 @@ TEST_F(NrerrorDeathTest, SizeThatOverflowsIsRefusedNotShortened)
     EXPECT_EXIT(macierz(1, INT_MAX, INT_MIN, INT_MAX), ::testing::ExitedWithCode(1),
                 "allocation failure 2 in matrix\\(\\)");
 }
+
+#if !defined(__SANITIZE_ADDRESS__)
+#include <sys/resource.h>
+
+TEST_F(NrerrorDeathTest, MemoryThatCannotBeHadEndsTheProgramWithItsThreeLines)
+{
+    // given a process limited to 512 MiB of address space
+    const auto za_malo_pamieci = [] {
+        rlimit limit{512u << 20, 512u << 20};
+        setrlimit(RLIMIT_AS, &limit);
+        wektor(1, 400'000'000); // 1.6 GB
+    };
+    EXPECT_EXIT(za_malo_pamieci(), ::testing::ExitedWithCode(1),
+                "^Wystąpił bład podczas działania programu \nbłąd allokacji w vector\\(\\)\n"
+                "\\.\\.\\.powrót do systemu\\.\\.\\.\n$");
+}
+#endif

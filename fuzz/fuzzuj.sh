@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer target with clang and runs it.
+#   fuzz/fuzzuj.sh [SECONDS] [extra libFuzzer options]
+# The corpus grows in build-fuzz/korpus; crashes land in build-fuzz/.
+set -euo pipefail
+sekundy=${1:-60}
+shift || true
+zrodla=$(cd "$(dirname "$0")/.." && pwd)
+budowa=${ZENTA_FUZZ_DIR:-$zrodla/build-fuzz}
+mkdir -p "$budowa/korpus" "$budowa/ziarna"
+
+rdzen=("$zrodla"/model/{bloki,pom_mac,model,macierze,oblicz}.cpp "$zrodla"/files/m1d.cpp
+       "$zrodla"/views/{kolory,tabele,rysunek,odczyt}.cpp)
+naglowki=(-I"$zrodla/model" -I"$zrodla/files" -I"$zrodla/views")
+flagi=(-std=c++20 -O1 -g -ffp-contract=off -fno-omit-frame-pointer)
+
+clang++ "${flagi[@]}" "${naglowki[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+    "$zrodla/fuzz/fuzz_m1d.cpp" "${rdzen[@]}" -o "$budowa/fuzz_m1d"
+clang++ "${flagi[@]}" "${naglowki[@]}" "$zrodla/fuzz/ziarna.cpp" "${rdzen[@]}" -o "$budowa/ziarna_m1d"
+"$budowa/ziarna_m1d" "$budowa/ziarna" >/dev/null
+
+cd "$budowa"
+# Large counts in small files are refused before any allocation; the
+# allocator may answer null instead of stopping the run.
+ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 \
+    ./fuzz_m1d -max_total_time="$sekundy" -max_len=8192 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+    "$@" korpus ziarna
