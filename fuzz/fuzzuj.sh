@@ -16,7 +16,8 @@ flagi=(-std=c++20 -O1 -g -ffp-contract=off -fno-omit-frame-pointer)
 
 clang++ "${flagi[@]}" "${naglowki[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     "$zrodla/fuzz/fuzz_m1d.cpp" "${rdzen[@]}" -o "$budowa/fuzz_m1d"
-clang++ "${flagi[@]}" "${naglowki[@]}" "$zrodla/fuzz/ziarna.cpp" "${rdzen[@]}" -o "$budowa/ziarna_m1d"
+clang++ "${flagi[@]}" "${naglowki[@]}" -I"$zrodla/tests/support" "$zrodla/fuzz/ziarna.cpp" \
+    "$zrodla/tests/support/pret.cpp" "${rdzen[@]}" -o "$budowa/ziarna_m1d"
 "$budowa/ziarna_m1d" "$budowa/ziarna" >/dev/null
 
 cd "$budowa"

@@ -47,14 +47,8 @@ protected:
 
     std::string zapisz_model(const OpisPreta& opis)
     {
-        Tablice t = zbuduj_tablice(opis);
         const std::string sciezka = (katalog_ / "model.M1D").string();
-        std::ofstream plik(sciezka, std::ios::binary);
-        zapisz_m1d(t, [&](const void* d, std::size_t n) {
-            plik.write(static_cast<const char*>(d), std::streamsize(n));
-            return bool(plik);
-        });
-        zwolnij_tablice(t);
+        EXPECT_TRUE(zapisz_plik_modelu(opis, sciezka));
         return sciezka;
     }
 
@@ -68,23 +62,11 @@ protected:
     fs::path katalog_;
 };
 
-// Nodes at 0, 1, 3; areas 1 and 2; E = 100; fixed at node 1; force 10 at node 3.
-OpisPreta pret_dwa_elementy()
-{
-    OpisPreta opis;
-    opis.x = {0.0f, 1.0f, 3.0f};
-    opis.a = {1.0f, 2.0f};
-    opis.e = {100.0f, 100.0f};
-    opis.si = {0.0f, 0.0f, 10.0f};
-    opis.podpory = {{1, 0.0f}};
-    return opis;
-}
-
 } // namespace
 
 TEST_F(ZentaOblicz, PrintsTheResultsTableWithTheWindowsFormats)
 {
-    const Wynik w = uruchom(zapisz_model(pret_dwa_elementy()));
+    const Wynik w = uruchom(zapisz_model(pret_dwuelementowy()));
     EXPECT_EQ(w.kod, 0);
     EXPECT_EQ(w.wyjscie, "Element\tNaprężenie\n"
                          "1\t 10.00000000\n"
@@ -101,7 +83,7 @@ TEST_F(ZentaOblicz, PrintsTheResultsTableWithTheWindowsFormats)
 
 TEST_F(ZentaOblicz, JsonHoldsEveryFloatSoItReadsBackExactly)
 {
-    const Wynik w = uruchom("--json " + zapisz_model(pret_dwa_elementy()));
+    const Wynik w = uruchom("--json " + zapisz_model(pret_dwuelementowy()));
     EXPECT_EQ(w.kod, 0);
     EXPECT_EQ(w.wyjscie, "{\"il_elem\":2,\"il_wezl\":3,\"il_podpor\":1,\"il_obciaz\":1,"
                          "\"f\":[9.99999972e-10,0.100000001,0.200000003],\"stress\":[10,5],\"react\":[-10]}\n");
@@ -109,7 +91,7 @@ TEST_F(ZentaOblicz, JsonHoldsEveryFloatSoItReadsBackExactly)
 
 TEST_F(ZentaOblicz, NonFiniteResultsAreNullInJsonAndPrintedAsPrintfDoes)
 {
-    OpisPreta opis = pret_dwa_elementy();
+    OpisPreta opis = pret_dwuelementowy();
     opis.x = {0.0f, 1.0f, 1.0f}; // a zero-length element
     const std::string model = zapisz_model(opis);
     const Wynik json = uruchom("--json " + model);
@@ -122,7 +104,7 @@ TEST_F(ZentaOblicz, NonFiniteResultsAreNullInJsonAndPrintedAsPrintfDoes)
 
 TEST_F(ZentaOblicz, DataAndCsvListTheirBlocks)
 {
-    const std::string model = zapisz_model(pret_dwa_elementy());
+    const std::string model = zapisz_model(pret_dwuelementowy());
     const Wynik dane = uruchom("--dane " + model);
     EXPECT_EQ(dane.kod, 0);
     EXPECT_NE(dane.wyjscie.find("2\t   2.000\t 100.000\t   0.000\t   0.000\n"), std::string::npos);
@@ -159,7 +141,7 @@ TEST_F(ZentaOblicz, HelpIsPolish)
 
 TEST_F(ZentaOblicz, DrawsThePictureAsSvgOrPng)
 {
-    const std::string model = zapisz_model(pret_dwa_elementy());
+    const std::string model = zapisz_model(pret_dwuelementowy());
     const std::string svg = (katalog_ / "pret.svg").string(), png = (katalog_ / "pret.png").string();
     const Wynik w_svg = uruchom("--rysunek " + svg + " --napr --rozmiar 640x400 " + model);
     EXPECT_EQ(w_svg.kod, 0);
@@ -182,7 +164,7 @@ TEST_F(ZentaOblicz, DrawsThePictureAsSvgOrPng)
 
 TEST_F(ZentaOblicz, RefusesASizeThatShowsNoBar)
 {
-    const Wynik w = uruchom("--rysunek x.svg --rozmiar 150x400 " + zapisz_model(pret_dwa_elementy()));
+    const Wynik w = uruchom("--rysunek x.svg --rozmiar 150x400 " + zapisz_model(pret_dwuelementowy()));
     EXPECT_EQ(w.kod, 2);
     EXPECT_NE(w.wyjscie.find("Błędny rozmiar rysunku"), std::string::npos);
 }

@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 
 // The desktop program's frame and main view, with a scripted user, and a
 // temporary directory for files.
@@ -41,13 +40,7 @@ protected:
     QString plik_modelu(const OpisPreta& opis, const QString& nazwa = "model.M1D")
     {
         const QString sciezka = katalog.filePath(nazwa);
-        Tablice t = zbuduj_tablice(opis);
-        std::ofstream plik(sciezka.toStdString(), std::ios::binary);
-        zapisz_m1d(t, [&](const void* d, std::size_t n) {
-            plik.write(static_cast<const char*>(d), std::streamsize(n));
-            return bool(plik);
-        });
-        zwolnij_tablice(t);
+        EXPECT_TRUE(zapisz_plik_modelu(opis, sciezka.toStdString()));
         return sciezka;
     }
 
@@ -74,14 +67,3 @@ protected:
     QTemporaryDir katalog;
 };
 
-// Nodes at 0, 1, 3; areas 1 and 2; E = 100; fixed at node 1; force 10 at node 3.
-inline OpisPreta pret_dwuelementowy()
-{
-    OpisPreta opis;
-    opis.x = {0.0f, 1.0f, 3.0f};
-    opis.a = {1.0f, 2.0f};
-    opis.e = {100.0f, 100.0f};
-    opis.si = {0.0f, 0.0f, 10.0f};
-    opis.podpory = {{1, 0.0f}};
-    return opis;
-}

@@ -126,13 +126,7 @@ TEST_F(Analiza, HeatedBarBetweenTwoWallsGivesPenaltySoftenedStress)
 
 TEST_F(Analiza, TwoElementsOfDifferentAreas)
 {
-    OpisPreta opis;
-    opis.x = {0.0f, 1.0f, 3.0f};
-    opis.a = {1.0f, 2.0f};
-    opis.e = {100.0f, 100.0f};
-    opis.si = {0.0f, 0.0f, 10.0f};
-    opis.podpory = {{1, 0.0f}};
-    ustaw_model(opis);
+    ustaw_model(pret_dwuelementowy());
     analizuj();
     EXPECT_NEAR(f[1], 0.0f, 1e-8f);
     EXPECT_FLOAT_EQ(f[2], 0.1f);

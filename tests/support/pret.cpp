@@ -1,6 +1,9 @@
 #include "pret.h"
 
+#include "m1d.h"
+
 #include <algorithm>
+#include <fstream>
 
 Tablice zbuduj_tablice(const OpisPreta& opis)
 {
@@ -78,4 +81,27 @@ OpisPreta pret_losowy(int n, int co_ile_podpora, std::mt19937& los)
     for (int j = co_ile_podpora; j <= n + 1; j += co_ile_podpora)
         opis.podpory.push_back({j, przemieszczenie(los)});
     return opis;
+}
+
+OpisPreta pret_dwuelementowy()
+{
+    OpisPreta opis;
+    opis.x = {0.0f, 1.0f, 3.0f};
+    opis.a = {1.0f, 2.0f};
+    opis.e = {100.0f, 100.0f};
+    opis.si = {0.0f, 0.0f, 10.0f};
+    opis.podpory = {{1, 0.0f}};
+    return opis;
+}
+
+bool zapisz_plik_modelu(const OpisPreta& opis, const std::string& sciezka)
+{
+    Tablice t = zbuduj_tablice(opis);
+    std::ofstream plik(sciezka, std::ios::binary);
+    const bool zapisano = zapisz_m1d(t, [&](const void* d, std::size_t n) {
+        plik.write(static_cast<const char*>(d), std::streamsize(n));
+        return bool(plik);
+    });
+    zwolnij_tablice(t);
+    return zapisano;
 }

@@ -3,6 +3,7 @@
 #include "model.h"
 
 #include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,13 @@ void usun_model();
 
 // A uniform bar of n elements: x = 0..n, A = 1, E = 100, no heat, fixed at node 1, force 10 at the end.
 OpisPreta pret_jednorodny(int n);
+
+// Nodes at 0, 1, 3; areas 1 and 2; E = 100; fixed at node 1; force 10 at node 3
+// (stresses 10 and 5, displacements 0, 0.1, 0.2, reaction -10).
+OpisPreta pret_dwuelementowy();
+
+// Writes the bar as an M1D file; false when it could not.
+bool zapisz_plik_modelu(const OpisPreta& opis, const std::string& sciezka);
 
 // A random well-posed bar: increasing coordinates, positive E·A, heat, forces,
 // a support every `co_ile_podpora` nodes and at node 1.
