@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -63,6 +64,21 @@ void zapisz_tekst(char* pole, int szerokosc, const QString& tekst)
         --dlugosc;
     std::memcpy(pole, bajty.constData(), std::size_t(dlugosc));
     pole[dlugosc] = '\0';
+}
+
+// A face wider than the one the templates were drawn for must not cut a label
+// short: the label grows into the free space on its text's open side.
+void nie_obcinaj(QLabel* etykieta, bool do_prawej)
+{
+    const int potrzeba = etykieta->fontMetrics().horizontalAdvance(etykieta->text()) + 2;
+    QRect r = etykieta->geometry();
+    if (potrzeba <= r.width())
+        return;
+    if (do_prawej)
+        r.setLeft(std::max(0, r.right() + 1 - potrzeba));
+    else
+        r.setWidth(potrzeba);
+    etykieta->setGeometry(r);
 }
 
 } // namespace
@@ -130,6 +146,8 @@ void DialogZRekordem::zbuduj(const Szablon& s)
         }
         w->setObjectName(QString::number(k.id));
         w->setGeometry(j.prostokat(k));
+        if (auto* etykieta = qobject_cast<QLabel*>(w))
+            nie_obcinaj(etykieta, k.styl & do_prawej);
     }
     for (const PoleRekordu& p : pola_)
         if (QLineEdit* e = pole(p.id))
