@@ -56,17 +56,24 @@ public:
     {
         rysunek_.emplace_back(std::in_place_type<Prostokat>, normalny(l, t, r, b, pioro, wypelnienie));
     }
-    void linia(int x1, int y1, int x2, int y2, Pioro pioro) { rysunek_.emplace_back(std::in_place_type<Linia>, Linia{x1, y1, x2, y2, pioro}); }
+    void linia(int x1, int y1, int x2, int y2, Pioro pioro)
+    {
+        rysunek_.emplace_back(std::in_place_type<Linia>, Linia{x1, y1, x2, y2, pioro});
+    }
     void tekst(int x, int y, std::string t)
     {
         rysunek_.emplace_back(std::in_place_type<Tekst>, Tekst{x, y, std::move(t), 12, czarny, bialy});
     }
 
+    void zarezerwuj(std::size_t pozycje) { rysunek_.reserve(pozycje); }
+
     // Rectangles along the axis row `wiersz`. With merging, each drops the
     // rectangles before it that it covers completely: it paints over every
     // pixel they painted, so they would not show.
-    void zarezerwuj(std::size_t pozycje) { rysunek_.reserve(pozycje); }
-    void na_osi(int wiersz) { rysunek_.emplace_back(std::in_place_type<ProstokatyNaOsi>, ProstokatyNaOsi{wiersz, {}}); }
+    void na_osi(int wiersz)
+    {
+        rysunek_.emplace_back(std::in_place_type<ProstokatyNaOsi>, ProstokatyNaOsi{wiersz, {}});
+    }
     void prostokat_na_osi(int l, int t, int r, int b, Pioro pioro, Kolor wypelnienie)
     {
         auto& stos = std::get<ProstokatyNaOsi>(rysunek_.back()).prostokaty;
