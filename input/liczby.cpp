@@ -1,5 +1,7 @@
 #include "liczby.h"
 
+#include "format.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -96,17 +98,15 @@ double czytaj_rzeczywista(const char* tekst)
 std::string tekst_pola(const char* format, float wartosc, int szerokosc)
 {
     const std::size_t miejsce = std::size_t(szerokosc - 1);
-    char bufor[512];
-    std::snprintf(bufor, sizeof bufor, format, double(wartosc));
-    std::string tekst = bufor;
+    const std::string tekst = printf_liczby(format, double(wartosc));
     if (tekst.size() <= miejsce)
         return tekst;
     // The shortest fitting text that reads back exactly; where none does,
     // the most precise one that fits.
     std::string dokladny, najblizszy;
     for (int cyfry = 9; cyfry >= 1; --cyfry) {
-        std::snprintf(bufor, sizeof bufor, "%.*g", cyfry, double(wartosc));
-        const std::string kandydat = bufor;
+        const std::string format_g = "%." + std::to_string(cyfry) + "g";
+        const std::string kandydat = printf_liczby(format_g.c_str(), double(wartosc));
         if (kandydat.size() > miejsce)
             continue;
         if (najblizszy.empty())

@@ -13,7 +13,7 @@ zrodla=$(cd "$(dirname "$0")/.." && pwd)
 budowa=${ZENTA_BUILD_DIR:-$zrodla/build}
 
 pakiety=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev liblapack-dev
-         qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-liberation clang libclang-rt-14-dev)
+         qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-liberation clang libclang-rt-14-dev locales)
 
 zainstaluj_brakujace() {
     local brak=()
@@ -26,6 +26,14 @@ zainstaluj_brakujace() {
     echo "Instaluję: ${brak[*]}"
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${brak[@]}" >/dev/null
+}
+
+# The readings of typed numbers are tested under a locale with a decimal comma.
+polski_locale() {
+    locale -a 2>/dev/null | grep -qi '^pl_PL.utf8$' && return
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" localedef -i pl_PL -f UTF-8 pl_PL.UTF-8 || echo "Bez polskiego locale: jeden test zostanie pominięty."
 }
 
 zbuduj() {
@@ -43,6 +51,7 @@ case "$polecenie" in
         echo "Zbudowano zenta-oblicz ($budowa/cli/zenta-oblicz); program okienkowy jeszcze nie istnieje."
         ;;
     testy)
+        polski_locale
         zbuduj "$@"
         ctest --test-dir "$budowa" --output-on-failure -j"$(nproc)"
         ;;

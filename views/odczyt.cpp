@@ -1,9 +1,9 @@
 #include "odczyt.h"
 
+#include "format.h"
 #include "model.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -21,18 +21,11 @@ bool wspolrzedne_rosna()
     return rosna;
 }
 
-std::string sformatuj(const char* format, double v)
-{
-    char bufor[64];
-    const int n = std::snprintf(bufor, sizeof bufor, format, v);
-    return n < 0 ? std::string() : std::string(bufor, std::min<std::size_t>(std::size_t(n), sizeof bufor - 1));
-}
-
 } // namespace
 
 float wspolrzedna(int kolumna) { return float(kolumna - 25) / sx + x0; }
 
-std::string tekst_wspolrzednej(float wx) { return wx >= 0.0f ? sformatuj("x=%5.2f", double(wx)) : "x="; }
+std::string tekst_wspolrzednej(float wx) { return wx >= 0.0f ? printf_liczby("x=%5.2f", double(wx)) : "x="; }
 
 // With increasing coordinates at most one interval holds wx and a binary
 // search finds it; any other bar is scanned from its last element down.
@@ -55,5 +48,5 @@ int element_pod(float wx)
 std::string tekst_naprezenia(float wx)
 {
     const int j = element_pod(wx);
-    return j ? sformatuj("napr=%8.1f", double(stress[j])) : "brak danych";
+    return j ? printf_liczby("napr=%8.1f", double(stress[j])) : "brak danych";
 }

@@ -1,10 +1,10 @@
 #include "rysunek.h"
 
+#include "format.h"
 #include "model.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -160,9 +160,7 @@ std::string etykieta(const Miary& m, int i)
     const float t = m.an + float(200 - i) / m.ss;
     const float wartosc = i == 1 ? m.an + 200.0f / m.ss : t;
     const char* format = t > 999.0f ? "%6.0f" : t > 9.0f ? "%3.2f" : "%1.4f";
-    char sn[64];
-    std::snprintf(sn, sizeof sn, format, double(wartosc));
-    return sn;
+    return printf_liczby(format, double(wartosc));
 }
 
 void legenda(Obraz& o, const Miary& m, const TablicaKolorow& knapr)
