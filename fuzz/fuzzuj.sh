@@ -9,9 +9,7 @@ zrodla=$(cd "$(dirname "$0")/.." && pwd)
 budowa=${ZENTA_FUZZ_DIR:-$zrodla/build-fuzz}
 mkdir -p "$budowa/korpus" "$budowa/ziarna"
 
-rdzen=("$zrodla"/model/{bloki,pom_mac,model,macierze,oblicz}.cpp "$zrodla"/files/m1d.cpp
-       "$zrodla"/views/{kolory,tabele,rysunek,odczyt}.cpp)
-naglowki=(-I"$zrodla/model" -I"$zrodla/files" -I"$zrodla/views")
+source "$zrodla/fuzz/zrodla.sh"
 flagi=(-std=c++20 -O1 -g -ffp-contract=off -fno-omit-frame-pointer)
 
 clang++ "${flagi[@]}" "${naglowki[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \

@@ -5,10 +5,9 @@ set -euo pipefail
 zrodla=$(cd "$(dirname "$0")/.." && pwd)
 budowa=${ZENTA_FUZZ_DIR:-$zrodla/build-fuzz}
 
-rdzen=("$zrodla"/model/{bloki,pom_mac,model,macierze,oblicz}.cpp "$zrodla"/files/m1d.cpp
-       "$zrodla"/views/{kolory,tabele,rysunek,odczyt}.cpp)
+source "$zrodla/fuzz/zrodla.sh"
 clang++ -std=c++20 -O1 -ffp-contract=off -fsanitize=fuzzer -fprofile-instr-generate -fcoverage-mapping \
-    -I"$zrodla/model" -I"$zrodla/files" -I"$zrodla/views" "$zrodla/fuzz/fuzz_m1d.cpp" "${rdzen[@]}" \
+    "${naglowki[@]}" "$zrodla/fuzz/fuzz_m1d.cpp" "${rdzen[@]}" \
     -o "$budowa/fuzz_m1d_pokrycie"
 cd "$budowa"
 LLVM_PROFILE_FILE=pokrycie.profraw ./fuzz_m1d_pokrycie -runs=0 korpus ziarna >/dev/null 2>&1

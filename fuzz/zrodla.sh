@@ -1,0 +1,5 @@
+# The sources of the layers without Qt that the fuzzer exercises (sourced by
+# the fuzz scripts, with $zrodla set to the repository).
+rdzen=("$zrodla"/model/{bloki,pom_mac,model,macierze,oblicz}.cpp "$zrodla"/files/m1d.cpp
+       "$zrodla"/views/{kolory,tabele,rysunek,odczyt,format}.cpp)
+naglowki=(-I"$zrodla/model" -I"$zrodla/files" -I"$zrodla/views")
