@@ -5,19 +5,56 @@
 #include "analiza.h"
 #include "m1d.h"
 #include "model.h"
+#include "odczyt.h"
 #include "rysunek.h"
 #include "tabele.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
+
+namespace {
+
+// Writing a model that was read gives back the file's bytes, up to the last
+// item (support node numbers outside the bar excepted: they were mended).
+void wpisz_z_powrotem(std::span<const std::byte> plik)
+{
+    std::vector<std::byte> zapis;
+    zapisz_m1d(biezace_tablice(), [&](const void* d, std::size_t n) {
+        const auto* p = static_cast<const std::byte*>(d);
+        zapis.insert(zapis.end(), p, p + n);
+        return true;
+    });
+    const std::size_t poczatek_nu = 12 + 4 * std::size_t(il_wezl) + 8 * std::size_t(il_elem);
+    const std::size_t koniec_nu = poczatek_nu + 4 * std::size_t(il_podpor);
+    if (zapis.size() != dlugosc_m1d(il_elem, il_podpor))
+        __builtin_trap();
+    for (std::size_t k = 0; k < zapis.size(); ++k)
+        if ((k < poczatek_nu || k >= koniec_nu) && zapis[k] != plik[k])
+            __builtin_trap();
+}
+
+// The pointer read-out over the whole width of a window.
+void odczytaj_wskaznik()
+{
+    for (int kolumna = -10; kolumna < 700; kolumna += 7) {
+        const float wx = wspolrzedna(kolumna);
+        tekst_wspolrzednej(wx);
+        tekst_naprezenia(wx);
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar)
 {
-    WynikOdczytu odczyt = czytaj_m1d(std::span(reinterpret_cast<const std::byte*>(dane), rozmiar));
+    const auto bajty = std::span(reinterpret_cast<const std::byte*>(dane), rozmiar);
+    WynikOdczytu odczyt = czytaj_m1d(bajty);
     if (odczyt.stan != Odczyt::ok)
         return 0;
     zainstaluj_tablice(odczyt.tablice);
+    wpisz_z_powrotem(bajty);
     Macierze();
     Oblicz();
     Pusty = false;
@@ -37,6 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
         tabele::tabela_wynikow({0, y, 300, 400});
     }
     tabele::przewijanie(il_elem, tabele::wysokosc_danych(), 400);
+    if (const ObrazWidoku obraz = rysuj({true, 1, &knapr}, 640, 480); obraz.skala) {
+        x0 = obraz.skala->x0;
+        sx = obraz.skala->sx;
+    }
+    odczytaj_wskaznik();
     zwolnij_model();
     return 0;
 }
