@@ -68,7 +68,6 @@ public:
     _WSP_* okno_wsp() const { return wsp; }
     _DANE_* okno_dane() const { return id ? dd : nullptr; }
     _WYNIKI_* okno_wyniki() const { return iw ? oo : nullptr; }
-    bool napr() const { return p_napr; }
     // The stress text of the last pointer move ("napr=..." or "brak danych").
     QString napis_naprezenia() const { return napis_naprezenia_; }
     int przem() const { return p_przem; }
