@@ -47,11 +47,13 @@ bool czytaj_tablice_modelu(ZrodloM1D& zrodlo, Tablice& t)
 
 // The analysis indexes nodes by these numbers: anything outside the bar is
 // taken as node 1.
-void popraw_wezly_podpor(Tablice& t)
+void popraw_wezly_podpor(Tablice& t, std::vector<NaprawionaPodpora>& naprawione)
 {
     for (int p = 1; p <= t.il_podpor; ++p)
-        if (t.nu[p] < 1 || t.nu[p] > t.il_wezl)
+        if (t.nu[p] < 1 || t.nu[p] > t.il_wezl) {
+            naprawione.push_back({p, t.nu[p]});
             t.nu[p] = 1;
+        }
 }
 
 class ZrodloPamiec final : public ZrodloM1D {
@@ -161,7 +163,7 @@ WynikOdczytu czytaj_m1d(ZrodloM1D& zrodlo)
         zwolnij_tablice(t);
         return wynik;
     }
-    popraw_wezly_podpor(t);
+    popraw_wezly_podpor(t, wynik.naprawione);
     std::copy(t.si + 1, t.si + t.il_wezl + 1, t.f + 1);
     wynik.stan = Odczyt::ok;
     wynik.tablice = t;

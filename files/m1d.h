@@ -7,6 +7,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 // M1D model files: flat little-endian 4-byte items, no header.
 //   il_elem, il_obciaz, il_podpor (int32),
@@ -33,15 +34,22 @@ enum class Odczyt {
     bledny_plik,        // counts below 1, or fewer bytes than the counts call for
 };
 
+// A support whose node number in the file lay outside the bar.
+struct NaprawionaPodpora {
+    int podpora;      // 1..il_podpor
+    int numer_w_pliku; // what the file said; the model holds node 1 instead
+};
+
 struct WynikOdczytu {
     Odczyt stan = Odczyt::bledny_plik;
     Tablice tablice; // on ok: fresh arrays owned by the caller; otherwise empty
+    std::vector<NaprawionaPodpora> naprawione; // on ok, in support order
 };
 
 // Reads a model into fresh arrays; nothing is allocated before the counts and
 // the length have been checked, and the current model is never touched. On
 // success x, a, e, nu, u, dt, si, alp are filled, f holds a copy of si, and a
-// support node number outside 1..il_wezl has become 1.
+// support node number outside 1..il_wezl has become 1 (listed in naprawione).
 WynikOdczytu czytaj_m1d(ZrodloM1D& zrodlo);
 WynikOdczytu czytaj_m1d(std::span<const std::byte> bajty);
 WynikOdczytu czytaj_plik_m1d(const std::string& sciezka);

@@ -169,12 +169,16 @@ TEST(M1D, SupportNodesOutsideTheBarBecomeNodeOne)
         WynikOdczytu w = czytaj_m1d(b);
         ASSERT_EQ(w.stan, Odczyt::ok);
         EXPECT_EQ(w.tablice.nu[1], 1) << wezel;
+        ASSERT_EQ(w.naprawione.size(), 1u); // the check names what was mended
+        EXPECT_EQ(w.naprawione[0].podpora, 1);
+        EXPECT_EQ(w.naprawione[0].numer_w_pliku, wezel);
         zwolnij_tablice(w.tablice);
     }
     Bajty b = przyklad;
     wpisz_liczbe(b, 40, 3); // the last node is inside
     WynikOdczytu w = czytaj_m1d(b);
     EXPECT_EQ(w.tablice.nu[1], 3);
+    EXPECT_TRUE(w.naprawione.empty());
     zwolnij_tablice(w.tablice);
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "m1d.h"
+
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+
+// Text models: the contents of an M1D file in a form a person writes in an
+// editor. '#' starts a comment that runs to the end of the line. A section is
+// a keyword followed by its values, on as many lines as one likes, in any
+// order; each section appears once:
+//
+//   elementy 2            obciążenia 1            podpory 1
+//   współrzędne 0 1 2     (x of every node)
+//   pola 1 1              moduły 200000 200000    rozszerzalności 0 0
+//   temperatury 0 0       siły 0 0 1000           (force at every node)
+//   węzły_podpór 1        wymuszenia 0            (one per support)
+//
+// Keywords may also be written without Polish letters (obciazenia, moduly...).
+// Reals are written as the shortest text that reads back to the same float, so
+// M1D -> text -> M1D gives the same bytes; a NaN other than the plain one is
+// written as nan(0xXXXXXXXX), its bit image.
+
+// Writes the input data of `t`. Supports the reader had to move to node 1 are
+// noted in comments. False when writing failed.
+bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, std::FILE* out);
+
+struct WynikTekstu {
+    bool ok = false;
+    Tablice tablice; // on ok: fresh arrays owned by the caller, f a copy of si
+    std::string blad; // otherwise: what is wrong, in Polish, with its line number
+};
+
+WynikTekstu czytaj_tekst_modelu(std::string_view tekst);

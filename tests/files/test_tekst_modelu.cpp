@@ -1,0 +1,150 @@
+#include "m1d.h"
+#include "pret.h"
+#include "tekst_modelu.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bajty = std::vector<std::byte>;
+
+Bajty m1d(const Tablice& t)
+{
+    Bajty wynik;
+    zapisz_m1d(t, [&](const void* dane, std::size_t n) {
+        const auto* p = static_cast<const std::byte*>(dane);
+        wynik.insert(wynik.end(), p, p + n);
+        return true;
+    });
+    return wynik;
+}
+
+std::string tekst(const Tablice& t, std::span<const NaprawionaPodpora> naprawione = {})
+{
+    char* bufor = nullptr;
+    std::size_t dlugosc = 0;
+    std::FILE* out = open_memstream(&bufor, &dlugosc);
+    EXPECT_TRUE(zapisz_tekst_modelu(t, naprawione, out));
+    std::fclose(out);
+    std::string wynik(bufor, dlugosc);
+    std::free(bufor);
+    return wynik;
+}
+
+// The reader's message for a text that must be refused.
+std::string blad(const std::string& t)
+{
+    WynikTekstu w = czytaj_tekst_modelu(t);
+    EXPECT_FALSE(w.ok) << t;
+    zwolnij_tablice(w.tablice);
+    return w.blad;
+}
+
+const std::string dwa_elementy = "elementy 2\n"
+                                 "obciążenia 1\n"
+                                 "podpory 1\n"
+                                 "współrzędne 0 1 3\n"
+                                 "pola 1 2\n"
+                                 "moduły 100 100\n"
+                                 "węzły_podpór 1\n"
+                                 "wymuszenia 0\n"
+                                 "temperatury 0 0\n"
+                                 "siły 0 0 10\n"
+                                 "rozszerzalności 0 0\n";
+
+float z_bitow(std::uint32_t b) { return std::bit_cast<float>(b); }
+
+} // namespace
+
+TEST(TekstModelu, M1DToTextToM1DIsByteIdenticalForEveryKindOfFloat)
+{
+    std::mt19937 los(7);
+    OpisPreta opis = pret_losowy(40, 7, los);
+    opis.x[3] = -0.0f;
+    opis.a[1] = z_bitow(0x7fc00000);  // the plain NaN
+    opis.a[2] = z_bitow(0xffc00000);  // its negative
+    opis.a[3] = z_bitow(0x7f800123);  // a signalling NaN with a payload
+    opis.e[4] = std::numeric_limits<float>::denorm_min();
+    opis.e[5] = std::numeric_limits<float>::max();
+    opis.dt[6] = -std::numeric_limits<float>::infinity();
+    opis.alp[7] = 1.0f / 3.0f;
+    opis.il_obciaz = 17;
+    Tablice t = zbuduj_tablice(opis);
+    const Bajty pierwszy = m1d(t);
+    WynikTekstu w = czytaj_tekst_modelu(tekst(t));
+    ASSERT_TRUE(w.ok) << w.blad;
+    EXPECT_EQ(m1d(w.tablice), pierwszy);
+    EXPECT_EQ(tekst(w.tablice), tekst(t)); // and text -> M1D -> text
+    zwolnij_tablice(w.tablice);
+    zwolnij_tablice(t);
+}
+
+TEST(TekstModelu, ReadsWhatAPersonWrites)
+{
+    // Comments, sections in any order, values over several lines, keywords
+    // without Polish letters, CRLF line ends, a byte-order mark, a plus sign.
+    const std::string t = "\xEF\xBB\xBF# pręt\r\n"
+                          "sily 0 0   # nic\r\n"
+                          "  +10\r\n"
+                          "elementy 2 obciazenia 1 podpory 1\r\n"
+                          "wspolrzedne 0 1\t3 pola 1 2 moduly 100 1e2\r\n"
+                          "wezly_podpor 1 wymuszenia 0 temperatury 0 0 rozszerzalnosci 0 0";
+    WynikTekstu w = czytaj_tekst_modelu(t);
+    ASSERT_TRUE(w.ok) << w.blad;
+    EXPECT_EQ(w.tablice.il_elem, 2);
+    EXPECT_EQ(w.tablice.il_wezl, 3);
+    EXPECT_EQ(w.tablice.x[3], 3.0f);
+    EXPECT_EQ(w.tablice.e[2], 100.0f);
+    EXPECT_EQ(w.tablice.si[3], 10.0f);
+    EXPECT_EQ(w.tablice.f[3], 10.0f); // the working vector starts as the forces
+    zwolnij_tablice(w.tablice);
+}
+
+TEST(TekstModelu, MalformedTextsAreRefusedWithTheirLine)
+{
+    auto zamien = [](std::string t, const std::string& co, const std::string& na) {
+        return t.replace(t.find(co), co.size(), na);
+    };
+    EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1,5 2")),
+              "wiersz 5: „1,5” nie jest liczbą (część dziesiętną oddziela kropka, nie przecinek)");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 2 3")),
+              "wiersz 5: sekcja „pola” ma 3 wartości, a powinna mieć 2 (po jednej na element)");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "siły 0 0 10", "siły 0 10")),
+              "wiersz 10: sekcja „siły” ma 2 wartości, a powinna mieć 3 (po jednej na węzeł)");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "moduły", "modul")), "wiersz 6: „modul” nie jest ani liczbą, ani nazwą sekcji");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "węzły_podpór 1", "węzły_podpór 4")), "wiersz 7: węzeł podpory 4 spoza zakresu 1..3");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "węzły_podpór 1", "węzły_podpór 1.5")),
+              "wiersz 7: w sekcji „węzły_podpór” oczekiwano liczby całkowitej, a jest „1.5”");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 1e39")),
+              "wiersz 5: liczba „1e39” wykracza poza zakres liczb pojedynczej precyzji");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 nan(0x3F800000)")),
+              "wiersz 5: „nan(0x3F800000)” nie jest wzorcem NaN (nan(0x) i osiem cyfr szesnastkowych)");
+    EXPECT_EQ(blad(dwa_elementy + "pola 1 2\n"), "wiersz 12: sekcja „pola” powtórzona (pierwszy raz w wierszu 5)");
+    EXPECT_EQ(blad("3\n" + dwa_elementy), "wiersz 1: wartość „3” stoi przed nazwą pierwszej sekcji");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "elementy 2", "elementy 0")),
+              "wiersz 1: wartość „elementy” musi wynosić od 1 do 2147483646, a jest 0");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "podpory 1", "podpory")), "wiersz 3: po „podpory” oczekiwano jednej liczby, a jest ich 0");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "temperatury 0 0\n", "")), "brak sekcji „temperatury”");
+}
+
+TEST(TekstModelu, MendedSupportsAreNotedInComments)
+{
+    Tablice t = zbuduj_tablice(pret_dwuelementowy());
+    const NaprawionaPodpora n{1, 0};
+    const std::string wynik = tekst(t, {&n, 1});
+    EXPECT_NE(wynik.find("# podpora 1: w pliku M1D węzeł 0 (spoza pręta), przyjęto węzeł 1\n"), std::string::npos);
+    WynikTekstu w = czytaj_tekst_modelu(wynik);
+    ASSERT_TRUE(w.ok);
+    EXPECT_EQ(w.tablice.nu[1], 1);
+    zwolnij_tablice(w.tablice);
+    zwolnij_tablice(t);
+}
