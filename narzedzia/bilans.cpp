@@ -1,0 +1,121 @@
+#include "bilans.h"
+
+#include "format.h"
+#include "model.h"
+#include "rozwiazanie_dokladne.h"
+
+#include <cmath>
+
+namespace {
+
+template <typename Zenta>
+Roznica roznica(Zenta zenta, const std::vector<double>& wzorzec, int ile)
+{
+    Roznica r;
+    double skala = 0, najwieksza = -1;
+    for (int k = 1; k <= ile; ++k) {
+        skala = std::fmax(skala, std::fabs(wzorzec[std::size_t(k)]));
+        const double d = std::fabs(zenta(k) - wzorzec[std::size_t(k)]);
+        if (d > najwieksza || std::isnan(d)) {
+            najwieksza = std::isnan(d) ? INFINITY : d;
+            r.gdzie = k;
+        }
+    }
+    if (r.gdzie == 0)
+        return r;
+    r.zenta = zenta(r.gdzie);
+    r.wzorzec = wzorzec[std::size_t(r.gdzie)];
+    r.bezwzgledna = skala == 0;
+    r.wzgledna = r.bezwzgledna ? najwieksza : najwieksza / skala;
+    return r;
+}
+
+std::vector<double> z_tablicy(const float* v, int ile)
+{
+    return std::vector<double>(v, v + ile + 1);
+}
+
+Roznice porownaj(const std::vector<double>& q, const std::vector<double>& s,
+                              const std::vector<double>& r, const Rozwiazanie& wzorzec)
+{
+    auto z = [](const std::vector<double>& v) { return [&v](int k) { return v[std::size_t(k)]; }; };
+    return {roznica(z(q), wzorzec.przemieszczenia, il_wezl), roznica(z(s), wzorzec.naprezenia, il_elem),
+            roznica(z(r), wzorzec.reakcje, il_podpor)};
+}
+
+void policz_rownowage(Bilans& b)
+{
+    double skala = 0;
+    for (int j = 1; j <= il_wezl; ++j) {
+        b.suma_sil += si[j];
+        skala += std::fabs(si[j]);
+    }
+    for (int k = 1; k <= il_podpor; ++k) {
+        b.suma_reakcji += react[k];
+        skala += std::fabs(react[k]);
+    }
+    // Each element pushes its two nodes apart equally: its thermal loads cancel.
+    for (int i = 1; i <= il_elem; ++i) {
+        const double x21 = double(x[i + 1]) - x[i];
+        const double tl = double(e[i]) * a[i] * alp[i] * dt[i] * std::fabs(x21) / x21;
+        b.suma_termicznych += -tl + tl;
+    }
+    b.residuum = b.suma_sil + b.suma_termicznych + b.suma_reakcji;
+    b.residuum_wzgledne = skala > 0 ? std::fabs(b.residuum) / skala : std::fabs(b.residuum);
+}
+
+std::string g(double v) { return printf_liczby("%.6g", v); }
+
+std::string opis_roznicy(const char* wielkosc, const char* gdzie, const Roznica& r)
+{
+    if (r.gdzie == 0)
+        return std::string(wielkosc) + ": brak";
+    return std::string(wielkosc) + ": największa różnica " + (r.bezwzgledna ? "bezwzględna " : "względna ") +
+           printf_liczby("%.2e", r.wzgledna) + " " + gdzie + " " + std::to_string(r.gdzie) + " (ZENTA " + g(r.zenta) +
+           ", dokładnie " + g(r.wzorzec) + ")";
+}
+
+std::string udzialy(const char* wielkosc, const Roznica& kara, const Roznica& precyzja)
+{
+    return std::string("  ") + wielkosc + ": kara " + printf_liczby("%.2e", kara.wzgledna) + ", pojedyncza precyzja " +
+           printf_liczby("%.2e", precyzja.wzgledna);
+}
+
+} // namespace
+
+Bilans policz_bilans()
+{
+    Bilans b;
+    policz_rownowage(b);
+    const Rozwiazanie dokladne = rozwiaz_w_podwojnej(Wiezy::sztywne);
+    const Rozwiazanie z_kara = rozwiaz_w_podwojnej(Wiezy::kara);
+    if (!dokladne.ok || !z_kara.ok)
+        return b;
+    b.rozwiazano = true;
+    b.calkowite = porownaj(z_tablicy(f, il_wezl), z_tablicy(stress, il_elem), z_tablicy(react, il_podpor), dokladne);
+    b.od_kary = porownaj(z_kara.przemieszczenia, z_kara.naprezenia, z_kara.reakcje, dokladne);
+    b.od_precyzji = porownaj(z_tablicy(f, il_wezl), z_tablicy(stress, il_elem), z_tablicy(react, il_podpor), z_kara);
+    return b;
+}
+
+std::vector<std::string> opisz_bilans(const Bilans& b)
+{
+    std::vector<std::string> w;
+    w.push_back("Równowaga całego pręta: suma sił węzłowych " + g(b.suma_sil) + ", suma obciążeń termicznych " +
+                g(b.suma_termicznych) + ", suma reakcji " + g(b.suma_reakcji));
+    w.push_back("  residuum " + g(b.residuum) + " (względnie " + printf_liczby("%.2e", b.residuum_wzgledne) + ")");
+    if (!b.rozwiazano) {
+        w.push_back("Rozwiązania niezależnego nie udało się wyznaczyć: układ jest osobliwy "
+                    "(zerowa lub nieskończona sztywność; --sprawdz wskaże przyczynę).");
+        return w;
+    }
+    w.push_back("Porównanie z rozwiązaniem niezależnym (podwójna precyzja, wymuszenia spełnione dokładnie, bez kary):");
+    w.push_back("  " + opis_roznicy("przemieszczenia", "w węźle", b.calkowite.przemieszczenia));
+    w.push_back("  " + opis_roznicy("naprężenia", "w elemencie", b.calkowite.naprezenia));
+    w.push_back("  " + opis_roznicy("reakcje", "przy podporze", b.calkowite.reakcje));
+    w.push_back("Skąd różnice (kara: podpory jako sprężyny 1e10; pojedyncza precyzja: zapis liczb w float32):");
+    w.push_back(udzialy("przemieszczenia", b.od_kary.przemieszczenia, b.od_precyzji.przemieszczenia));
+    w.push_back(udzialy("naprężenia", b.od_kary.naprezenia, b.od_precyzji.naprezenia));
+    w.push_back(udzialy("reakcje", b.od_kary.reakcje, b.od_precyzji.reakcje));
+    return w;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// How far the results of the current analysed model are from an independent
+// double-precision solution with the supports held exactly, and where that
+// difference comes from: the penalty springs or single-precision storage.
+
+// The largest difference of one quantity over its items.
+struct Roznica {
+    double wzgledna = 0;   // |ZENTA - reference| / largest |reference|; the absolute one when that is 0
+    bool bezwzgledna = false; // every reference value was 0
+    int gdzie = 0;         // item with the largest difference (1-based), 0 when there are none
+    double zenta = 0, wzorzec = 0;
+};
+
+struct Roznice {
+    Roznica przemieszczenia, naprezenia, reakcje;
+};
+
+struct Bilans {
+    // Equilibrium of the whole bar: Σ forces + Σ thermal loads + Σ reactions.
+    double suma_sil = 0, suma_termicznych = 0, suma_reakcji = 0;
+    double residuum = 0, residuum_wzgledne = 0;
+
+    bool rozwiazano = false;     // false when the reference system was singular
+    Roznice calkowite; // ZENTA against the exact supports
+    Roznice od_kary;   // penalised double solution against the exact one
+    Roznice od_precyzji; // ZENTA against the penalised double solution
+};
+
+Bilans policz_bilans();
+
+// The verification as Polish text lines.
+std::vector<std::string> opisz_bilans(const Bilans& b);

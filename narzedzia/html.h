@@ -1,0 +1,25 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+// Small pieces of the HTML report.
+
+// Text safe inside HTML elements and attribute values.
+std::string html(std::string_view tekst);
+
+// A number as the report shows it: 7 significant digits, a point, "−" for minus.
+std::string liczba_html(double v);
+
+// <table> with a header row; rows are added with wiersz_html.
+void poczatek_tabeli(std::ostream& o, std::initializer_list<std::string_view> naglowki, std::string_view klasa = {});
+void koniec_tabeli(std::ostream& o);
+
+template <typename... Komorki>
+void wiersz_html(std::ostream& o, const Komorki&... komorki)
+{
+    o << "<tr>";
+    ((o << "<td>" << komorki << "</td>"), ...);
+    o << "</tr>\n";
+}

@@ -1,0 +1,187 @@
+#include "raport.h"
+
+#include "bilans.h"
+#include "html.h"
+#include "model.h"
+#include "nauka.h"
+#include "pochodne.h"
+#include "rysunek.h"
+#include "sprawdzenie.h"
+#include "svg.h"
+#include "wykres.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+constexpr int szerokosc_rysunku = 1100, wysokosc_rysunku = 520, wysokosc_wykresu = 420;
+
+const char* const styl = R"(
+body { font-family: "Liberation Sans", Arial, sans-serif; margin: 2em auto; max-width: 1150px; color: #222; }
+h1 { font-size: 1.6em; margin-bottom: 0.2em; }
+h2 { border-bottom: 2px solid #444; padding-bottom: 0.2em; margin-top: 2em; }
+table { border-collapse: collapse; margin: 0.8em 0; font-size: 0.92em; }
+th, td { border: 1px solid #bbb; padding: 0.25em 0.6em; text-align: right; }
+th { background: #e8e8e8; }
+table.macierz td { border: none; padding: 0 0.4em; }
+table.macierz { border-left: 2px solid #444; border-right: 2px solid #444; margin: 0; }
+.blad { color: #a00; } .ostrzezenie { color: #8a5a00; } .dobrze { color: #070; }
+svg { max-width: 100%; height: auto; border: 1px solid #ddd; }
+.kolumny { display: flex; gap: 2em; flex-wrap: wrap; align-items: flex-start; }
+nav a { margin-right: 1em; }
+pre { background: #f4f4f4; padding: 0.6em; }
+)";
+
+std::string bez_prologu(const std::string& svg)
+{
+    const std::size_t koniec = svg.starts_with("<?xml") ? svg.find('\n') : std::string::npos;
+    return koniec == std::string::npos ? svg : svg.substr(koniec + 1);
+}
+
+void svg(std::ostream& o, const Rysunek& r, int szerokosc, int wysokosc)
+{
+    std::ostringstream s;
+    zapisz_svg(r, szerokosc, wysokosc, s);
+    o << bez_prologu(s.str());
+}
+
+int wiersze(std::ostream& o, int ile)
+{
+    if (ile > najwiecej_wierszy_raportu)
+        o << "<p>Pokazano " << najwiecej_wierszy_raportu << " pierwszych z " << ile
+          << " wierszy; wszystkie daje <code>zenta-oblicz --csv</code>.</p>\n";
+    return std::min(ile, najwiecej_wierszy_raportu);
+}
+
+void sprawdzenie(std::ostream& o, std::span<const NaprawionaPodpora> naprawione)
+{
+    o << "<h2 id=\"sprawdzenie\">Sprawdzenie modelu</h2>\n";
+    std::vector<Uwaga> uwagi = sprawdz_dane(naprawione);
+    if (!sa_bledy(uwagi)) {
+        const std::vector<Uwaga> po = sprawdz_wyniki();
+        uwagi.insert(uwagi.end(), po.begin(), po.end());
+    }
+    if (uwagi.empty()) {
+        o << "<p class=\"dobrze\">Nie znaleziono usterek.</p>\n";
+        return;
+    }
+    o << "<ul>\n";
+    for (const Uwaga& u : uwagi)
+        o << "<li class=\"" << (u.waga == Waga::blad ? "blad\">Błąd: " : "ostrzezenie\">Uwaga: ") << html(u.tekst)
+          << "</li>\n";
+    o << "</ul>\n";
+}
+
+void rysunek(std::ostream& o)
+{
+    o << "<h2 id=\"rysunek\">Rysunek pręta</h2>\n<p>Tak, jak pokazuje go okno programu z włączonymi "
+         "naprężeniami: kolor elementu to jego naprężenie, legenda po prawej.</p>\n";
+    TablicaKolorow knapr{};
+    Pasek_kol(knapr);
+    svg(o, rysuj(UstawieniaWidoku{true, 1, &knapr}, szerokosc_rysunku, wysokosc_rysunku).rysunek, szerokosc_rysunku,
+        wysokosc_rysunku);
+}
+
+void dane(std::ostream& o)
+{
+    o << "<h2 id=\"dane\">Dane</h2>\n<div class=\"kolumny\"><div>\n<h3>Elementy</h3>\n";
+    const int ile_el = wiersze(o, il_elem);
+    poczatek_tabeli(o, {"element", "węzły", "L", "A", "E", "α", "ΔT"});
+    for (int i = 1; i <= ile_el; ++i)
+        wiersz_html(o, i, std::to_string(i) + "–" + std::to_string(i + 1), liczba_html(wielkosci_elementu(i).dlugosc),
+                    liczba_html(a[i]), liczba_html(e[i]), liczba_html(alp[i]), liczba_html(dt[i]));
+    koniec_tabeli(o);
+    o << "</div><div>\n<h3>Węzły</h3>\n";
+    const int ile_w = wiersze(o, il_wezl);
+    poczatek_tabeli(o, {"węzeł", "x", "siła"});
+    for (int j = 1; j <= ile_w; ++j)
+        wiersz_html(o, j, liczba_html(x[j]), liczba_html(si[j]));
+    koniec_tabeli(o);
+    o << "</div><div>\n<h3>Podpory</h3>\n";
+    const int ile_p = wiersze(o, il_podpor);
+    poczatek_tabeli(o, {"podpora", "węzeł", "wymuszenie u"});
+    for (int k = 1; k <= ile_p; ++k)
+        wiersz_html(o, k, nu[k], liczba_html(u[k]));
+    koniec_tabeli(o);
+    o << "</div></div>\n";
+}
+
+void wyniki(std::ostream& o)
+{
+    o << "<h2 id=\"wyniki\">Wyniki</h2>\n<h3>Elementy</h3>\n";
+    const int ile_el = wiersze(o, il_elem);
+    poczatek_tabeli(o, {"element", "σ", "N = σ·A", "ε", "ε<sub>T</sub> = α·ΔT", "ε<sub>m</sub> = ε − ε<sub>T</sub>", "ΔL"});
+    for (int i = 1; i <= ile_el; ++i) {
+        const WielkosciElementu w = wielkosci_elementu(i);
+        wiersz_html(o, i, liczba_html(stress[i]), liczba_html(w.sila), liczba_html(w.odksztalcenie),
+                    liczba_html(w.termiczne), liczba_html(w.mechaniczne), liczba_html(w.wydluzenie));
+    }
+    koniec_tabeli(o);
+    o << "<div class=\"kolumny\"><div>\n<h3>Przemieszczenia węzłów</h3>\n";
+    const int ile_w = wiersze(o, il_wezl);
+    poczatek_tabeli(o, {"węzeł", "u"});
+    for (int j = 1; j <= ile_w; ++j)
+        wiersz_html(o, j, liczba_html(f[j]));
+    koniec_tabeli(o);
+    o << "</div><div>\n<h3>Reakcje podpór</h3>\n";
+    const int ile_p = wiersze(o, il_podpor);
+    poczatek_tabeli(o, {"podpora", "węzeł", "reakcja"});
+    for (int k = 1; k <= ile_p; ++k)
+        wiersz_html(o, k, nu[k], liczba_html(react[k]));
+    koniec_tabeli(o);
+    o << "</div></div>\n";
+}
+
+void wykresy(std::ostream& o)
+{
+    o << "<h2 id=\"wykresy\">Wykresy</h2>\n";
+    for (const RodzajWykresu r : {RodzajWykresu::sila, RodzajWykresu::naprezenie, RodzajWykresu::przemieszczenie}) {
+        svg(o, rysuj_wykres(r, szerokosc_rysunku, wysokosc_wykresu).rysunek, szerokosc_rysunku, wysokosc_wykresu);
+        o << "\n";
+    }
+}
+
+void weryfikacja(std::ostream& o)
+{
+    o << "<h2 id=\"weryfikacja\">Weryfikacja</h2>\n<p>Rozwiązanie niezależne: ten sam pręt rozwiązany w podwójnej "
+         "precyzji, z przemieszczeniami podpór narzuconymi dokładnie zamiast kary. Różnice pokazują, ile "
+         "wyniki zawdzięczają karze 1e10, a ile zapisowi liczb w pojedynczej precyzji.</p>\n<pre>";
+    for (const std::string& w : opisz_bilans(policz_bilans()))
+        o << html(w) << "\n";
+    o << "</pre>\n";
+}
+
+void krok_po_kroku(std::ostream& o)
+{
+    o << "<h2 id=\"nauka\">Krok po kroku</h2>\n";
+    if (il_elem > najwiecej_elementow_nauki) {
+        o << "<p>Obliczenia krok po kroku pokazujemy dla modeli do " << najwiecej_elementow_nauki
+          << " elementów; ten ma " << il_elem << ".</p>\n";
+        return;
+    }
+    opisz_krok_po_kroku(o);
+}
+
+} // namespace
+
+bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu, std::span<const NaprawionaPodpora> naprawione)
+{
+    o << "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n<title>ZENTA: " << html(nazwa_modelu)
+      << "</title>\n<style>" << styl << "</style>\n</head>\n<body>\n<h1>ZENTA: raport obliczeń</h1>\n<p>MES dla prętów "
+      << "rozciąganych i ściskanych. Model <b>" << html(nazwa_modelu) << "</b>: " << il_elem << " elementów, "
+      << il_wezl << " węzłów, " << il_podpor << " podpór.</p>\n<nav><a href=\"#sprawdzenie\">Sprawdzenie</a>"
+      << "<a href=\"#rysunek\">Rysunek</a><a href=\"#dane\">Dane</a><a href=\"#wyniki\">Wyniki</a>"
+      << "<a href=\"#wykresy\">Wykresy</a><a href=\"#weryfikacja\">Weryfikacja</a><a href=\"#nauka\">Krok po "
+      << "kroku</a></nav>\n";
+    sprawdzenie(o, naprawione);
+    rysunek(o);
+    dane(o);
+    wyniki(o);
+    wykresy(o);
+    weryfikacja(o);
+    krok_po_kroku(o);
+    o << "</body>\n</html>\n";
+    o.flush();
+    return bool(o);
+}

@@ -1,0 +1,244 @@
+#include "sprawdzenie.h"
+
+#include "format.h"
+#include "model.h"
+#include "pochodne.h"
+#include "rozwiazanie_dokladne.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+constexpr double kara = 1.0e10;
+// E·A/L from here on is within a hundredfold of the penalty: supports give by a per cent or more.
+constexpr double sztywnosc_za_duza = 1.0e8;
+constexpr double odksztalcenie_za_duze = 0.01;
+constexpr double rozdzielczosc_za_mala = 1.0e-3;
+
+std::string g(double v) { return printf_liczby("%g", v); }
+
+// Collects the faults of one kind: names the first few, counts the rest.
+class Rodzaj {
+public:
+    Rodzaj(std::vector<Uwaga>& uwagi, Waga waga, std::string czego) : uwagi_(uwagi), waga_(waga), czego_(std::move(czego)) {}
+    ~Rodzaj()
+    {
+        if (pominiete_)
+            uwagi_.push_back({waga_, "… i jeszcze " + std::to_string(pominiete_) + " " + czego_});
+    }
+    void dodaj(const std::string& tekst)
+    {
+        if (wymienione_ < najwiecej_wymienionych) {
+            uwagi_.push_back({waga_, tekst});
+            ++wymienione_;
+        } else
+            ++pominiete_;
+    }
+
+private:
+    std::vector<Uwaga>& uwagi_;
+    Waga waga_;
+    std::string czego_;
+    int wymienione_ = 0;
+    long long pominiete_ = 0;
+};
+
+void sprawdz_skonczone(std::vector<Uwaga>& u, const char* kto, const char* co, const float* v, int ile)
+{
+    Rodzaj r(u, Waga::blad, std::string("wartości niebędących liczbami skończonymi (") + co + ")");
+    for (int k = 1; k <= ile; ++k)
+        if (!std::isfinite(v[k]))
+            r.dodaj(std::string(kto) + " " + std::to_string(k) + ": " + co + " nie jest liczbą skończoną (" + g(v[k]) + ")");
+}
+
+std::string wspolrzedna(int j)
+{
+    std::string t = "x";
+    t += std::to_string(j);
+    t += " = ";
+    t += g(x[j]);
+    return t;
+}
+
+void sprawdz_dlugosci(std::vector<Uwaga>& u)
+{
+    Rodzaj zerowe(u, Waga::blad, "elementów o długości zerowej");
+    Rodzaj ujemne(u, Waga::ostrzezenie, "elementów o długości ujemnej");
+    for (int i = 1; i <= il_elem; ++i) {
+        const std::string xi = wspolrzedna(i), xj = wspolrzedna(i + 1);
+        if (x[i + 1] == x[i])
+            zerowe.dodaj("Element " + std::to_string(i) + ": długość zerowa (" + xi + ", " + xj + ")");
+        else if (x[i + 1] < x[i])
+            ujemne.dodaj("Element " + std::to_string(i) + ": długość ujemna (" + xj + " < " + xi +
+                         "); węzły powinny iść w kierunku rosnących x");
+    }
+}
+
+void sprawdz_sztywnosci(std::vector<Uwaga>& u)
+{
+    Rodzaj r(u, Waga::blad, "elementów o E·A ≤ 0");
+    int najsztywniejszy = 0;
+    double najwieksza = 0;
+    for (int i = 1; i <= il_elem; ++i) {
+        const double ea = double(e[i]) * a[i];
+        if (ea <= 0)
+            r.dodaj("Element " + std::to_string(i) + ": E·A = " + g(ea) + " ≤ 0 (element nie ma sztywności)");
+        const double eal = ea / std::fabs(double(x[i + 1]) - x[i]);
+        if (std::isfinite(eal) && eal > najwieksza) {
+            najwieksza = eal;
+            najsztywniejszy = i;
+        }
+    }
+    if (najwieksza >= sztywnosc_za_duza)
+        u.push_back({Waga::ostrzezenie,
+                     "Element " + std::to_string(najsztywniejszy) + ": E·A/L = " + g(najwieksza) +
+                         " jest tylko " + g(kara / najwieksza) +
+                         " razy mniejsze od kary 1e10: podpory ustąpią widocznie (błąd rzędu " +
+                         printf_liczby("%.2g", 100 * najwieksza / kara) +
+                         " %); zmień jednostki, np. MPa i mm zamiast Pa i m"});
+}
+
+void sprawdz_naprawione(std::vector<Uwaga>& u, std::span<const NaprawionaPodpora> naprawione)
+{
+    Rodzaj r(u, Waga::ostrzezenie, "podpór z numerem węzła spoza pręta");
+    for (const NaprawionaPodpora& n : naprawione)
+        r.dodaj("Podpora " + std::to_string(n.podpora) + ": w pliku węzeł " + std::to_string(n.numer_w_pliku) +
+                " spoza 1.." + std::to_string(il_wezl) + "; przyjęto węzeł 1");
+}
+
+void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
+{
+    std::vector<int> kolejnosc(static_cast<std::size_t>(il_podpor));
+    std::iota(kolejnosc.begin(), kolejnosc.end(), 1);
+    std::stable_sort(kolejnosc.begin(), kolejnosc.end(), [](int p, int q) { return nu[p] < nu[q]; });
+    Rodzaj r(u, Waga::ostrzezenie, "węzłów z kilkoma podporami");
+    for (std::size_t k = 0; k < kolejnosc.size();) {
+        std::size_t koniec = k + 1;
+        while (koniec < kolejnosc.size() && nu[kolejnosc[koniec]] == nu[kolejnosc[k]])
+            ++koniec;
+        if (koniec - k > 1) {
+            std::string ktore, wartosci;
+            for (std::size_t m = k; m < koniec; ++m) {
+                const char* przecinek = m > k ? ", " : "";
+                ktore.append(przecinek).append(std::to_string(kolejnosc[m]));
+                wartosci.append(przecinek).append(g(::u[kolejnosc[m]]));
+            }
+            r.dodaj("Węzeł " + std::to_string(nu[kolejnosc[k]]) + ": " + std::to_string(koniec - k) + " podpory (" +
+                    ktore + ") z wymuszeniami " + wartosci + "; kary się sumują, węzeł przyjmie ich średnią");
+        }
+        k = koniec;
+    }
+}
+
+void sprawdz_odksztalcenia(std::vector<Uwaga>& u)
+{
+    Rodzaj r(u, Waga::ostrzezenie, "elementów z odkształceniem ponad 1 %");
+    for (int i = 1; i <= il_elem; ++i) {
+        const WielkosciElementu w = wielkosci_elementu(i);
+        const double najwieksze = std::fmax(std::fabs(w.odksztalcenie), std::fabs(w.mechaniczne));
+        if (najwieksze > odksztalcenie_za_duze)
+            r.dodaj("Element " + std::to_string(i) + ": odkształcenie " + printf_liczby("%.3g", 100 * najwieksze) +
+                    " % przekracza 1 % (teoria liniowa; czy jednostki E, A, sił i długości są spójne?)");
+    }
+}
+
+struct Odstepstwo {
+    double wzgledne = 0; // largest difference over the largest value
+    int gdzie = 0;
+};
+
+Odstepstwo odstepstwo(const float* zenta, const std::vector<double>& podwojna, int ile)
+{
+    double skala = 0, najwieksza = 0;
+    Odstepstwo o;
+    for (int k = 1; k <= ile; ++k) {
+        skala = std::fmax(skala, std::fabs(podwojna[std::size_t(k)]));
+        const double d = std::fabs(double(zenta[k]) - podwojna[std::size_t(k)]);
+        if (d > najwieksza) {
+            najwieksza = d;
+            o.gdzie = k;
+        }
+    }
+    o.wzgledne = skala > 0 ? najwieksza / skala : 0;
+    return o;
+}
+
+// The same penalised system in double: what differs is the float32 storage.
+void sprawdz_rozdzielczosc(std::vector<Uwaga>& u)
+{
+    const Rozwiazanie podwojna = rozwiaz_w_podwojnej(Wiezy::kara);
+    if (!podwojna.ok)
+        return;
+    const Odstepstwo q = odstepstwo(f, podwojna.przemieszczenia, il_wezl);
+    const Odstepstwo s = odstepstwo(stress, podwojna.naprezenia, il_elem);
+    if (std::fmax(q.wzgledne, s.wzgledne) <= rozdzielczosc_za_mala)
+        return;
+    const bool wezel = q.wzgledne >= s.wzgledne;
+    const Odstepstwo& o = wezel ? q : s;
+    const std::string gdzie = wezel ? "Węzeł " + std::to_string(o.gdzie) + ": przemieszczenie " + g(f[o.gdzie])
+                                    : "Element " + std::to_string(o.gdzie) + ": naprężenie " + g(stress[o.gdzie]);
+    const double wzorzec = wezel ? podwojna.przemieszczenia[std::size_t(o.gdzie)] : podwojna.naprezenia[std::size_t(o.gdzie)];
+    u.push_back({Waga::ostrzezenie, gdzie + " różni się od obliczonego w podwójnej precyzji (" + g(wzorzec) + ") o " +
+                                        printf_liczby("%.2g", 100 * o.wzgledne) +
+                                        " % największego: model jest zbyt długi i smukły dla liczb pojedynczej "
+                                        "precyzji (więcej podpór albo mniej elementów)"});
+}
+
+// A reaction is (u - u_node)·1e10 in floats: it cannot be finer than the
+// spacing of floats at the node's displacement times the penalty.
+void sprawdz_reakcje(std::vector<Uwaga>& uw)
+{
+    double skala = 0;
+    for (int k = 1; k <= il_podpor; ++k)
+        skala = std::fmax(skala, std::fabs(double(react[k])));
+    for (int j = 1; j <= il_wezl; ++j)
+        skala = std::fmax(skala, std::fabs(double(si[j])));
+    Rodzaj r(uw, Waga::ostrzezenie, "podpór z tak samo zgrubną reakcją");
+    for (int k = 1; k <= il_podpor; ++k) {
+        const float q = std::fabs(f[nu[k]]);
+        const double krok = (double(std::nextafter(q, INFINITY)) - q) * kara;
+        if (std::isfinite(krok) && krok > rozdzielczosc_za_mala * skala)
+            r.dodaj("Podpora " + std::to_string(k) + " (węzeł " + std::to_string(nu[k]) + "): reakcja " + g(react[k]) +
+                    " jest znana tylko z dokładnością ±" + printf_liczby("%.3g", krok) + " (przemieszczenie węzła " +
+                    g(f[nu[k]]) + " w liczbach pojedynczej precyzji razy kara 1e10); --bilans pokaże skutek");
+    }
+}
+
+bool dane_skonczone(const std::vector<Uwaga>& u) { return !sa_bledy(u); }
+
+} // namespace
+
+std::vector<Uwaga> sprawdz_dane(std::span<const NaprawionaPodpora> naprawione)
+{
+    std::vector<Uwaga> u;
+    sprawdz_skonczone(u, "Węzeł", "współrzędna x", x, il_wezl);
+    sprawdz_skonczone(u, "Element", "pole przekroju A", a, il_elem);
+    sprawdz_skonczone(u, "Element", "moduł Younga E", e, il_elem);
+    sprawdz_skonczone(u, "Element", "współczynnik rozszerzalności α", alp, il_elem);
+    sprawdz_skonczone(u, "Element", "przyrost temperatury ΔT", dt, il_elem);
+    sprawdz_skonczone(u, "Węzeł", "siła", si, il_wezl);
+    sprawdz_skonczone(u, "Podpora", "wymuszenie", ::u, il_podpor);
+    if (dane_skonczone(u)) {
+        sprawdz_dlugosci(u);
+        sprawdz_sztywnosci(u);
+    }
+    sprawdz_naprawione(u, naprawione);
+    sprawdz_wspolne_wezly(u);
+    return u;
+}
+
+std::vector<Uwaga> sprawdz_wyniki()
+{
+    std::vector<Uwaga> u;
+    sprawdz_odksztalcenia(u);
+    sprawdz_rozdzielczosc(u);
+    sprawdz_reakcje(u);
+    return u;
+}
+
+bool sa_bledy(const std::vector<Uwaga>& uwagi)
+{
+    return std::any_of(uwagi.begin(), uwagi.end(), [](const Uwaga& u) { return u.waga == Waga::blad; });
+}

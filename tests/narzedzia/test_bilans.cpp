@@ -1,0 +1,126 @@
+#include "analiza_modelu.h"
+#include "bilans.h"
+#include "pochodne.h"
+#include "rozwiazanie_dokladne.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+using Weryfikacja = ZModelem;
+
+bool zawiera(const std::vector<std::string>& wiersze, const std::string& co)
+{
+    for (const std::string& w : wiersze)
+        if (w.find(co) != std::string::npos)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST_F(Weryfikacja, TheHeatedBarBetweenWallsIsOffByThePenaltyNotByPrecision)
+{
+    przelicz_model(pret_ogrzany_miedzy_scianami());
+    const Bilans b = policz_bilans();
+    ASSERT_TRUE(b.rozwiazano);
+    EXPECT_EQ(b.residuum, 0.0);
+    const Roznica& s = b.calkowite.naprezenia;
+    EXPECT_EQ(s.gdzie, 1);
+    EXPECT_NEAR(s.wzorzec, -200.0, 1e-4); // α = 0.001f
+    EXPECT_NEAR(s.zenta, -199.992, 1e-3);
+    EXPECT_NEAR(s.wzgledna, 4.0e-5, 1.0e-7); // 2·(E·A/L)/1e10
+    EXPECT_NEAR(b.od_kary.naprezenia.wzgledna, 4.0e-5, 1.0e-7);
+    EXPECT_LT(b.od_precyzji.naprezenia.wzgledna, 1.0e-6);
+    EXPECT_TRUE(b.calkowite.przemieszczenia.bezwzgledna); // the exact displacements are all 0
+    EXPECT_TRUE(zawiera(opisz_bilans(b), "naprężenia: największa różnica względna 4.00e-05 w elemencie 1 "
+                                         "(ZENTA -199.992, dokładnie -200)"));
+}
+
+TEST_F(Weryfikacja, TheIndependentSolutionMatchesClosedForms)
+{
+    przelicz_model(pret_dwuelementowy());
+    const Rozwiazanie w = rozwiaz_w_podwojnej(Wiezy::sztywne);
+    ASSERT_TRUE(w.ok);
+    EXPECT_EQ(w.przemieszczenia[1], 0.0);
+    EXPECT_NEAR(w.przemieszczenia[2], 0.1, 1e-15);
+    EXPECT_NEAR(w.przemieszczenia[3], 0.2, 1e-15);
+    EXPECT_NEAR(w.naprezenia[1], 10.0, 1e-12);
+    EXPECT_NEAR(w.naprezenia[2], 5.0, 1e-12);
+    EXPECT_NEAR(w.reakcje[1], -10.0, 1e-12);
+    const Rozwiazanie k = rozwiaz_w_podwojnej(Wiezy::kara);
+    ASSERT_TRUE(k.ok);
+    EXPECT_NEAR(k.przemieszczenia[1], 1.0e-9, 1e-15); // the spring's give: F / 1e10
+    EXPECT_NEAR(k.reakcje[1], -10.0, 1e-6);
+}
+
+TEST_F(Weryfikacja, APrescribedDisplacementIsHeldExactlyAndItsCoarseReactionsExplained)
+{
+    OpisPreta opis = pret_jednorodny(2); // A = 1, E = 100, x = 0, 1, 2, force 10 at node 3
+    opis.si = {0.0f, 0.0f, 0.0f};
+    opis.podpory = {{1, 0.0f}, {3, 0.02f}, {3, 0.02f}};
+    przelicz_model(opis);
+    const Rozwiazanie w = rozwiaz_w_podwojnej(Wiezy::sztywne);
+    ASSERT_TRUE(w.ok);
+    EXPECT_EQ(w.przemieszczenia[3], double(0.02f));
+    EXPECT_NEAR(w.przemieszczenia[2], 0.01, 1e-9);
+    EXPECT_NEAR(w.reakcje[1], -1.0, 1e-6);
+    EXPECT_NEAR(w.reakcje[2], 0.5, 1e-6); // the node's +1 shared by its two supports
+    EXPECT_NEAR(w.reakcje[3], 0.5, 1e-6);
+    // (0.02 - u3)·1e10 in floats: the spacing of floats near 0.02 times 1e10 is
+    // about 19, so the analysis cannot resolve a reaction of 0.5.
+    const Bilans b = policz_bilans();
+    EXPECT_GT(b.calkowite.reakcje.wzgledna, 0.1);
+    EXPECT_GT(b.od_precyzji.reakcje.wzgledna, 0.1);
+    EXPECT_LT(b.od_kary.reakcje.wzgledna, 1e-6);
+    EXPECT_GT(std::fabs(b.residuum), 0.1);
+}
+
+TEST_F(Weryfikacja, TheResidualIsTheSumOfForcesAndReactions)
+{
+    przelicz_model(pret_dwuelementowy());
+    react[1] += 0.5f; // as if a reaction were wrong
+    const Bilans b = policz_bilans();
+    EXPECT_DOUBLE_EQ(b.suma_sil, 10.0);
+    EXPECT_DOUBLE_EQ(b.suma_reakcji, -9.5);
+    EXPECT_DOUBLE_EQ(b.residuum, 0.5);
+    EXPECT_DOUBLE_EQ(b.residuum_wzgledne, 0.5 / 19.5);
+    EXPECT_EQ(b.calkowite.reakcje.gdzie, 1);
+    EXPECT_NEAR(b.calkowite.reakcje.wzgledna, 0.05, 1e-6);
+}
+
+TEST_F(Weryfikacja, ASingularBarIsReportedNotSolved)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.e[1] = 0.0f; // node 3 hangs free
+    przelicz_model(opis);
+    EXPECT_FALSE(rozwiaz_w_podwojnej(Wiezy::sztywne).ok);
+    const Bilans b = policz_bilans();
+    EXPECT_FALSE(b.rozwiazano);
+    EXPECT_TRUE(zawiera(opisz_bilans(b), "Rozwiązania niezależnego nie udało się wyznaczyć"));
+}
+
+TEST_F(Weryfikacja, DerivedElementValues)
+{
+    przelicz_model(pret_dwuelementowy());
+    const WielkosciElementu w = wielkosci_elementu(2);
+    EXPECT_DOUBLE_EQ(w.dlugosc, 2.0);
+    EXPECT_DOUBLE_EQ(w.sila, 10.0); // 5 · 2
+    EXPECT_NEAR(w.odksztalcenie, 0.05, 1e-8);
+    EXPECT_NEAR(w.wydluzenie, 0.1, 1e-8);
+    EXPECT_EQ(w.termiczne, 0.0);
+    przelicz_model(pret_ogrzany_miedzy_scianami());
+    const WielkosciElementu h = wielkosci_elementu(1);
+    EXPECT_NEAR(h.termiczne, 0.001, 1e-10);
+    EXPECT_NEAR(h.mechaniczne, -0.001, 1e-7);
+    EXPECT_NEAR(h.odksztalcenie + 0.001, h.termiczne, 1e-7);
+}
+
+TEST_F(Weryfikacja, DecreasingCoordinatesGiveAPositiveLength)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.x = {3.0f, 2.0f, 0.0f};
+    przelicz_model(opis);
+    EXPECT_DOUBLE_EQ(wielkosci_elementu(2).dlugosc, 2.0);
+}
