@@ -1,29 +1,31 @@
-// zenta-oblicz: the headless companion of ZENTA. Reads an M1D model, runs the
-// same analysis as the desktop program and prints the results.
+// zenta-oblicz: the headless companion of ZENTA. Reads a bar model, runs the
+// same analysis as the desktop program and prints, checks, verifies, draws
+// and reports its results.
 
-#include "analiza.h"
-#include "m1d.h"
+#include "bilans.h"
+#include "kody.h"
+#include "konwersja.h"
 #include "model.h"
+#include "opcje.h"
+#include "raport.h"
 #include "rysunek_pliku.h"
+#include "sprawdz_model.h"
+#include "wczytanie.h"
+#include "weryfikacja.h"
 #include "wydruk.h"
 
-#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include <clocale>
 #include <cstdio>
+#include <fstream>
+#include <optional>
 
 namespace {
-
-enum KodWyjscia {
-    sukces = 0,
-    zle_wywolanie = 2,
-    nie_mozna_otworzyc = 3,
-    bledny_plik = 4,
-    blad_zapisu = 5,
-};
 
 void zaladuj_polskie_teksty_qt(QCoreApplication& aplikacja, QTranslator& tlumacz)
 {
@@ -36,23 +38,57 @@ void zaladuj_polskie_teksty_qt(QCoreApplication& aplikacja, QTranslator& tlumacz
 // missing runtime directory) would only get in the way of scripts.
 void bez_komunikatow_qt(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-int blad(const char* tekst, int kod)
+std::string sciezka(const QString& s) { return QFile::encodeName(s).toStdString(); }
+
+bool zapisz_pliki(const Polecenie& c, const std::vector<NaprawionaPodpora>& naprawione)
 {
-    std::fprintf(stderr, "%s\n", tekst);
-    return kod;
+    if (!c.rysunek.isEmpty() && !zapisz_rysunek(c.rysunek, c.rozmiar, c.napr))
+        return false;
+    for (const auto& [rodzaj, plik] : c.wykresy)
+        if (!zapisz_obraz(plik, rysuj_wykres(rodzaj, c.rozmiar.width(), c.rozmiar.height()).rysunek, c.rozmiar))
+            return false;
+    if (c.raport.isEmpty())
+        return true;
+    std::ofstream html(sciezka(c.raport), std::ios::binary);
+    return html && zapisz_raport(html, QFileInfo(c.model).fileName().toStdString(), naprawione);
 }
 
-int wczytaj_i_przelicz(const QString& sciezka)
+bool wypisz(const Polecenie& c, std::FILE* out)
 {
-    WynikOdczytu odczyt = czytaj_plik_m1d(sciezka.toStdString());
-    if (odczyt.stan == Odczyt::nie_mozna_otworzyc)
-        return blad("Nie można otworzyć pliku", nie_mozna_otworzyc);
-    if (odczyt.stan != Odczyt::ok)
-        return blad("Błędny plik z danymi", bledny_plik);
-    zainstaluj_tablice(odczyt.tablice);
-    Macierze();
-    Oblicz();
-    Pusty = false;
+    const std::optional<Bilans> bilans = c.bilans ? std::optional<Bilans>(policz_bilans()) : std::nullopt;
+    bool ok = false;
+    switch (c.format) {
+    case Format::dane: ok = wypisz_dane(out); break;
+    case Format::json: return wypisz_json(out, bilans ? &*bilans : nullptr);
+    case Format::csv: ok = wypisz_csv(out); break;
+    case Format::szczegoly: ok = wypisz_szczegoly(out); break;
+    case Format::wyniki: ok = wypisz_wyniki(out); break;
+    }
+    if (!bilans)
+        return ok;
+    if (c.format == Format::csv)
+        wypisz_bilans_csv(*bilans, out);
+    else
+        wypisz_bilans(*bilans, out);
+    return ok && std::fflush(out) == 0 && !std::ferror(out);
+}
+
+int wykonaj(const Polecenie& c)
+{
+    if (c.tryb == Tryb::do_tekstu)
+        return na_tekst(c.model, c.wyjscie);
+    if (c.tryb == Tryb::z_tekstu)
+        return na_m1d(c.model, c.wyjscie);
+    const WczytanyModel model = wczytaj_model(sciezka(c.model));
+    if (model.kod != sukces)
+        return blad(model.blad.c_str(), model.kod);
+    if (c.tryb == Tryb::sprawdzenie)
+        return sprawdz_model(model.naprawione, stdout);
+    przelicz();
+    if (!zapisz_pliki(c, model.naprawione))
+        return blad("Nie można zapisać do pliku", blad_zapisu);
+    if (c.wypisz && !wypisz(c, stdout))
+        return blad("Nie można zapisać wyników", blad_zapisu);
     return sukces;
 }
 
@@ -71,56 +107,17 @@ int main(int argc, char* argv[])
     QTranslator tlumacz;
     zaladuj_polskie_teksty_qt(aplikacja, tlumacz);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "ZENTA: MES dla prętów rozciąganych i ściskanych.\n"
-        "Czyta model z pliku M1D, wykonuje obliczenia i wypisuje wyniki\n"
-        "(naprężenia w elementach, przemieszczenia węzłów, reakcje podpór).");
-    const QCommandLineOption pomoc({"h", "help", "pomoc"}, "Wyświetla tę pomoc.");
-    const QCommandLineOption dane("dane", "Wypisuje dane do obliczeń zamiast wyników.");
-    const QCommandLineOption json("json", "Wypisuje wyniki jako jeden obiekt JSON.");
-    const QCommandLineOption csv("csv", "Wypisuje wyniki jako CSV.");
-    const QCommandLineOption rysunek("rysunek", "Zapisuje rysunek pręta, jak w oknie programu (.svg albo .png).",
-                                     "PLIK");
-    const QCommandLineOption napr("napr", "Rysunek w kolorach naprężeń, z legendą.");
-    const QCommandLineOption rozmiar("rozmiar", "Rozmiar rysunku w pikselach (domyślnie 1280x800).", "SZERxWYS",
-                                     "1280x800");
-    parser.addOptions({pomoc, dane, json, csv, rysunek, napr, rozmiar});
-    parser.addPositionalArgument("MODEL.M1D", "Plik z modelem pręta.");
-
-    if (!parser.parse(QCoreApplication::arguments()))
-        return blad(parser.errorText().toLocal8Bit().constData(), zle_wywolanie);
-    if (parser.isSet(pomoc)) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+    const Rozbior rozbior = rozbierz(QCoreApplication::arguments());
+    if (!rozbior.polecenie)
+        return blad(rozbior.blad.toLocal8Bit().constData(), zle_wywolanie);
+    if (rozbior.polecenie->tryb == Tryb::pomoc) {
+        std::fputs(rozbior.pomoc.toLocal8Bit().constData(), stdout);
         return sukces;
     }
-    if (parser.positionalArguments().size() != 1 || int(parser.isSet(dane)) + parser.isSet(json) + parser.isSet(csv) > 1)
-        return blad("Podaj jeden plik MODEL.M1D i co najwyżej jedną z opcji --dane, --json, --csv "
-                    "(--pomoc wyjaśnia).", zle_wywolanie);
-
-    const auto wymiary = czytaj_rozmiar(parser.value(rozmiar));
-    if (!wymiary)
-        return blad("Błędny rozmiar rysunku: podaj SZERxWYS, każdy bok od 151 do 20000 pikseli.", zle_wywolanie);
-
-    if (const int kod = wczytaj_i_przelicz(parser.positionalArguments().first()); kod != sukces)
-        return kod;
-    if (parser.isSet(rysunek) && !zapisz_rysunek(parser.value(rysunek), *wymiary, parser.isSet(napr))) {
-        zwolnij_model();
-        return blad("Nie można zapisać do pliku", blad_zapisu);
-    }
-    const bool tylko_rysunek =
-        parser.isSet(rysunek) && !parser.isSet(dane) && !parser.isSet(json) && !parser.isSet(csv);
-    if (tylko_rysunek) {
-        zwolnij_model();
-        return sukces;
-    }
-
     static char bufor[1 << 20];
     std::setvbuf(stdout, bufor, _IOFBF, sizeof bufor);
-    const bool zapisano = parser.isSet(dane)   ? wypisz_dane(stdout)
-                          : parser.isSet(json) ? wypisz_json(stdout)
-                          : parser.isSet(csv)  ? wypisz_csv(stdout)
-                                               : wypisz_wyniki(stdout);
-    zwolnij_model();
-    return zapisano ? sukces : blad("Nie można zapisać wyników", blad_zapisu);
+    const int kod = wykonaj(*rozbior.polecenie);
+    if (!Pusty)
+        zwolnij_model();
+    return kod;
 }

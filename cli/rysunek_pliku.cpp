@@ -10,21 +10,26 @@
 
 #include <fstream>
 
+bool zapisz_obraz(const QString& sciezka, const Rysunek& rysunek, QSize rozmiar)
+{
+    if (sciezka.endsWith(".png", Qt::CaseInsensitive)) {
+        QImage png(rozmiar, QImage::Format_RGB32);
+        png.fill(Qt::white);
+        odtworz(rysunek, png);
+        return png.save(sciezka, "PNG");
+    }
+    std::ofstream plik(QFile::encodeName(sciezka).toStdString(), std::ios::binary);
+    zapisz_svg(rysunek, rozmiar.width(), rozmiar.height(), plik);
+    plik.close();
+    return bool(plik);
+}
+
 bool zapisz_rysunek(const QString& sciezka, QSize rozmiar, bool napr)
 {
     TablicaKolorow knapr{};
     Pasek_kol(knapr);
-    const ObrazWidoku obraz = rysuj(UstawieniaWidoku{napr, 1, &knapr}, rozmiar.width(), rozmiar.height());
-    if (sciezka.endsWith(".png", Qt::CaseInsensitive)) {
-        QImage png(rozmiar, QImage::Format_RGB32);
-        png.fill(Qt::white);
-        odtworz(obraz.rysunek, png);
-        return png.save(sciezka, "PNG");
-    }
-    std::ofstream plik(QFile::encodeName(sciezka).toStdString(), std::ios::binary);
-    zapisz_svg(obraz.rysunek, rozmiar.width(), rozmiar.height(), plik);
-    plik.close();
-    return bool(plik);
+    return zapisz_obraz(sciezka, rysuj(UstawieniaWidoku{napr, 1, &knapr}, rozmiar.width(), rozmiar.height()).rysunek,
+                        rozmiar);
 }
 
 std::optional<QSize> czytaj_rozmiar(const QString& tekst)

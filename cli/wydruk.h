@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+struct Bilans;
+
 // Text forms of the current model (Pusty false) for zenta-oblicz, written row
 // by row to `out`. Each answers false when writing failed.
 
@@ -12,9 +14,14 @@ bool wypisz_wyniki(std::FILE* out);
 // The input data as the data window lists them.
 bool wypisz_dane(std::FILE* out);
 
-// {"il_elem":..,"il_wezl":..,"il_podpor":..,"il_obciaz":..,"f":[..],"stress":[..],"react":[..]};
+// {"il_elem":..,"il_wezl":..,"il_podpor":..,"il_obciaz":..,"f":[..],"stress":[..],"react":[..],
+//  "L":[..],"N":[..],"eps":[..],"eps_T":[..],"eps_m":[..],"dL":[..]} and "bilans":{..} when given;
 // every float with 9 significant digits (reads back bit for bit), null where not finite.
-bool wypisz_json(std::FILE* out);
+bool wypisz_json(std::FILE* out, const Bilans* bilans = nullptr);
 
-// The three result blocks as CSV, separated by an empty line.
+// The three result blocks as CSV, separated by an empty line; the element
+// block also has the derived values.
 bool wypisz_csv(std::FILE* out);
+
+// Per element: stress, length, axial force, strains and elongation.
+bool wypisz_szczegoly(std::FILE* out);

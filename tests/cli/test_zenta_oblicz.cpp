@@ -86,7 +86,9 @@ TEST_F(ZentaOblicz, JsonHoldsEveryFloatSoItReadsBackExactly)
     const Wynik w = uruchom("--json " + zapisz_model(pret_dwuelementowy()));
     EXPECT_EQ(w.kod, 0);
     EXPECT_EQ(w.wyjscie, "{\"il_elem\":2,\"il_wezl\":3,\"il_podpor\":1,\"il_obciaz\":1,"
-                         "\"f\":[9.99999972e-10,0.100000001,0.200000003],\"stress\":[10,5],\"react\":[-10]}\n");
+                         "\"f\":[9.99999972e-10,0.100000001,0.200000003],\"stress\":[10,5],\"react\":[-10],"
+                         "\"L\":[1,2],\"N\":[10,10],\"eps\":[0.1,0.0500000007],\"eps_T\":[0,0],"
+                         "\"eps_m\":[0.1,0.0500000007],\"dL\":[0.1,0.100000001]}\n");
 }
 
 TEST_F(ZentaOblicz, NonFiniteResultsAreNullInJsonAndPrintedAsPrintfDoes)
@@ -112,7 +114,10 @@ TEST_F(ZentaOblicz, DataAndCsvListTheirBlocks)
     EXPECT_NE(dane.wyjscie.find("3\t  10.000\n"), std::string::npos);
     const Wynik csv = uruchom("--csv " + model);
     EXPECT_EQ(csv.kod, 0);
-    EXPECT_NE(csv.wyjscie.find("element,naprężenie\n1,10\n2,5\n"), std::string::npos);
+    EXPECT_NE(csv.wyjscie.find("element,naprężenie,długość,siła_osiowa,odkształcenie,odkształcenie_termiczne,"
+                               "odkształcenie_mechaniczne,wydłużenie\n1,10,1,10,0.1,0,0.1,0.1\n"
+                               "2,5,2,10,0.0500000007,0,0.0500000007,0.100000001\n"),
+              std::string::npos);
     EXPECT_NE(csv.wyjscie.find("podpora_w_węźle,reakcja\n1,-10\n"), std::string::npos);
 }
 
@@ -167,4 +172,113 @@ TEST_F(ZentaOblicz, RefusesASizeThatShowsNoBar)
     const Wynik w = uruchom("--rysunek x.svg --rozmiar 150x400 " + zapisz_model(pret_dwuelementowy()));
     EXPECT_EQ(w.kod, 2);
     EXPECT_NE(w.wyjscie.find("Błędny rozmiar rysunku"), std::string::npos);
+}
+
+// ---- checks, verification, derived values ----
+
+TEST_F(ZentaOblicz, CheckNamesTheFaultAndHasItsOwnStatus)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.e = {200000.0f, 200000.0f};
+    const Wynik dobry = uruchom("--sprawdz " + zapisz_model(opis));
+    EXPECT_EQ(dobry.kod, 0);
+    EXPECT_EQ(dobry.wyjscie, "Sprawdzenie modelu (elementów: 2, węzłów: 3, podpór: 1)\nNie znaleziono usterek.\n");
+
+    opis.x = {0.0f, 1.0f, 1.0f};
+    const Wynik zly = uruchom("--sprawdz " + zapisz_model(opis));
+    EXPECT_EQ(zly.kod, 6);
+    EXPECT_NE(zly.wyjscie.find("BŁĄD: Element 2: długość zerowa (x2 = 1, x3 = 1)\n"), std::string::npos) << zly.wyjscie;
+    EXPECT_NE(zly.wyjscie.find("Błędów: 1, uwag: 0. Obliczenia z takimi danymi nie dadzą sensownych liczb.\n"),
+              std::string::npos);
+    EXPECT_EQ(uruchom("--sprawdz --json " + zapisz_model(opis)).kod, 2);
+}
+
+TEST_F(ZentaOblicz, VerificationFollowsTheResults)
+{
+    const std::string model = zapisz_model(pret_dwuelementowy());
+    const Wynik tekst = uruchom("--bilans " + model);
+    EXPECT_EQ(tekst.kod, 0);
+    EXPECT_EQ(tekst.wyjscie.find("Element\tNaprężenie\n"), 0u);
+    EXPECT_NE(tekst.wyjscie.find("\nWeryfikacja\nRównowaga całego pręta: suma sił węzłowych 10, suma obciążeń "
+                                 "termicznych 0, suma reakcji -10\n  residuum 0"),
+              std::string::npos)
+        << tekst.wyjscie;
+    const Wynik json = uruchom("--json --bilans " + model);
+    EXPECT_NE(json.wyjscie.find(",\"bilans\":{\"suma_sil\":10,"), std::string::npos) << json.wyjscie;
+    EXPECT_EQ(json.wyjscie.substr(json.wyjscie.size() - 3), "}}\n");
+    const Wynik csv = uruchom("--csv --bilans " + model);
+    EXPECT_NE(csv.wyjscie.find("\nwielkość,różnica,bezwzględna,gdzie,zenta,dokładnie,z_kary,z_precyzji\n"),
+              std::string::npos);
+}
+
+TEST_F(ZentaOblicz, DetailsTableListsDerivedValues)
+{
+    const Wynik w = uruchom("--szczegoly " + zapisz_model(pret_dwuelementowy()));
+    EXPECT_EQ(w.kod, 0);
+    EXPECT_NE(w.wyjscie.find("2\t5\t2\t10\t0.05\t0\t0.05\t0.1\n"), std::string::npos) << w.wyjscie;
+}
+
+// ---- diagrams and the report ----
+
+TEST_F(ZentaOblicz, EachDiagramTakesTheNextFileAfterTheModel)
+{
+    const std::string model = zapisz_model(pret_dwuelementowy());
+    const fs::path n = katalog_ / "n.svg", u = katalog_ / "u.png";
+    const Wynik w = uruchom(model + " --wykres N " + n.string() + " --wykres u " + u.string());
+    EXPECT_EQ(w.kod, 0);
+    EXPECT_EQ(w.wyjscie, "");
+    std::ifstream svg(n);
+    const std::string tresc((std::istreambuf_iterator<char>(svg)), std::istreambuf_iterator<char>());
+    EXPECT_NE(tresc.find(">Siła osiowa N = σ·A</text>"), std::string::npos);
+    EXPECT_GT(fs::file_size(u), 1000u);
+
+    EXPECT_EQ(uruchom(model + " --wykres N").kod, 2);
+    const Wynik zly = uruchom(model + " --wykres M x.svg");
+    EXPECT_EQ(zly.kod, 2);
+    EXPECT_EQ(zly.wyjscie, "Nieznany rodzaj wykresu „M”: podaj N, napr albo u.\n");
+}
+
+TEST_F(ZentaOblicz, ReportIsOneHtmlFile)
+{
+    const fs::path html = katalog_ / "raport.html";
+    const Wynik w = uruchom("--raport " + html.string() + " " + zapisz_model(pret_dwuelementowy()));
+    EXPECT_EQ(w.kod, 0);
+    std::ifstream plik(html);
+    const std::string tresc((std::istreambuf_iterator<char>(plik)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(tresc.starts_with("<!DOCTYPE html>"));
+    EXPECT_NE(tresc.find("Model <b>model.M1D</b>: 2 elementów"), std::string::npos);
+    EXPECT_EQ(uruchom("--raport " + (katalog_ / "nie_ma" / "r.html").string() + " " +
+                      zapisz_model(pret_dwuelementowy())).kod,
+              5);
+}
+
+// ---- text models ----
+
+TEST_F(ZentaOblicz, TextModelsConvertBothWaysExactly)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.alp = {1.0f / 3.0f, 1e-7f};
+    opis.dt = {-0.0f, 12.5f};
+    const std::string model = zapisz_model(opis);
+    const fs::path txt = katalog_ / "pret.txt", m1d = katalog_ / "znowu.M1D";
+    EXPECT_EQ(uruchom("--do-tekstu " + model + " -o " + txt.string()).kod, 0);
+    EXPECT_EQ(uruchom("--z-tekstu " + txt.string() + " -o " + m1d.string()).kod, 0);
+    std::ifstream a(model, std::ios::binary), b(m1d, std::ios::binary);
+    const std::string pierwszy((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
+    const std::string drugi((std::istreambuf_iterator<char>(b)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(pierwszy, drugi);
+    EXPECT_EQ(uruchom("--do-tekstu " + model).wyjscie, uruchom("--do-tekstu " + txt.string()).wyjscie);
+    EXPECT_EQ(uruchom(txt.string()).wyjscie, uruchom(model).wyjscie); // a text model is analysed like its file
+}
+
+TEST_F(ZentaOblicz, ABrokenTextModelNamesItsLine)
+{
+    const fs::path txt = katalog_ / "zly.txt";
+    std::ofstream(txt) << "elementy 1\npodpory 1\nobciążenia 1\nwspółrzędne 0 1\npola x\n";
+    const Wynik w = uruchom(txt.string());
+    EXPECT_EQ(w.kod, 4);
+    EXPECT_EQ(w.wyjscie, "Błędny plik z danymi: wiersz 5: „x” nie jest ani liczbą, ani nazwą sekcji\n");
+    EXPECT_EQ(uruchom("--z-tekstu " + txt.string()).kod, 2); // no -o
+    EXPECT_EQ(uruchom("--z-tekstu " + txt.string() + " -o " + (katalog_ / "x.M1D").string()).kod, 4);
+    EXPECT_FALSE(fs::exists(katalog_ / "x.M1D"));
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+// Exit statuses of zenta-oblicz.
+enum KodWyjscia {
+    sukces = 0,
+    zle_wywolanie = 2,
+    nie_mozna_otworzyc = 3,
+    bledny_plik = 4,
+    blad_zapisu = 5,
+    model_z_usterkami = 6, // --sprawdz found something wrong
+};
+
+// Writes the message to standard error and answers the status.
+int blad(const char* tekst, int kod);

@@ -1,0 +1,156 @@
+#include "opcje.h"
+
+#include "rysunek_pliku.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const char* const opis =
+    "ZENTA: MES dla prętów rozciąganych i ściskanych.\n"
+    "Czyta model pręta (plik M1D albo model tekstowy *.txt), wykonuje obliczenia\n"
+    "i wypisuje wyniki: naprężenia w elementach, przemieszczenia węzłów, reakcje podpór.\n"
+    "\n"
+    "Przykłady:\n"
+    "  zenta-oblicz pret.M1D                      wyniki jak w oknie \"Wyniki obliczeń\"\n"
+    "  zenta-oblicz --sprawdz pret.M1D            sprawdzenie modelu przed obliczeniami\n"
+    "  zenta-oblicz --bilans pret.M1D             wyniki i ich weryfikacja\n"
+    "  zenta-oblicz --szczegoly pret.txt          L, N, odkształcenia i wydłużenie elementów\n"
+    "  zenta-oblicz pret.M1D --wykres N n.svg --wykres u u.png\n"
+    "  zenta-oblicz --raport raport.html pret.M1D\n"
+    "  zenta-oblicz --do-tekstu pret.M1D -o pret.txt\n"
+    "  zenta-oblicz --z-tekstu pret.txt -o pret.M1D\n"
+    "\n"
+    "Kody wyjścia: 0 powodzenie, 2 błędne wywołanie, 3 nie można otworzyć pliku,\n"
+    "4 błędny plik z danymi, 5 nie można zapisać, 6 --sprawdz znalazło usterki.";
+
+struct Opcje {
+    QCommandLineOption pomoc{{"h", "help", "pomoc"}, "Wyświetla tę pomoc."};
+    QCommandLineOption dane{"dane", "Wypisuje dane do obliczeń zamiast wyników."};
+    QCommandLineOption json{"json", "Wypisuje wyniki (także L, N, ε, ε_T, ε_m, ΔL elementów) jako obiekt JSON."};
+    QCommandLineOption csv{"csv", "Wypisuje wyniki (także wielkości pochodne elementów) jako CSV."};
+    QCommandLineOption szczegoly{"szczegoly",
+                                 "Tabela elementów: naprężenie, długość L, siła osiowa N = σ·A, odkształcenie "
+                                 "całkowite, termiczne α·ΔT i mechaniczne, wydłużenie ΔL."};
+    QCommandLineOption bilans{"bilans",
+                              "Dodaje weryfikację: residuum równowagi i porównanie z niezależnym rozwiązaniem w "
+                              "podwójnej precyzji z podporami bez kary (różnice względne, najgorszy element)."};
+    QCommandLineOption sprawdz{"sprawdz",
+                               "Tylko sprawdza model: długości, E·A, wartości nieskończone, numery węzłów podpór, "
+                               "kilka podpór w węźle, odkształcenia ponad 1 %, za słabą karę, za małą precyzję. "
+                               "Kod 6, gdy coś jest nie tak."};
+    QCommandLineOption rysunek{"rysunek", "Zapisuje rysunek pręta, jak w oknie programu (.svg albo .png).", "PLIK"};
+    QCommandLineOption napr{"napr", "Rysunek w kolorach naprężeń, z legendą."};
+    QCommandLineOption rozmiar{"rozmiar", "Rozmiar rysunku i wykresów w pikselach (domyślnie 1280x800).", "SZERxWYS",
+                               "1280x800"};
+    QCommandLineOption wykres{"wykres",
+                              "Wykres wzdłuż x: N (siła osiowa), napr (naprężenie) albo u (przemieszczenie), z "
+                              "kształtem pręta po odkształceniu; plik .svg albo .png podaj po nazwie modelu, po "
+                              "jednym na każde --wykres.",
+                              "RODZAJ"};
+    QCommandLineOption raport{"raport",
+                              "Zapisuje raport HTML: dane, wyniki, rysunek, wykresy, sprawdzenie, weryfikację, a dla "
+                              "modeli do 20 elementów obliczenia krok po kroku.",
+                              "PLIK.html"};
+    QCommandLineOption do_tekstu{"do-tekstu", "Zapisuje model jako model tekstowy (na wyjście albo do -o)."};
+    QCommandLineOption z_tekstu{"z-tekstu", "Zapisuje model tekstowy jako plik M1D podany w -o."};
+    QCommandLineOption wyjscie{{"o", "wyjscie"}, "Plik wynikowy --do-tekstu i --z-tekstu.", "PLIK"};
+};
+
+int ile_ustawionych(const QCommandLineParser& p, std::initializer_list<const QCommandLineOption*> opcje)
+{
+    int n = 0;
+    for (const QCommandLineOption* o : opcje)
+        n += p.isSet(*o);
+    return n;
+}
+
+Format format(const QCommandLineParser& p, const Opcje& o)
+{
+    return p.isSet(o.dane)        ? Format::dane
+           : p.isSet(o.json)      ? Format::json
+           : p.isSet(o.csv)       ? Format::csv
+           : p.isSet(o.szczegoly) ? Format::szczegoly
+                                  : Format::wyniki;
+}
+
+QString konwersja(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
+{
+    c.tryb = p.isSet(o.do_tekstu) ? Tryb::do_tekstu : Tryb::z_tekstu;
+    c.wyjscie = p.value(o.wyjscie);
+    if (ile_ustawionych(p, {&o.do_tekstu, &o.z_tekstu}) > 1 || p.positionalArguments().size() != 1 ||
+        ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.sprawdz, &o.rysunek, &o.wykres,
+                            &o.raport}) > 0)
+        return "Podaj --do-tekstu albo --z-tekstu, jeden plik modelu i ewentualnie -o PLIK.";
+    if (c.tryb == Tryb::z_tekstu && c.wyjscie.isEmpty())
+        return "Podaj plik M1D do zapisania: --z-tekstu MODEL.txt -o MODEL.M1D.";
+    return {};
+}
+
+QString obliczenia(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
+{
+    const QStringList pliki = p.positionalArguments();
+    if (p.isSet(o.wyjscie))
+        return "Opcja -o dotyczy tylko --do-tekstu i --z-tekstu.";
+    if (p.isSet(o.sprawdz)) {
+        c.tryb = Tryb::sprawdzenie;
+        if (pliki.size() != 1 || ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.rysunek,
+                                                     &o.wykres, &o.raport}) > 0)
+            return "--sprawdz przyjmuje tylko plik modelu.";
+        return {};
+    }
+    if (ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly}) > 1)
+        return "Podaj co najwyżej jedną z opcji --dane, --json, --csv, --szczegoly.";
+    const QStringList rodzaje = p.values(o.wykres);
+    if (pliki.size() != 1 + rodzaje.size())
+        return rodzaje.isEmpty() ? "Podaj jeden plik modelu (--pomoc wyjaśnia)."
+                                 : "Po pliku modelu podaj po jednym pliku wykresu (.svg albo .png) na każde --wykres.";
+    for (qsizetype k = 0; k < rodzaje.size(); ++k) {
+        const std::optional<RodzajWykresu> r = rodzaj_wykresu(rodzaje[k].toStdString());
+        if (!r)
+            return "Nieznany rodzaj wykresu „" + rodzaje[k] + "”: podaj N, napr albo u.";
+        c.wykresy.emplace_back(*r, pliki[k + 1]);
+    }
+    const auto wymiary = czytaj_rozmiar(p.value(o.rozmiar));
+    if (!wymiary)
+        return "Błędny rozmiar rysunku: podaj SZERxWYS, każdy bok od 151 do 20000 pikseli.";
+    c.rozmiar = *wymiary;
+    c.format = format(p, o);
+    c.bilans = p.isSet(o.bilans);
+    c.rysunek = p.value(o.rysunek);
+    c.napr = p.isSet(o.napr);
+    c.raport = p.value(o.raport);
+    const bool tylko_pliki = !c.rysunek.isEmpty() || !c.wykresy.empty() || !c.raport.isEmpty();
+    c.wypisz = !tylko_pliki || c.bilans || c.format != Format::wyniki;
+    return {};
+}
+
+} // namespace
+
+Rozbior rozbierz(const QStringList& argumenty)
+{
+    QCommandLineParser p;
+    p.setApplicationDescription(opis);
+    const Opcje o;
+    p.addOptions({o.pomoc, o.dane, o.json, o.csv, o.szczegoly, o.bilans, o.sprawdz, o.rysunek, o.napr, o.rozmiar,
+                  o.wykres, o.raport, o.do_tekstu, o.z_tekstu, o.wyjscie});
+    p.addPositionalArgument("MODEL", "Plik z modelem pręta: M1D albo model tekstowy (*.txt).");
+    p.addPositionalArgument("[WYKRES...]", "Pliki wykresów, po jednym na każde --wykres.");
+    Rozbior r;
+    if (!p.parse(argumenty)) {
+        r.blad = p.errorText();
+        return r;
+    }
+    Polecenie c;
+    if (p.isSet(o.pomoc)) {
+        c.tryb = Tryb::pomoc;
+        r.pomoc = p.helpText();
+        r.polecenie = c;
+        return r;
+    }
+    c.model = p.positionalArguments().value(0);
+    r.blad = p.isSet(o.do_tekstu) || p.isSet(o.z_tekstu) ? konwersja(p, o, c) : obliczenia(p, o, c);
+    if (r.blad.isEmpty())
+        r.polecenie = c;
+    return r;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "m1d.h"
+
+#include <string>
+#include <vector>
+
+// The model file of zenta-oblicz: an M1D file, or a text model (a name ending
+// in .txt).
+struct WczytanyModel {
+    int kod = 0;                // a KodWyjscia; sukces when the model is current
+    std::string blad;           // otherwise the message for standard error
+    std::vector<NaprawionaPodpora> naprawione;
+};
+
+// Reads the file into fresh arrays: the result's Tablice on success.
+struct OdczytModelu {
+    WczytanyModel stan;
+    Tablice tablice;
+};
+OdczytModelu czytaj_model(const std::string& sciezka);
+
+// Reads the file and makes it the current model (Pusty false, not yet analysed).
+WczytanyModel wczytaj_model(const std::string& sciezka);
+
+// The analysis of the current model.
+void przelicz();
+
+bool jest_modelem_tekstowym(const std::string& sciezka);
