@@ -1,10 +1,11 @@
 // Arbitrary bytes through everything a file reaches: the M1D reader, and for
 // every accepted model the analysis, the main view's picture in both modes
-// and several window sizes, and both tables.
+// and several window sizes, both tables, and what zenta-oblicz derives.
 
 #include "analiza.h"
 #include "m1d.h"
 #include "model.h"
+#include "narzedzia_modelu.h"
 #include "odczyt.h"
 #include "rysunek.h"
 #include "tabele.h"
@@ -55,9 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
         return 0;
     zainstaluj_tablice(odczyt.tablice);
     wpisz_z_powrotem(bajty);
+    tekst_z_powrotem();
+    sprawdz_dane(odczyt.naprawione);
     Macierze();
     Oblicz();
     Pusty = false;
+    uzyj_narzedzi(odczyt.naprawione);
 
     TablicaKolorow knapr{};
     Pasek_kol(knapr);
