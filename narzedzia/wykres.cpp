@@ -78,12 +78,12 @@ int szerokosc_tekstu(const std::string& t)
 
 void tekst(Rysunek& r, int x, int y, const std::string& t, Kolor k = czarny)
 {
-    r.push_back(Tekst{x, y, t, wys_tekstu, k, bialy});
+    r.emplace_back(std::in_place_type<Tekst>, Tekst{x, y, t, wys_tekstu, k, bialy});
 }
 
 void linia(Rysunek& r, int x1, int y1, int x2, int y2, Kolor k, int grubosc = 1)
 {
-    r.push_back(Linia{x1, y1, x2, y2, Pioro{k, grubosc}});
+    r.emplace_back(std::in_place_type<Linia>, Linia{x1, y1, x2, y2, Pioro{k, grubosc}});
 }
 
 // Round steps (1, 2 or 5 times a power of ten), at most about `ile` of them.
@@ -167,12 +167,12 @@ void odcinek_przebiegu(Rysunek& r, const Obwiednia::Kolumna& k, int x1, int x2, 
 {
     const int zero = oy.piksel(0);
     if (k.max > 0)
-        r.push_back(Prostokat{x1, oy.piksel(k.max), x2 + 1, zero, Pioro{wypelnienie_dodatnie, 1}, wypelnienie_dodatnie});
+        r.emplace_back(std::in_place_type<Prostokat>, Prostokat{x1, oy.piksel(k.max), x2 + 1, zero, Pioro{wypelnienie_dodatnie, 1}, wypelnienie_dodatnie});
     if (k.min < 0)
-        r.push_back(Prostokat{x1, zero, x2 + 1, oy.piksel(k.min), Pioro{wypelnienie_ujemne, 1}, wypelnienie_ujemne});
+        r.emplace_back(std::in_place_type<Prostokat>, Prostokat{x1, zero, x2 + 1, oy.piksel(k.min), Pioro{wypelnienie_ujemne, 1}, wypelnienie_ujemne});
     const Kolor obrys = k.min >= 0 ? obrys_dodatni : k.max <= 0 ? obrys_ujemny : obrys_mieszany;
     const int gora = oy.piksel(k.max), dol = oy.piksel(k.min);
-    r.push_back(Prostokat{x1, gora, x2 + 1, dol + 1, Pioro{obrys, 1}, obrys});
+    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{x1, gora, x2 + 1, dol + 1, Pioro{obrys, 1}, obrys});
 }
 
 void przebieg(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy)
@@ -194,7 +194,7 @@ void ekstremum(Rysunek& r, RodzajWykresu rodzaj, int k, const char* nazwa, const
 {
     const double v = wartosc(rodzaj, k);
     const int px = ox.piksel(polozenie(rodzaj, k)), py = oy.piksel(v);
-    r.push_back(Prostokat{px - 3, py - 3, px + 4, py + 4, Pioro{czarny, 1}, czarny});
+    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{px - 3, py - 3, px + 4, py + 4, Pioro{czarny, 1}, czarny});
     const std::string t = std::string(nazwa) + " = " + liczba(v) + "  (x = " + liczba(polozenie(rodzaj, k)) + ")";
     const int tx = std::clamp(px - szerokosc_tekstu(t) / 2, ox.p1 + 2, std::max(ox.p1 + 2, ox.p2 - szerokosc_tekstu(t)));
     tekst(r, tx, nad ? py - wys_tekstu - 8 : py + 8, t);
@@ -231,7 +231,7 @@ void odcinki(Rysunek& r, const Obwiednia& o, int p1, int y, Kolor k)
         std::size_t koniec = c;
         while (koniec + 1 < kol.size() && kol[koniec + 1].jest)
             ++koniec;
-        r.push_back(Prostokat{p1 + int(c), y - 2, p1 + int(koniec) + 1, y + 3, Pioro{k, 1}, k});
+        r.emplace_back(std::in_place_type<Prostokat>, Prostokat{p1 + int(c), y - 2, p1 + int(koniec) + 1, y + 3, Pioro{k, 1}, k});
         c = koniec + 1;
     }
 }
@@ -296,7 +296,7 @@ Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc)
 {
     Wykres w;
     Rysunek& r = w.rysunek;
-    r.push_back(Prostokat{0, 0, szerokosc, wysokosc, Pioro{bialy, 1}, bialy});
+    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{0, 0, szerokosc, wysokosc, Pioro{bialy, 1}, bialy});
     tekst(r, margines_lewy, 14, tytul(rodzaj));
     Zakres zx, zv;
     for (int j = 1; j <= il_wezl; ++j)
@@ -312,7 +312,7 @@ Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc)
     const int dol = wysokosc - pod_osia - pas_ksztaltu;
     const Os ox{zx.lo, zx.hi, margines_lewy, szerokosc - margines_prawy};
     const Os oy{zv.lo - zapas, zv.hi + zapas, dol, margines_gorny};
-    r.push_back(Prostokat{ox.p1, oy.p2, ox.p2 + 1, oy.p1 + 1, Pioro{jasnoszary, 1}, bialy});
+    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{ox.p1, oy.p2, ox.p2 + 1, oy.p1 + 1, Pioro{jasnoszary, 1}, bialy});
     osie(r, ox, oy);
     przebieg(r, rodzaj, ox, oy);
     ekstrema(r, rodzaj, ox, oy);
