@@ -21,6 +21,10 @@ const char* const opis =
     "  zenta-oblicz --do-tekstu pret.M1D -o pret.txt\n"
     "  zenta-oblicz --z-tekstu pret.txt -o pret.M1D\n"
     "\n"
+    "Model tekstowy: sekcje elementy, obciążenia, podpory (liczby), współrzędne i siły\n"
+    "(po jednej wartości na węzeł), pola, moduły, rozszerzalności, temperatury (na element),\n"
+    "węzły_podpór, wymuszenia (na podporę); '#' zaczyna komentarz. Wzory w examples/.\n"
+    "\n"
     "Kody wyjścia: 0 powodzenie, 2 błędne wywołanie, 3 nie można otworzyć pliku,\n"
     "4 błędny plik z danymi, 5 nie można zapisać, 6 --sprawdz znalazło usterki.";
 
