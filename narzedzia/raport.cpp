@@ -169,8 +169,8 @@ bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu, std::span<c
 {
     o << "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n<title>ZENTA: " << html(nazwa_modelu)
       << "</title>\n<style>" << styl << "</style>\n</head>\n<body>\n<h1>ZENTA: raport obliczeń</h1>\n<p>MES dla prętów "
-      << "rozciąganych i ściskanych. Model <b>" << html(nazwa_modelu) << "</b>: " << il_elem << " elementów, "
-      << il_wezl << " węzłów, " << il_podpor << " podpór.</p>\n<nav><a href=\"#sprawdzenie\">Sprawdzenie</a>"
+      << "rozciąganych i ściskanych. Model <b>" << html(nazwa_modelu) << "</b> (elementów: " << il_elem
+      << ", węzłów: " << il_wezl << ", podpór: " << il_podpor << ").</p>\n<nav><a href=\"#sprawdzenie\">Sprawdzenie</a>"
       << "<a href=\"#rysunek\">Rysunek</a><a href=\"#dane\">Dane</a><a href=\"#wyniki\">Wyniki</a>"
       << "<a href=\"#wykresy\">Wykresy</a><a href=\"#weryfikacja\">Weryfikacja</a><a href=\"#nauka\">Krok po "
       << "kroku</a></nav>\n";

@@ -26,7 +26,7 @@ public:
     ~Rodzaj()
     {
         if (pominiete_)
-            uwagi_.push_back({waga_, "… i jeszcze " + std::to_string(pominiete_) + " " + czego_});
+            uwagi_.push_back({waga_, "… i dalsze (" + std::to_string(pominiete_) + "): " + czego_});
     }
     void dodaj(const std::string& tekst)
     {
@@ -47,7 +47,7 @@ private:
 
 void sprawdz_skonczone(std::vector<Uwaga>& u, const char* kto, const char* co, const float* v, int ile)
 {
-    Rodzaj r(u, Waga::blad, std::string("wartości niebędących liczbami skończonymi (") + co + ")");
+    Rodzaj r(u, Waga::blad, std::string("wartości, które nie są liczbami skończonymi (") + co + ")");
     for (int k = 1; k <= ile; ++k)
         if (!std::isfinite(v[k]))
             r.dodaj(std::string(kto) + " " + std::to_string(k) + ": " + co + " nie jest liczbą skończoną (" + g(v[k]) + ")");
@@ -64,8 +64,8 @@ std::string wspolrzedna(int j)
 
 void sprawdz_dlugosci(std::vector<Uwaga>& u)
 {
-    Rodzaj zerowe(u, Waga::blad, "elementów o długości zerowej");
-    Rodzaj ujemne(u, Waga::ostrzezenie, "elementów o długości ujemnej");
+    Rodzaj zerowe(u, Waga::blad, "elementy o długości zerowej");
+    Rodzaj ujemne(u, Waga::ostrzezenie, "elementy o długości ujemnej");
     for (int i = 1; i <= il_elem; ++i) {
         const std::string xi = wspolrzedna(i), xj = wspolrzedna(i + 1);
         if (x[i + 1] == x[i])
@@ -78,7 +78,7 @@ void sprawdz_dlugosci(std::vector<Uwaga>& u)
 
 void sprawdz_sztywnosci(std::vector<Uwaga>& u)
 {
-    Rodzaj r(u, Waga::blad, "elementów o E·A ≤ 0");
+    Rodzaj r(u, Waga::blad, "elementy o E·A ≤ 0");
     int najsztywniejszy = 0;
     double najwieksza = 0;
     for (int i = 1; i <= il_elem; ++i) {
@@ -102,10 +102,17 @@ void sprawdz_sztywnosci(std::vector<Uwaga>& u)
 
 void sprawdz_naprawione(std::vector<Uwaga>& u, std::span<const NaprawionaPodpora> naprawione)
 {
-    Rodzaj r(u, Waga::ostrzezenie, "podpór z numerem węzła spoza pręta");
+    Rodzaj r(u, Waga::ostrzezenie, "podpory z numerem węzła spoza pręta");
     for (const NaprawionaPodpora& n : naprawione)
         r.dodaj("Podpora " + std::to_string(n.podpora) + ": w pliku węzeł " + std::to_string(n.numer_w_pliku) +
                 " spoza 1.." + std::to_string(il_wezl) + "; przyjęto węzeł 1");
+}
+
+// "2 podpory", "5 podpór", "22 podpory"
+std::string podpory(std::size_t ile)
+{
+    const std::size_t jednosci = ile % 10, dziesiatki = ile % 100 / 10;
+    return std::to_string(ile) + (jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? " podpory" : " podpór");
 }
 
 void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
@@ -113,7 +120,7 @@ void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
     std::vector<int> kolejnosc(static_cast<std::size_t>(il_podpor));
     std::iota(kolejnosc.begin(), kolejnosc.end(), 1);
     std::stable_sort(kolejnosc.begin(), kolejnosc.end(), [](int p, int q) { return nu[p] < nu[q]; });
-    Rodzaj r(u, Waga::ostrzezenie, "węzłów z kilkoma podporami");
+    Rodzaj r(u, Waga::ostrzezenie, "węzły z kilkoma podporami");
     for (std::size_t k = 0; k < kolejnosc.size();) {
         std::size_t koniec = k + 1;
         while (koniec < kolejnosc.size() && nu[kolejnosc[koniec]] == nu[kolejnosc[k]])
@@ -125,7 +132,7 @@ void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
                 ktore.append(przecinek).append(std::to_string(kolejnosc[m]));
                 wartosci.append(przecinek).append(g(::u[kolejnosc[m]]));
             }
-            r.dodaj("Węzeł " + std::to_string(nu[kolejnosc[k]]) + ": " + std::to_string(koniec - k) + " podpory (" +
+            r.dodaj("Węzeł " + std::to_string(nu[kolejnosc[k]]) + ": " + podpory(koniec - k) + " (" +
                     ktore + ") z wymuszeniami " + wartosci + "; kary się sumują, węzeł przyjmie ich średnią");
         }
         k = koniec;
@@ -134,7 +141,7 @@ void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
 
 void sprawdz_odksztalcenia(std::vector<Uwaga>& u)
 {
-    Rodzaj r(u, Waga::ostrzezenie, "elementów z odkształceniem ponad 1 %");
+    Rodzaj r(u, Waga::ostrzezenie, "elementy z odkształceniem ponad 1 %");
     for (int i = 1; i <= il_elem; ++i) {
         const WielkosciElementu w = wielkosci_elementu(i);
         const double najwieksze = std::fmax(std::fabs(w.odksztalcenie), std::fabs(w.mechaniczne));
@@ -195,7 +202,7 @@ void sprawdz_reakcje(std::vector<Uwaga>& uw)
         skala = std::fmax(skala, std::fabs(double(react[k])));
     for (int j = 1; j <= il_wezl; ++j)
         skala = std::fmax(skala, std::fabs(double(si[j])));
-    Rodzaj r(uw, Waga::ostrzezenie, "podpór z tak samo zgrubną reakcją");
+    Rodzaj r(uw, Waga::ostrzezenie, "podpory z tak samo zgrubną reakcją");
     for (int k = 1; k <= il_podpor; ++k) {
         const float q = std::fabs(f[nu[k]]);
         const double krok = (double(std::nextafter(q, INFINITY)) - q) * kara;

@@ -246,7 +246,7 @@ TEST_F(ZentaOblicz, ReportIsOneHtmlFile)
     std::ifstream plik(html);
     const std::string tresc((std::istreambuf_iterator<char>(plik)), std::istreambuf_iterator<char>());
     EXPECT_TRUE(tresc.starts_with("<!DOCTYPE html>"));
-    EXPECT_NE(tresc.find("Model <b>model.M1D</b>: 2 elementów"), std::string::npos);
+    EXPECT_NE(tresc.find("Model <b>model.M1D</b> (elementów: 2, węzłów: 3, podpór: 1)"), std::string::npos);
     EXPECT_EQ(uruchom("--raport " + (katalog_ / "nie_ma" / "r.html").string() + " " +
                       zapisz_model(pret_dwuelementowy())).kod,
               5);

@@ -42,7 +42,7 @@ TEST_F(Sprawdzenie, InputFaultsNameTheirItem)
     opis.x[2] = opis.x[1];          // element 2: zero length
     opis.x[4] = 2.5f;               // element 4 runs backwards
     opis.e[5] = -1.0f;              // element 6: E·A < 0
-    opis.podpory = {{1, 0.0f}, {3, 0.0f}, {1, 0.01f}};
+    opis.podpory = {{1, 0.0f}, {3, 0.0f}, {1, 0.01f}, {4, 0.0f}, {4, 0.0f}, {4, 0.0f}, {4, 0.0f}, {4, 0.0f}};
     ustaw_model(opis);
     const std::vector<NaprawionaPodpora> naprawione{{2, 0}};
     const std::vector<Uwaga> uwagi = sprawdz_dane(naprawione);
@@ -53,6 +53,7 @@ TEST_F(Sprawdzenie, InputFaultsNameTheirItem)
     EXPECT_TRUE(zawiera(t, "B Element 6: E·A = -1 ≤ 0")) << t;
     EXPECT_TRUE(zawiera(t, "O Podpora 2: w pliku węzeł 0 spoza 1..7; przyjęto węzeł 1")) << t;
     EXPECT_TRUE(zawiera(t, "O Węzeł 1: 2 podpory (1, 3) z wymuszeniami 0, 0.01")) << t;
+    EXPECT_TRUE(zawiera(t, "O Węzeł 4: 5 podpór (4, 5, 6, 7, 8)")) << t;
 }
 
 TEST_F(Sprawdzenie, NonFiniteInputIsAnErrorAndStopsTheGeometryChecks)
@@ -76,7 +77,7 @@ TEST_F(Sprawdzenie, OnlyTheFirstFewOfAKindAreNamed)
     ustaw_model(opis);
     const std::vector<Uwaga> uwagi = sprawdz_dane({});
     ASSERT_EQ(uwagi.size(), std::size_t(najwiecej_wymienionych) + 1);
-    EXPECT_EQ(uwagi.back().tekst, "… i jeszcze 15 elementów o długości zerowej");
+    EXPECT_EQ(uwagi.back().tekst, "… i dalsze (15): elementy o długości zerowej");
 }
 
 TEST_F(Sprawdzenie, AStiffElementWarnsThatTheSupportsGive)
