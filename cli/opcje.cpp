@@ -16,7 +16,7 @@ const char* const opis =
     "  zenta-oblicz --sprawdz pret.M1D            sprawdzenie modelu przed obliczeniami\n"
     "  zenta-oblicz --bilans pret.M1D             wyniki i ich weryfikacja\n"
     "  zenta-oblicz --szczegoly pret.txt          L, N, odkształcenia i wydłużenie elementów\n"
-    "  zenta-oblicz pret.M1D --wykres N n.svg --wykres u u.png\n"
+    "  zenta-oblicz --wykres N n.svg --wykres u u.png pret.M1D\n"
     "  zenta-oblicz --raport raport.html pret.M1D\n"
     "  zenta-oblicz --do-tekstu pret.M1D -o pret.txt\n"
     "  zenta-oblicz --z-tekstu pret.txt -o pret.M1D\n"
@@ -47,11 +47,11 @@ struct Opcje {
     QCommandLineOption napr{"napr", "Rysunek w kolorach naprężeń, z legendą."};
     QCommandLineOption rozmiar{"rozmiar", "Rozmiar rysunku i wykresów w pikselach (domyślnie 1280x800).", "SZERxWYS",
                                "1280x800"};
+    // Taken out of the arguments before parsing (two values); here for --pomoc.
     QCommandLineOption wykres{"wykres",
-                              "Wykres wzdłuż x: N (siła osiowa), napr (naprężenie) albo u (przemieszczenie), z "
-                              "kształtem pręta po odkształceniu; plik .svg albo .png podaj po nazwie modelu, po "
-                              "jednym na każde --wykres.",
-                              "RODZAJ"};
+                              "Zapisuje wykres wzdłuż x do PLIK (.svg albo .png): N (siła osiowa), napr (naprężenie) "
+                              "albo u (przemieszczenie), z kształtem pręta po odkształceniu. Może wystąpić kilka razy.",
+                              "RODZAJ PLIK"};
     QCommandLineOption raport{"raport",
                               "Zapisuje raport HTML: dane, wyniki, rysunek, wykresy, sprawdzenie, weryfikację, a dla "
                               "modeli do 20 elementów obliczenia krok po kroku.",
@@ -83,8 +83,8 @@ QString konwersja(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
     c.tryb = p.isSet(o.do_tekstu) ? Tryb::do_tekstu : Tryb::z_tekstu;
     c.wyjscie = p.value(o.wyjscie);
     if (ile_ustawionych(p, {&o.do_tekstu, &o.z_tekstu}) > 1 || p.positionalArguments().size() != 1 ||
-        ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.sprawdz, &o.rysunek, &o.wykres,
-                            &o.raport}) > 0)
+        !c.wykresy.empty() ||
+        ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.sprawdz, &o.rysunek, &o.raport}) > 0)
         return "Podaj --do-tekstu albo --z-tekstu, jeden plik modelu i ewentualnie -o PLIK.";
     if (c.tryb == Tryb::z_tekstu && c.wyjscie.isEmpty())
         return "Podaj plik M1D do zapisania: --z-tekstu MODEL.txt -o MODEL.M1D.";
@@ -98,23 +98,15 @@ QString obliczenia(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
         return "Opcja -o dotyczy tylko --do-tekstu i --z-tekstu.";
     if (p.isSet(o.sprawdz)) {
         c.tryb = Tryb::sprawdzenie;
-        if (pliki.size() != 1 || ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.rysunek,
-                                                     &o.wykres, &o.raport}) > 0)
+        if (pliki.size() != 1 || !c.wykresy.empty() ||
+            ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.rysunek, &o.raport}) > 0)
             return "--sprawdz przyjmuje tylko plik modelu.";
         return {};
     }
     if (ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly}) > 1)
         return "Podaj co najwyżej jedną z opcji --dane, --json, --csv, --szczegoly.";
-    const QStringList rodzaje = p.values(o.wykres);
-    if (pliki.size() != 1 + rodzaje.size())
-        return rodzaje.isEmpty() ? "Podaj jeden plik modelu (--pomoc wyjaśnia)."
-                                 : "Po pliku modelu podaj po jednym pliku wykresu (.svg albo .png) na każde --wykres.";
-    for (qsizetype k = 0; k < rodzaje.size(); ++k) {
-        const std::optional<RodzajWykresu> r = rodzaj_wykresu(rodzaje[k].toStdString());
-        if (!r)
-            return "Nieznany rodzaj wykresu „" + rodzaje[k] + "”: podaj N, napr albo u.";
-        c.wykresy.emplace_back(*r, pliki[k + 1]);
-    }
+    if (pliki.size() != 1)
+        return "Podaj jeden plik modelu (--pomoc wyjaśnia).";
     const auto wymiary = czytaj_rozmiar(p.value(o.rozmiar));
     if (!wymiary)
         return "Błędny rozmiar rysunku: podaj SZERxWYS, każdy bok od 151 do 20000 pikseli.";
@@ -129,9 +121,40 @@ QString obliczenia(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
     return {};
 }
 
+// "--wykres RODZAJ PLIK" (also "--wykres=RODZAJ PLIK") anywhere on the line:
+// moved from `argumenty` into c.wykresy. Empty when all went well.
+QString wyjmij_wykresy(QStringList& argumenty, Polecenie& c)
+{
+    for (qsizetype k = 1; k < argumenty.size();) {
+        QString rodzaj;
+        qsizetype ile = 0;
+        if (argumenty[k] == "--wykres" && k + 2 < argumenty.size()) {
+            rodzaj = argumenty[k + 1];
+            ile = 3;
+        } else if (argumenty[k].startsWith("--wykres=") && k + 1 < argumenty.size()) {
+            rodzaj = argumenty[k].mid(9);
+            ile = 2;
+        } else if (argumenty[k] == "--wykres" || argumenty[k].startsWith("--wykres=")) {
+            return "Po --wykres podaj rodzaj (N, napr albo u) i plik wykresu (.svg albo .png).";
+        } else {
+            ++k;
+            continue;
+        }
+        const std::optional<RodzajWykresu> r = rodzaj_wykresu(rodzaj.toStdString());
+        if (!r)
+            return "Nieznany rodzaj wykresu „" + rodzaj + "”: podaj N, napr albo u.";
+        const QString plik = argumenty[k + ile - 1];
+        if (plik.startsWith('-'))
+            return "Po --wykres " + rodzaj + " podaj plik wykresu (.svg albo .png).";
+        c.wykresy.emplace_back(*r, plik);
+        argumenty.remove(k, ile);
+    }
+    return {};
+}
+
 } // namespace
 
-Rozbior rozbierz(const QStringList& argumenty)
+Rozbior rozbierz(const QStringList& wszystkie_argumenty)
 {
     QCommandLineParser p;
     p.setApplicationDescription(opis);
@@ -139,13 +162,15 @@ Rozbior rozbierz(const QStringList& argumenty)
     p.addOptions({o.pomoc, o.dane, o.json, o.csv, o.szczegoly, o.bilans, o.sprawdz, o.rysunek, o.napr, o.rozmiar,
                   o.wykres, o.raport, o.do_tekstu, o.z_tekstu, o.wyjscie});
     p.addPositionalArgument("MODEL", "Plik z modelem pręta: M1D albo model tekstowy (*.txt).");
-    p.addPositionalArgument("[WYKRES...]", "Pliki wykresów, po jednym na każde --wykres.");
     Rozbior r;
+    Polecenie c;
+    QStringList argumenty = wszystkie_argumenty;
+    if (r.blad = wyjmij_wykresy(argumenty, c); !r.blad.isEmpty())
+        return r;
     if (!p.parse(argumenty)) {
         r.blad = p.errorText();
         return r;
     }
-    Polecenie c;
     if (p.isSet(o.pomoc)) {
         c.tryb = Tryb::pomoc;
         r.pomoc = p.helpText();

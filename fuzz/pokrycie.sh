@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Line coverage that the fuzzer's corpus reaches in model/, files/ and views/.
+# Line coverage that the M1D fuzzer's corpus reaches in model/, files/, views/ and narzedzia/.
 #   fuzz/pokrycie.sh   (after fuzz/fuzzuj.sh has grown build-fuzz/korpus)
 set -euo pipefail
 zrodla=$(cd "$(dirname "$0")/.." && pwd)

@@ -220,11 +220,11 @@ TEST_F(ZentaOblicz, DetailsTableListsDerivedValues)
 
 // ---- diagrams and the report ----
 
-TEST_F(ZentaOblicz, EachDiagramTakesTheNextFileAfterTheModel)
+TEST_F(ZentaOblicz, EachDiagramTakesItsKindAndFileAnywhereOnTheLine)
 {
     const std::string model = zapisz_model(pret_dwuelementowy());
     const fs::path n = katalog_ / "n.svg", u = katalog_ / "u.png";
-    const Wynik w = uruchom(model + " --wykres N " + n.string() + " --wykres u " + u.string());
+    const Wynik w = uruchom("--wykres N " + n.string() + " " + model + " --wykres=u " + u.string());
     EXPECT_EQ(w.kod, 0);
     EXPECT_EQ(w.wyjscie, "");
     std::ifstream svg(n);
@@ -232,8 +232,11 @@ TEST_F(ZentaOblicz, EachDiagramTakesTheNextFileAfterTheModel)
     EXPECT_NE(tresc.find(">Siła osiowa N = σ·A</text>"), std::string::npos);
     EXPECT_GT(fs::file_size(u), 1000u);
 
-    EXPECT_EQ(uruchom(model + " --wykres N").kod, 2);
-    const Wynik zly = uruchom(model + " --wykres M x.svg");
+    const Wynik bez_pliku = uruchom(model + " --wykres N");
+    EXPECT_EQ(bez_pliku.kod, 2);
+    EXPECT_EQ(bez_pliku.wyjscie, "Po --wykres podaj rodzaj (N, napr albo u) i plik wykresu (.svg albo .png).\n");
+    EXPECT_EQ(uruchom("--wykres N --json " + model).kod, 2);
+    const Wynik zly = uruchom("--wykres M x.svg " + model);
     EXPECT_EQ(zly.kod, 2);
     EXPECT_EQ(zly.wyjscie, "Nieznany rodzaj wykresu „M”: podaj N, napr albo u.\n");
 }
