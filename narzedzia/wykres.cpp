@@ -197,7 +197,10 @@ void ekstremum(Rysunek& r, RodzajWykresu rodzaj, int k, const char* nazwa, const
     r.emplace_back(std::in_place_type<Prostokat>, Prostokat{px - 3, py - 3, px + 4, py + 4, Pioro{czarny, 1}, czarny});
     const std::string t = std::string(nazwa) + " = " + liczba(v) + "  (x = " + liczba(polozenie(rodzaj, k)) + ")";
     const int tx = std::clamp(px - szerokosc_tekstu(t) / 2, ox.p1 + 2, std::max(ox.p1 + 2, ox.p2 - szerokosc_tekstu(t)));
-    tekst(r, tx, nad ? py - wys_tekstu - 8 : py + 8, t);
+    // Above a maximum, below a minimum, unless that leaves the plot (and meets the axis labels).
+    const int nad_punktem = py - wys_tekstu - 8, pod_punktem = py + 8;
+    const bool pod = nad ? nad_punktem < oy.p2 : pod_punktem + wys_tekstu <= oy.p1;
+    tekst(r, tx, pod ? pod_punktem : nad_punktem, t);
 }
 
 void ekstrema(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy)
