@@ -272,6 +272,9 @@ TEST_F(ZentaOblicz, TextModelsConvertBothWaysExactly)
     EXPECT_EQ(pierwszy, drugi);
     EXPECT_EQ(uruchom("--do-tekstu " + model).wyjscie, uruchom("--do-tekstu " + txt.string()).wyjscie);
     EXPECT_EQ(uruchom(txt.string()).wyjscie, uruchom(model).wyjscie); // a text model is analysed like its file
+    const std::string nie_ma = (katalog_ / "nie_ma" / "x").string();
+    EXPECT_EQ(uruchom("--do-tekstu " + model + " -o " + nie_ma + ".txt").kod, 5);
+    EXPECT_EQ(uruchom("--z-tekstu " + txt.string() + " -o " + nie_ma + ".M1D").kod, 5);
 }
 
 TEST_F(ZentaOblicz, ABrokenTextModelNamesItsLine)
