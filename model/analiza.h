@@ -2,6 +2,10 @@
 
 #include <functional>
 
+// The penalty: the stiffness of the spring that holds each support. Stiff
+// enough to hold a support, small enough for float pivots to stay usable.
+inline constexpr float kara = 1.0e10f;
+
 // Assembly: builds the band s, the load vector f and cnst from the current
 // model (forces, thermal loads, supports by penalty). Needs the arrays of a
 // complete model; Pusty is not tested.

@@ -4,6 +4,8 @@
 // Each is evaluated in double from float operands and rounded to float where
 // it is stored.
 
+#include "analiza.h"
+
 #include <cmath>
 
 struct WyrazyElementu {
@@ -35,8 +37,6 @@ inline float obciazenie(float sila, float tl_lewy, float tl_prawy)
 // The coupling term s[j][2] of node j with node j + 1.
 inline float sprzezenie(float eal) { return float(0.0 - double(eal)); }
 
-// Stiff enough to hold a support, small enough for float pivots to stay usable.
-inline constexpr float kara = 1.0e10f;
 
 // A support's penalty spring on its node's diagonal and load.
 inline void dodaj_kare(float& s1, float& fj, float przemieszczenie)

@@ -1,6 +1,7 @@
 #include "nauka.h"
 
 #include "html.h"
+#include "analiza.h"
 #include "model.h"
 
 #include <cmath>
@@ -9,9 +10,6 @@
 
 namespace {
 
-constexpr float kara = 1.0e10f;
-
-using std::to_string;
 
 std::string n(double v) { return liczba_html(v); }
 

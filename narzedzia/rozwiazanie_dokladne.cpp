@@ -1,12 +1,11 @@
 #include "rozwiazanie_dokladne.h"
 
+#include "analiza.h"
 #include "model.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double kara = 1.0e10;
 
 // K·q = F of the bar without supports: diagonal, coupling of j with j + 1, load.
 struct Uklad {
@@ -53,7 +52,7 @@ void dodaj_kary(Uklad& k)
 {
     for (int p = 1; p <= il_podpor; ++p) {
         k.przekatna[nu[p]] += kara;
-        k.obciazenie[nu[p]] += kara * u[p];
+        k.obciazenie[nu[p]] += double(kara) * u[p];
     }
 }
 

@@ -1,6 +1,7 @@
 #include "sprawdzenie.h"
 
 #include "format.h"
+#include "analiza.h"
 #include "model.h"
 #include "pochodne.h"
 #include "rozwiazanie_dokladne.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double kara = 1.0e10;
 // E·A/L from here on is within a hundredfold of the penalty: supports give by a per cent or more.
 constexpr double sztywnosc_za_duza = 1.0e8;
 constexpr double odksztalcenie_za_duze = 0.01;
