@@ -10,7 +10,6 @@
 
 namespace {
 
-
 std::string n(double v) { return liczba_html(v); }
 
 // The model's band and load vector, computed here a second time so that every
