@@ -107,14 +107,7 @@ TEST_F(Analiza, OneElementUnderForce)
 
 TEST_F(Analiza, HeatedBarBetweenTwoWallsGivesPenaltySoftenedStress)
 {
-    OpisPreta opis;
-    opis.x = {0.0f, 1.0f};
-    opis.a = {1.0f};
-    opis.e = {200000.0f};
-    opis.alp = {0.001f};
-    opis.dt = {1.0f};
-    opis.podpory = {{1, 0.0f}, {2, 0.0f}};
-    ustaw_model(opis);
+    ustaw_model(pret_ogrzany_miedzy_scianami());
     analizuj();
     EXPECT_NEAR(f[1], -2e-8f, 1e-10f);
     EXPECT_NEAR(f[2], 2e-8f, 1e-10f);

@@ -56,6 +56,18 @@ OpisPreta pret_jednorodny(int n)
     return opis;
 }
 
+OpisPreta pret_ogrzany_miedzy_scianami()
+{
+    OpisPreta opis;
+    opis.x = {0.0f, 1.0f};
+    opis.a = {1.0f};
+    opis.e = {200000.0f};
+    opis.alp = {0.001f};
+    opis.dt = {1.0f};
+    opis.podpory = {{1, 0.0f}, {2, 0.0f}};
+    return opis;
+}
+
 OpisPreta pret_losowy(int n, int co_ile_podpora, std::mt19937& los)
 {
     std::uniform_real_distribution<float> dlugosc(0.1f, 3.0f), pole(0.5f, 20.0f), modul(1e3f, 3e5f),

@@ -32,6 +32,10 @@ OpisPreta pret_jednorodny(int n);
 // (stresses 10 and 5, displacements 0, 0.1, 0.2, reaction -10).
 OpisPreta pret_dwuelementowy();
 
+// One element of length 1, E = 200000, A = 1, α = 0.001, ΔT = 1, held at both
+// ends: E·α·ΔT = 200, the analysis gives -199.99 (the penalty springs give).
+OpisPreta pret_ogrzany_miedzy_scianami();
+
 // Writes the bar as an M1D file; false when it could not.
 bool zapisz_plik_modelu(const OpisPreta& opis, const std::string& sciezka);
 
