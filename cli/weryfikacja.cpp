@@ -12,19 +12,23 @@ void liczba(std::FILE* out, double v)
         std::fputs("null", out);
 }
 
+// ,"nazwa":wartość (the first pair of an object without the comma)
+void pole(std::FILE* out, const char* nazwa, double v, bool pierwsze = false)
+{
+    std::fprintf(out, "%s\"%s\":", pierwsze ? "" : ",", nazwa);
+    liczba(out, v);
+}
+
 void roznica_json(std::FILE* out, const char* nazwa, const Roznica& r, const Roznica& kara, const Roznica& precyzja)
 {
-    std::fprintf(out, "\"%s\":{\"roznica\":", nazwa);
-    liczba(out, r.wzgledna);
-    std::fprintf(out, ",\"bezwzgledna\":%s,\"gdzie\":%d,\"zenta\":", r.bezwzgledna ? "true" : "false", r.gdzie);
-    liczba(out, r.zenta);
-    std::fputs(",\"dokladnie\":", out);
-    liczba(out, r.wzorzec);
-    std::fputs(",\"z_kary\":", out);
-    liczba(out, kara.wzgledna);
-    std::fputs(",\"z_precyzji\":", out);
-    liczba(out, precyzja.wzgledna);
-    std::fputs("}", out);
+    std::fprintf(out, ",\"%s\":{", nazwa);
+    pole(out, "roznica", r.wzgledna, true);
+    std::fprintf(out, ",\"bezwzgledna\":%s,\"gdzie\":%d", r.bezwzgledna ? "true" : "false", r.gdzie);
+    pole(out, "zenta", r.zenta);
+    pole(out, "dokladnie", r.wzorzec);
+    pole(out, "z_kary", kara.wzgledna);
+    pole(out, "z_precyzji", precyzja.wzgledna);
+    std::fputc('}', out);
 }
 
 } // namespace
@@ -38,24 +42,17 @@ void wypisz_bilans(const Bilans& b, std::FILE* out)
 
 void wypisz_bilans_json(const Bilans& b, std::FILE* out)
 {
-    std::fputs("{\"suma_sil\":", out);
-    liczba(out, b.suma_sil);
-    std::fputs(",\"suma_termicznych\":", out);
-    liczba(out, b.suma_termicznych);
-    std::fputs(",\"suma_reakcji\":", out);
-    liczba(out, b.suma_reakcji);
-    std::fputs(",\"residuum\":", out);
-    liczba(out, b.residuum);
-    std::fputs(",\"residuum_wzgledne\":", out);
-    liczba(out, b.residuum_wzgledne);
+    std::fputc('{', out);
+    pole(out, "suma_sil", b.suma_sil, true);
+    pole(out, "suma_termicznych", b.suma_termicznych);
+    pole(out, "suma_reakcji", b.suma_reakcji);
+    pole(out, "residuum", b.residuum);
+    pole(out, "residuum_wzgledne", b.residuum_wzgledne);
     std::fprintf(out, ",\"rozwiazano\":%s", b.rozwiazano ? "true" : "false");
     if (b.rozwiazano) {
-        std::fputc(',', out);
         roznica_json(out, "przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia,
                      b.od_precyzji.przemieszczenia);
-        std::fputc(',', out);
         roznica_json(out, "naprezenia", b.calkowite.naprezenia, b.od_kary.naprezenia, b.od_precyzji.naprezenia);
-        std::fputc(',', out);
         roznica_json(out, "reakcje", b.calkowite.reakcje, b.od_kary.reakcje, b.od_precyzji.reakcje);
     }
     std::fputc('}', out);

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <sys/wait.h>
 
 #include <array>
@@ -204,8 +208,14 @@ TEST_F(ZentaOblicz, VerificationFollowsTheResults)
               std::string::npos)
         << tekst.wyjscie;
     const Wynik json = uruchom("--json --bilans " + model);
-    EXPECT_NE(json.wyjscie.find(",\"bilans\":{\"suma_sil\":10,"), std::string::npos) << json.wyjscie;
-    EXPECT_EQ(json.wyjscie.substr(json.wyjscie.size() - 3), "}}\n");
+    QJsonParseError blad;
+    const QJsonDocument dokument = QJsonDocument::fromJson(QByteArray::fromStdString(json.wyjscie), &blad);
+    ASSERT_EQ(blad.error, QJsonParseError::NoError) << json.wyjscie;
+    const QJsonObject bilans = dokument["bilans"].toObject();
+    EXPECT_EQ(bilans["suma_sil"].toDouble(), 10.0);
+    EXPECT_EQ(bilans["residuum"].toDouble(), 0.0);
+    EXPECT_EQ(bilans["naprezenia"].toObject()["gdzie"].toInt(), 1);
+    EXPECT_EQ(dokument["N"].toArray().size(), 2);
     const Wynik csv = uruchom("--csv --bilans " + model);
     EXPECT_NE(csv.wyjscie.find("\nwielkość,różnica,bezwzględna,gdzie,zenta,dokładnie,z_kary,z_precyzji\n"),
               std::string::npos);
