@@ -14,7 +14,8 @@ constexpr int margines_lewy = 90, margines_prawy = 40, margines_gorny = 44, pod_
 constexpr int wys_tekstu = 13;
 constexpr Kolor siatka = rgb(230, 230, 230);
 constexpr Kolor wypelnienie_dodatnie = rgb(255, 200, 200), wypelnienie_ujemne = rgb(200, 212, 255);
-constexpr Kolor obrys_dodatni = rgb(170, 0, 0), obrys_ujemny = rgb(0, 40, 170), obrys_mieszany = rgb(40, 40, 40);
+constexpr Kolor obrys_dodatni = rgb(170, 0, 0), obrys_ujemny = rgb(0, 40, 170),
+                obrys_mieszany = rgb(40, 40, 40);
 
 struct Zakres {
     double lo = INFINITY, hi = -INFINITY;
@@ -72,13 +73,20 @@ std::string liczba(double v) { return printf_liczby("%.4g", v); }
 
 int szerokosc_tekstu(const std::string& t)
 {
-    const auto znaki = std::count_if(t.begin(), t.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    const auto znaki = std::count_if(t.begin(), t.end(),
+                                     [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
     return int(znaki) * wys_tekstu * 6 / 10;
 }
 
 void tekst(Rysunek& r, int x, int y, const std::string& t, Kolor k = czarny)
 {
     r.emplace_back(std::in_place_type<Tekst>, Tekst{x, y, t, wys_tekstu, k, bialy});
+}
+
+// A rectangle filled and outlined in one colour.
+void pole(Rysunek& r, int lewo, int gora, int prawo, int dol, Kolor k)
+{
+    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{lewo, gora, prawo, dol, Pioro{k, 1}, k});
 }
 
 void linia(Rysunek& r, int x1, int y1, int x2, int y2, Kolor k, int grubosc = 1)
@@ -94,7 +102,12 @@ std::vector<double> podzialka(double lo, double hi, int ile)
         return p;
     const double surowy = (hi - lo) / ile;
     const double rzad = std::pow(10.0, std::floor(std::log10(surowy)));
-    const double krok = surowy / rzad <= 1 ? rzad : surowy / rzad <= 2 ? 2 * rzad : surowy / rzad <= 5 ? 5 * rzad : 10 * rzad;
+    const double krok = surowy / rzad <= 1   ? rzad
+                        : surowy / rzad <= 2 ? 2 * rzad
+                        : surowy / rzad <= 5 ? 5 * rzad
+                                             : 10 * rzad;
+    if (!(krok > 0) || !std::isfinite(krok)) // a range too narrow for doubles
+        return p;
     for (double v = std::ceil(lo / krok) * krok; v <= hi + krok * 1e-9 && p.size() < 50; v += krok)
         p.push_back(std::fabs(v) < krok * 1e-9 ? 0.0 : v);
     return p;
@@ -147,7 +160,8 @@ Obwiednia obwiednia(RodzajWykresu rodzaj, const Os& ox)
         }
         for (int c = std::max(std::min(c1, c2), 0); c <= std::min(std::max(c1, c2), kolumn - 1); ++c) {
             auto w = [&](double piksel) {
-                const double t = std::clamp((ox.wartosc(piksel + ox.p1) - x[i]) / (double(x[i + 1]) - x[i]), 0.0, 1.0);
+                const double t =
+                    std::clamp((ox.wartosc(piksel + ox.p1) - x[i]) / (double(x[i + 1]) - x[i]), 0.0, 1.0);
                 return v1 + t * (v2 - v1);
             };
             const double wa = w(c - 0.5), wb = w(c + 0.5);
@@ -167,12 +181,12 @@ void odcinek_przebiegu(Rysunek& r, const Obwiednia::Kolumna& k, int x1, int x2, 
 {
     const int zero = oy.piksel(0);
     if (k.max > 0)
-        r.emplace_back(std::in_place_type<Prostokat>, Prostokat{x1, oy.piksel(k.max), x2 + 1, zero, Pioro{wypelnienie_dodatnie, 1}, wypelnienie_dodatnie});
+        pole(r, x1, oy.piksel(k.max), x2 + 1, zero, wypelnienie_dodatnie);
     if (k.min < 0)
-        r.emplace_back(std::in_place_type<Prostokat>, Prostokat{x1, zero, x2 + 1, oy.piksel(k.min), Pioro{wypelnienie_ujemne, 1}, wypelnienie_ujemne});
+        pole(r, x1, zero, x2 + 1, oy.piksel(k.min), wypelnienie_ujemne);
     const Kolor obrys = k.min >= 0 ? obrys_dodatni : k.max <= 0 ? obrys_ujemny : obrys_mieszany;
     const int gora = oy.piksel(k.max), dol = oy.piksel(k.min);
-    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{x1, gora, x2 + 1, dol + 1, Pioro{obrys, 1}, obrys});
+    pole(r, x1, gora, x2 + 1, dol + 1, obrys);
 }
 
 void przebieg(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy)
@@ -190,13 +204,16 @@ void przebieg(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy)
     linia(r, ox.p1, zero, ox.p2 + 1, zero, czarny);
 }
 
-void ekstremum(Rysunek& r, RodzajWykresu rodzaj, int k, const char* nazwa, const Os& ox, const Os& oy, bool nad)
+void ekstremum(Rysunek& r, RodzajWykresu rodzaj, int k, const char* nazwa, const Os& ox, const Os& oy,
+               bool nad)
 {
     const double v = wartosc(rodzaj, k);
     const int px = ox.piksel(polozenie(rodzaj, k)), py = oy.piksel(v);
-    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{px - 3, py - 3, px + 4, py + 4, Pioro{czarny, 1}, czarny});
-    const std::string t = std::string(nazwa) + " = " + liczba(v) + "  (x = " + liczba(polozenie(rodzaj, k)) + ")";
-    const int tx = std::clamp(px - szerokosc_tekstu(t) / 2, ox.p1 + 2, std::max(ox.p1 + 2, ox.p2 - szerokosc_tekstu(t)));
+    pole(r, px - 3, py - 3, px + 4, py + 4, czarny);
+    const std::string t =
+        std::string(nazwa) + " = " + liczba(v) + "  (x = " + liczba(polozenie(rodzaj, k)) + ")";
+    const int tx =
+        std::clamp(px - szerokosc_tekstu(t) / 2, ox.p1 + 2, std::max(ox.p1 + 2, ox.p2 - szerokosc_tekstu(t)));
     // Above a maximum, below a minimum, unless that leaves the plot (and meets the axis labels).
     const int nad_punktem = py - wys_tekstu - 8, pod_punktem = py + 8;
     const bool pod = nad ? nad_punktem < oy.p2 : pod_punktem + wys_tekstu <= oy.p1;
@@ -234,7 +251,7 @@ void odcinki(Rysunek& r, const Obwiednia& o, int p1, int y, Kolor k)
         std::size_t koniec = c;
         while (koniec + 1 < kol.size() && kol[koniec + 1].jest)
             ++koniec;
-        r.emplace_back(std::in_place_type<Prostokat>, Prostokat{p1 + int(c), y - 2, p1 + int(koniec) + 1, y + 3, Pioro{k, 1}, k});
+        pole(r, p1 + int(c), y - 2, p1 + int(koniec) + 1, y + 3, k);
         c = koniec + 1;
     }
 }
@@ -273,8 +290,9 @@ double ksztalt(Rysunek& r, const Zakres& zx, int lewo, int prawo, int gora)
     for (int j = 1; j <= il_wezl; ++j)
         z.dodaj(double(x[j]) + k * f[j]);
     const Os os{z.lo, z.hi, lewo, prawo};
-    tekst(r, lewo, gora, k > 0 ? "Kształt pręta; przemieszczenia powiększone ×" + printf_liczby("%.3g", k)
-                               : std::string("Kształt pręta; brak przemieszczeń"));
+    tekst(r, lewo, gora,
+          k > 0 ? "Kształt pręta; przemieszczenia powiększone ×" + printf_liczby("%.3g", k)
+                : std::string("Kształt pręta; brak przemieszczeń"));
     tekst(r, 10, gora + 22, "przed", szary);
     pret(r, os, gora + 28, 0, szary);
     tekst(r, 10, gora + 46, "po", obrys_dodatni);
@@ -299,7 +317,7 @@ Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc)
 {
     Wykres w;
     Rysunek& r = w.rysunek;
-    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{0, 0, szerokosc, wysokosc, Pioro{bialy, 1}, bialy});
+    pole(r, 0, 0, szerokosc, wysokosc, bialy);
     tekst(r, margines_lewy, 14, tytul(rodzaj));
     Zakres zx, zv;
     for (int j = 1; j <= il_wezl; ++j)
@@ -315,7 +333,8 @@ Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc)
     const int dol = wysokosc - pod_osia - pas_ksztaltu;
     const Os ox{zx.lo, zx.hi, margines_lewy, szerokosc - margines_prawy};
     const Os oy{zv.lo - zapas, zv.hi + zapas, dol, margines_gorny};
-    r.emplace_back(std::in_place_type<Prostokat>, Prostokat{ox.p1, oy.p2, ox.p2 + 1, oy.p1 + 1, Pioro{jasnoszary, 1}, bialy});
+    r.emplace_back(std::in_place_type<Prostokat>,
+                   Prostokat{ox.p1, oy.p2, ox.p2 + 1, oy.p1 + 1, Pioro{jasnoszary, 1}, bialy});
     osie(r, ox, oy);
     przebieg(r, rodzaj, ox, oy);
     ekstrema(r, rodzaj, ox, oy);
