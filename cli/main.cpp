@@ -45,7 +45,8 @@ bool zapisz_pliki(const Polecenie& c, const std::vector<NaprawionaPodpora>& napr
     if (!c.rysunek.isEmpty() && !zapisz_rysunek(c.rysunek, c.rozmiar, c.napr))
         return false;
     for (const auto& [rodzaj, plik] : c.wykresy)
-        if (!zapisz_obraz(plik, rysuj_wykres(rodzaj, c.rozmiar.width(), c.rozmiar.height()).rysunek, c.rozmiar))
+        if (!zapisz_obraz(plik, rysuj_wykres(rodzaj, c.rozmiar.width(), c.rozmiar.height()).rysunek,
+                          c.rozmiar))
             return false;
     if (c.raport.isEmpty())
         return true;

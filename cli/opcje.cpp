@@ -31,31 +31,35 @@ const char* const opis =
 struct Opcje {
     QCommandLineOption pomoc{{"h", "help", "pomoc"}, "Wyświetla tę pomoc."};
     QCommandLineOption dane{"dane", "Wypisuje dane do obliczeń zamiast wyników."};
-    QCommandLineOption json{"json", "Wypisuje wyniki (także L, N, ε, ε_T, ε_m, ΔL elementów) jako obiekt JSON."};
+    QCommandLineOption json{"json",
+                            "Wypisuje wyniki (także L, N, ε, ε_T, ε_m, ΔL elementów) jako obiekt JSON."};
     QCommandLineOption csv{"csv", "Wypisuje wyniki (także wielkości pochodne elementów) jako CSV."};
-    QCommandLineOption szczegoly{"szczegoly",
-                                 "Tabela elementów: naprężenie, długość L, siła osiowa N = σ·A, odkształcenie "
-                                 "całkowite, termiczne α·ΔT i mechaniczne, wydłużenie ΔL."};
-    QCommandLineOption bilans{"bilans",
-                              "Dodaje weryfikację: residuum równowagi i porównanie z niezależnym rozwiązaniem w "
-                              "podwójnej precyzji z podporami bez kary (różnice względne, najgorszy element)."};
-    QCommandLineOption sprawdz{"sprawdz",
-                               "Tylko sprawdza model: długości, E·A, wartości nieskończone, numery węzłów podpór, "
-                               "kilka podpór w węźle, odkształcenia ponad 1 %, za słabą karę, za małą precyzję. "
-                               "Kod 6, gdy coś jest nie tak."};
-    QCommandLineOption rysunek{"rysunek", "Zapisuje rysunek pręta, jak w oknie programu (.svg albo .png).", "PLIK"};
+    QCommandLineOption szczegoly{
+        "szczegoly", "Tabela elementów: naprężenie, długość L, siła osiowa N = σ·A, odkształcenie "
+                     "całkowite, termiczne α·ΔT i mechaniczne, wydłużenie ΔL."};
+    QCommandLineOption bilans{
+        "bilans", "Dodaje weryfikację: residuum równowagi i porównanie z niezależnym rozwiązaniem w "
+                  "podwójnej precyzji z podporami bez kary (różnice względne, najgorszy element)."};
+    QCommandLineOption sprawdz{
+        "sprawdz", "Tylko sprawdza model: długości, E·A, wartości nieskończone, numery węzłów podpór, "
+                   "kilka podpór w węźle, odkształcenia ponad 1 %, za słabą karę, za małą precyzję. "
+                   "Kod 6, gdy coś jest nie tak."};
+    QCommandLineOption rysunek{"rysunek", "Zapisuje rysunek pręta, jak w oknie programu (.svg albo .png).",
+                               "PLIK"};
     QCommandLineOption napr{"napr", "Rysunek w kolorach naprężeń, z legendą."};
-    QCommandLineOption rozmiar{"rozmiar", "Rozmiar rysunku i wykresów w pikselach (domyślnie 1280x800).", "SZERxWYS",
-                               "1280x800"};
+    QCommandLineOption rozmiar{"rozmiar", "Rozmiar rysunku i wykresów w pikselach (domyślnie 1280x800).",
+                               "SZERxWYS", "1280x800"};
     // Taken out of the arguments before parsing (two values); here for --pomoc.
-    QCommandLineOption wykres{"wykres",
-                              "Zapisuje wykres wzdłuż x do PLIK (.svg albo .png): N (siła osiowa), napr (naprężenie) "
-                              "albo u (przemieszczenie), z kształtem pręta po odkształceniu. Może wystąpić kilka razy.",
-                              "RODZAJ PLIK"};
-    QCommandLineOption raport{"raport",
-                              "Zapisuje raport HTML: dane, wyniki, rysunek, wykresy, sprawdzenie, weryfikację, a dla "
-                              "modeli do 20 elementów obliczenia krok po kroku.",
-                              "PLIK.html"};
+    QCommandLineOption wykres{
+        "wykres",
+        "Zapisuje wykres wzdłuż x do PLIK (.svg albo .png): N (siła osiowa), napr (naprężenie) "
+        "albo u (przemieszczenie), z kształtem pręta po odkształceniu. Może wystąpić kilka razy.",
+        "RODZAJ PLIK"};
+    QCommandLineOption raport{
+        "raport",
+        "Zapisuje raport HTML: dane, wyniki, rysunek, wykresy, sprawdzenie, weryfikację, a dla "
+        "modeli do 20 elementów obliczenia krok po kroku.",
+        "PLIK.html"};
     QCommandLineOption do_tekstu{"do-tekstu", "Zapisuje model jako model tekstowy (na wyjście albo do -o)."};
     QCommandLineOption z_tekstu{"z-tekstu", "Zapisuje model tekstowy jako plik M1D podany w -o."};
     QCommandLineOption wyjscie{{"o", "wyjscie"}, "Plik wynikowy --do-tekstu i --z-tekstu.", "PLIK"};
@@ -84,7 +88,8 @@ QString konwersja(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
     c.wyjscie = p.value(o.wyjscie);
     if (ile_ustawionych(p, {&o.do_tekstu, &o.z_tekstu}) > 1 || p.positionalArguments().size() != 1 ||
         !c.wykresy.empty() ||
-        ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.sprawdz, &o.rysunek, &o.raport}) > 0)
+        ile_ustawionych(
+            p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.sprawdz, &o.rysunek, &o.raport}) > 0)
         return "Podaj --do-tekstu albo --z-tekstu, jeden plik modelu i ewentualnie -o PLIK.";
     if (c.tryb == Tryb::z_tekstu && c.wyjscie.isEmpty())
         return "Podaj plik M1D do zapisania: --z-tekstu MODEL.txt -o MODEL.M1D.";
@@ -99,7 +104,8 @@ QString obliczenia(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
     if (p.isSet(o.sprawdz)) {
         c.tryb = Tryb::sprawdzenie;
         if (pliki.size() != 1 || !c.wykresy.empty() ||
-            ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.rysunek, &o.raport}) > 0)
+            ile_ustawionych(p, {&o.dane, &o.json, &o.csv, &o.szczegoly, &o.bilans, &o.rysunek, &o.raport}) >
+                0)
             return "--sprawdz przyjmuje tylko plik modelu.";
         return {};
     }
@@ -159,8 +165,8 @@ Rozbior rozbierz(const QStringList& wszystkie_argumenty)
     QCommandLineParser p;
     p.setApplicationDescription(opis);
     const Opcje o;
-    p.addOptions({o.pomoc, o.dane, o.json, o.csv, o.szczegoly, o.bilans, o.sprawdz, o.rysunek, o.napr, o.rozmiar,
-                  o.wykres, o.raport, o.do_tekstu, o.z_tekstu, o.wyjscie});
+    p.addOptions({o.pomoc, o.dane, o.json, o.csv, o.szczegoly, o.bilans, o.sprawdz, o.rysunek, o.napr,
+                  o.rozmiar, o.wykres, o.raport, o.do_tekstu, o.z_tekstu, o.wyjscie});
     p.addPositionalArgument("MODEL", "Plik z modelem pręta: M1D albo model tekstowy (*.txt).");
     Rozbior r;
     Polecenie c;

@@ -28,7 +28,8 @@ bool zapisz_rysunek(const QString& sciezka, QSize rozmiar, bool napr)
 {
     TablicaKolorow knapr{};
     Pasek_kol(knapr);
-    return zapisz_obraz(sciezka, rysuj(UstawieniaWidoku{napr, 1, &knapr}, rozmiar.width(), rozmiar.height()).rysunek,
+    return zapisz_obraz(sciezka,
+                        rysuj(UstawieniaWidoku{napr, 1, &knapr}, rozmiar.width(), rozmiar.height()).rysunek,
                         rozmiar);
 }
 

@@ -7,7 +7,8 @@
 
 int sprawdz_model(const std::vector<NaprawionaPodpora>& naprawione, std::FILE* out)
 {
-    std::fprintf(out, "Sprawdzenie modelu (elementów: %d, węzłów: %d, podpór: %d)\n", il_elem, il_wezl, il_podpor);
+    std::fprintf(out, "Sprawdzenie modelu (elementów: %d, węzłów: %d, podpór: %d)\n", il_elem, il_wezl,
+                 il_podpor);
     std::vector<Uwaga> uwagi = sprawdz_dane(naprawione);
     const bool mozna_liczyc = !sa_bledy(uwagi);
     if (mozna_liczyc) {

@@ -8,8 +8,8 @@
 // The model file of zenta-oblicz: an M1D file, or a text model (a name ending
 // in .txt).
 struct WczytanyModel {
-    int kod = 0;                // a KodWyjscia; sukces when the model is current
-    std::string blad;           // otherwise the message for standard error
+    int kod = 0;      // a KodWyjscia; sukces when the model is current
+    std::string blad; // otherwise the message for standard error
     std::vector<NaprawionaPodpora> naprawione;
 };
 

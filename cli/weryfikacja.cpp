@@ -19,7 +19,8 @@ void pole(std::FILE* out, const char* nazwa, double v, bool pierwsze = false)
     liczba(out, v);
 }
 
-void roznica_json(std::FILE* out, const char* nazwa, const Roznica& r, const Roznica& kara, const Roznica& precyzja)
+void roznica_json(std::FILE* out, const char* nazwa, const Roznica& r, const Roznica& kara,
+                  const Roznica& precyzja)
 {
     std::fprintf(out, ",\"%s\":{", nazwa);
     pole(out, "roznica", r.wzgledna, true);
@@ -52,7 +53,8 @@ void wypisz_bilans_json(const Bilans& b, std::FILE* out)
     if (b.rozwiazano) {
         roznica_json(out, "przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia,
                      b.od_precyzji.przemieszczenia);
-        roznica_json(out, "naprezenia", b.calkowite.naprezenia, b.od_kary.naprezenia, b.od_precyzji.naprezenia);
+        roznica_json(out, "naprezenia", b.calkowite.naprezenia, b.od_kary.naprezenia,
+                     b.od_precyzji.naprezenia);
         roznica_json(out, "reakcje", b.calkowite.reakcje, b.od_kary.reakcje, b.od_precyzji.reakcje);
     }
     std::fputc('}', out);
@@ -65,10 +67,11 @@ void wypisz_bilans_csv(const Bilans& b, std::FILE* out)
         return;
     std::fputs("\nwielkość,różnica,bezwzględna,gdzie,zenta,dokładnie,z_kary,z_precyzji\n", out);
     auto wiersz = [out](const char* nazwa, const Roznica& r, const Roznica& k, const Roznica& p) {
-        std::fprintf(out, "%s,%.9g,%d,%d,%.9g,%.9g,%.9g,%.9g\n", nazwa, r.wzgledna, int(r.bezwzgledna), r.gdzie, r.zenta,
-                     r.wzorzec, k.wzgledna, p.wzgledna);
+        std::fprintf(out, "%s,%.9g,%d,%d,%.9g,%.9g,%.9g,%.9g\n", nazwa, r.wzgledna, int(r.bezwzgledna),
+                     r.gdzie, r.zenta, r.wzorzec, k.wzgledna, p.wzgledna);
     };
-    wiersz("przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia, b.od_precyzji.przemieszczenia);
+    wiersz("przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia,
+           b.od_precyzji.przemieszczenia);
     wiersz("naprężenia", b.calkowite.naprezenia, b.od_kary.naprezenia, b.od_precyzji.naprezenia);
     wiersz("reakcje", b.calkowite.reakcje, b.od_kary.reakcje, b.od_precyzji.reakcje);
 }

@@ -125,7 +125,8 @@ bool wypisz_json(std::FILE* out, const Bilans* bilans)
 bool wypisz_csv(std::FILE* out)
 {
     std::fputs("element,naprężenie,długość,siła_osiowa,odkształcenie,odkształcenie_termiczne,"
-              "odkształcenie_mechaniczne,wydłużenie\n", out);
+               "odkształcenie_mechaniczne,wydłużenie\n",
+               out);
     for (int i = 1; i <= il_elem; ++i) {
         const WielkosciElementu w = wielkosci_elementu(i);
         std::fprintf(out, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", i, double(stress[i]), w.dlugosc, w.sila,
@@ -147,8 +148,8 @@ bool wypisz_szczegoly(std::FILE* out)
                out);
     for (int i = 1; i <= il_elem; ++i) {
         const WielkosciElementu w = wielkosci_elementu(i);
-        std::fprintf(out, "%d\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\n", i, double(stress[i]), w.dlugosc, w.sila,
-                     w.odksztalcenie, w.termiczne, w.mechaniczne, w.wydluzenie);
+        std::fprintf(out, "%d\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\n", i, double(stress[i]), w.dlugosc,
+                     w.sila, w.odksztalcenie, w.termiczne, w.mechaniczne, w.wydluzenie);
     }
     return zakoncz(out);
 }

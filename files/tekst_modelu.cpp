@@ -115,7 +115,10 @@ struct Zebrana {
 
 std::string cudzyslow(std::string_view s) { return "„" + std::string(s) + "”"; }
 
-std::string w_wierszu(int wiersz, const std::string& tresc) { return "wiersz " + std::to_string(wiersz) + ": " + tresc; }
+std::string w_wierszu(int wiersz, const std::string& tresc)
+{
+    return "wiersz " + std::to_string(wiersz) + ": " + tresc;
+}
 
 const OpisSekcji* sekcja_o_nazwie(std::string_view slowo)
 {
@@ -125,7 +128,10 @@ const OpisSekcji* sekcja_o_nazwie(std::string_view slowo)
     return nullptr;
 }
 
-bool jest_calkowita(Sekcja s) { return s == Sekcja::elementy || s == Sekcja::obciazenia || s == Sekcja::podpory || s == Sekcja::nu; }
+bool jest_calkowita(Sekcja s)
+{
+    return s == Sekcja::elementy || s == Sekcja::obciazenia || s == Sekcja::podpory || s == Sekcja::nu;
+}
 
 std::string_view bez_plusa(std::string_view s) { return s.size() > 1 && s[0] == '+' ? s.substr(1) : s; }
 
@@ -217,7 +223,8 @@ private:
         if (const OpisSekcji* o = sekcja_o_nazwie(slowo)) {
             Zebrana& z = sekcja(o->sekcja);
             if (z.wiersz)
-                return w_wierszu(wiersz, "sekcja " + cudzyslow(o->nazwa) + " powtórzona (pierwszy raz w wierszu " +
+                return w_wierszu(wiersz, "sekcja " + cudzyslow(o->nazwa) +
+                                             " powtórzona (pierwszy raz w wierszu " +
                                              std::to_string(z.wiersz) + ")");
             z.wiersz = wiersz;
             biezaca_ = o;
@@ -260,8 +267,9 @@ std::string sprawdz_licznik(Czytelnik& c, const OpisSekcji& o, int minimum, int 
                                        std::to_string(z.calkowite.size()));
     licznik = z.calkowite[0];
     if (licznik < minimum || licznik > maksimum)
-        return w_wierszu(z.wiersz, "wartość " + cudzyslow(o.nazwa) + " musi wynosić od " + std::to_string(minimum) +
-                                       " do " + std::to_string(maksimum) + ", a jest " + std::to_string(licznik));
+        return w_wierszu(z.wiersz, "wartość " + cudzyslow(o.nazwa) + " musi wynosić od " +
+                                       std::to_string(minimum) + " do " + std::to_string(maksimum) +
+                                       ", a jest " + std::to_string(licznik));
     return {};
 }
 
@@ -280,7 +288,8 @@ std::string sprawdz_dlugosc(Czytelnik& c, const OpisSekcji& o, int il_elem, int 
     if (std::int64_t(ma) == powinna)
         return {};
     return w_wierszu(z.wiersz, "sekcja " + cudzyslow(o.nazwa) + " ma " + std::to_string(ma) +
-                                   " wartości, a powinna mieć " + std::to_string(powinna) + " (" + czego + ")");
+                                   " wartości, a powinna mieć " + std::to_string(powinna) + " (" + czego +
+                                   ")");
 }
 
 std::string sprawdz_wezly_podpor(Czytelnik& c, int il_wezl)

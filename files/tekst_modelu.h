@@ -29,7 +29,7 @@ bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> na
 
 struct WynikTekstu {
     bool ok = false;
-    Tablice tablice; // on ok: fresh arrays owned by the caller, f a copy of si
+    Tablice tablice;  // on ok: fresh arrays owned by the caller, f a copy of si
     std::string blad; // otherwise: what is wrong, in Polish, with its line number
 };
 

@@ -30,13 +30,10 @@ Roznica roznica(Zenta zenta, const std::vector<double>& wzorzec, int ile)
     return r;
 }
 
-std::vector<double> z_tablicy(const float* v, int ile)
-{
-    return std::vector<double>(v, v + ile + 1);
-}
+std::vector<double> z_tablicy(const float* v, int ile) { return std::vector<double>(v, v + ile + 1); }
 
-Roznice porownaj(const std::vector<double>& q, const std::vector<double>& s,
-                              const std::vector<double>& r, const Rozwiazanie& wzorzec)
+Roznice porownaj(const std::vector<double>& q, const std::vector<double>& s, const std::vector<double>& r,
+                 const Rozwiazanie& wzorzec)
 {
     auto z = [](const std::vector<double>& v) { return [&v](int k) { return v[std::size_t(k)]; }; };
     return {roznica(z(q), wzorzec.przemieszczenia, il_wezl), roznica(z(s), wzorzec.naprezenia, il_elem),
@@ -71,14 +68,14 @@ std::string opis_roznicy(const char* wielkosc, const char* gdzie, const Roznica&
     if (r.gdzie == 0)
         return std::string(wielkosc) + ": brak";
     return std::string(wielkosc) + ": największa różnica " + (r.bezwzgledna ? "bezwzględna " : "względna ") +
-           printf_liczby("%.2e", r.wzgledna) + " " + gdzie + " " + std::to_string(r.gdzie) + " (ZENTA " + g(r.zenta) +
-           ", dokładnie " + g(r.wzorzec) + ")";
+           printf_liczby("%.2e", r.wzgledna) + " " + gdzie + " " + std::to_string(r.gdzie) + " (ZENTA " +
+           g(r.zenta) + ", dokładnie " + g(r.wzorzec) + ")";
 }
 
 std::string udzialy(const char* wielkosc, const Roznica& kara, const Roznica& precyzja)
 {
-    return std::string("  ") + wielkosc + ": kara " + printf_liczby("%.2e", kara.wzgledna) + ", pojedyncza precyzja " +
-           printf_liczby("%.2e", precyzja.wzgledna);
+    return std::string("  ") + wielkosc + ": kara " + printf_liczby("%.2e", kara.wzgledna) +
+           ", pojedyncza precyzja " + printf_liczby("%.2e", precyzja.wzgledna);
 }
 
 } // namespace
@@ -92,28 +89,34 @@ Bilans policz_bilans()
     if (!dokladne.ok || !z_kara.ok)
         return b;
     b.rozwiazano = true;
-    b.calkowite = porownaj(z_tablicy(f, il_wezl), z_tablicy(stress, il_elem), z_tablicy(react, il_podpor), dokladne);
+    b.calkowite =
+        porownaj(z_tablicy(f, il_wezl), z_tablicy(stress, il_elem), z_tablicy(react, il_podpor), dokladne);
     b.od_kary = porownaj(z_kara.przemieszczenia, z_kara.naprezenia, z_kara.reakcje, dokladne);
-    b.od_precyzji = porownaj(z_tablicy(f, il_wezl), z_tablicy(stress, il_elem), z_tablicy(react, il_podpor), z_kara);
+    b.od_precyzji =
+        porownaj(z_tablicy(f, il_wezl), z_tablicy(stress, il_elem), z_tablicy(react, il_podpor), z_kara);
     return b;
 }
 
 std::vector<std::string> opisz_bilans(const Bilans& b)
 {
     std::vector<std::string> w;
-    w.push_back("Równowaga całego pręta: suma sił węzłowych " + g(b.suma_sil) + ", suma obciążeń termicznych " +
-                g(b.suma_termicznych) + ", suma reakcji " + g(b.suma_reakcji));
-    w.push_back("  residuum " + g(b.residuum) + " (względnie " + printf_liczby("%.2e", b.residuum_wzgledne) + ")");
+    w.push_back("Równowaga całego pręta: suma sił węzłowych " + g(b.suma_sil) +
+                ", suma obciążeń termicznych " + g(b.suma_termicznych) + ", suma reakcji " +
+                g(b.suma_reakcji));
+    w.push_back("  residuum " + g(b.residuum) + " (względnie " + printf_liczby("%.2e", b.residuum_wzgledne) +
+                ")");
     if (!b.rozwiazano) {
         w.push_back("Rozwiązania niezależnego nie udało się wyznaczyć: układ jest osobliwy "
                     "(zerowa lub nieskończona sztywność; --sprawdz wskaże przyczynę).");
         return w;
     }
-    w.push_back("Porównanie z rozwiązaniem niezależnym (podwójna precyzja, wymuszenia spełnione dokładnie, bez kary):");
+    w.push_back("Porównanie z rozwiązaniem niezależnym (podwójna precyzja, wymuszenia spełnione dokładnie, "
+                "bez kary):");
     w.push_back("  " + opis_roznicy("przemieszczenia", "w węźle", b.calkowite.przemieszczenia));
     w.push_back("  " + opis_roznicy("naprężenia", "w elemencie", b.calkowite.naprezenia));
     w.push_back("  " + opis_roznicy("reakcje", "przy podporze", b.calkowite.reakcje));
-    w.push_back("Skąd różnice (kara: podpory jako sprężyny 1e10; pojedyncza precyzja: zapis liczb w float32):");
+    w.push_back(
+        "Skąd różnice (kara: podpory jako sprężyny 1e10; pojedyncza precyzja: zapis liczb w float32):");
     w.push_back(udzialy("przemieszczenia", b.od_kary.przemieszczenia, b.od_precyzji.przemieszczenia));
     w.push_back(udzialy("naprężenia", b.od_kary.naprezenia, b.od_precyzji.naprezenia));
     w.push_back(udzialy("reakcje", b.od_kary.reakcje, b.od_precyzji.reakcje));

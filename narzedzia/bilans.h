@@ -9,9 +9,9 @@
 
 // The largest difference of one quantity over its items.
 struct Roznica {
-    double wzgledna = 0;   // |ZENTA - reference| / largest |reference|; the absolute one when that is 0
+    double wzgledna = 0;      // |ZENTA - reference| / largest |reference|; the absolute one when that is 0
     bool bezwzgledna = false; // every reference value was 0
-    int gdzie = 0;         // item with the largest difference (1-based), 0 when there are none
+    int gdzie = 0;            // item with the largest difference (1-based), 0 when there are none
     double zenta = 0, wzorzec = 0;
 };
 
@@ -24,10 +24,10 @@ struct Bilans {
     double suma_sil = 0, suma_termicznych = 0, suma_reakcji = 0;
     double residuum = 0, residuum_wzgledne = 0;
 
-    bool rozwiazano = false;     // false when the reference system was singular
-    Roznice calkowite; // ZENTA against the exact supports
-    Roznice od_kary;   // penalised double solution against the exact one
-    Roznice od_precyzji; // ZENTA against the penalised double solution
+    bool rozwiazano = false; // false when the reference system was singular
+    Roznice calkowite;       // ZENTA against the exact supports
+    Roznice od_kary;         // penalised double solution against the exact one
+    Roznice od_precyzji;     // ZENTA against the penalised double solution
 };
 
 Bilans policz_bilans();

@@ -27,7 +27,8 @@ std::string liczba_html(double v)
     return t;
 }
 
-void poczatek_tabeli(std::ostream& o, std::initializer_list<std::string_view> naglowki, std::string_view klasa)
+void poczatek_tabeli(std::ostream& o, std::initializer_list<std::string_view> naglowki,
+                     std::string_view klasa)
 {
     o << "<table" << (klasa.empty() ? "" : " class=\"") << klasa << (klasa.empty() ? "" : "\"") << "><tr>";
     for (std::string_view n : naglowki)

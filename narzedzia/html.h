@@ -13,7 +13,8 @@ std::string html(std::string_view tekst);
 std::string liczba_html(double v);
 
 // <table> with a header row; rows are added with wiersz_html.
-void poczatek_tabeli(std::ostream& o, std::initializer_list<std::string_view> naglowki, std::string_view klasa = {});
+void poczatek_tabeli(std::ostream& o, std::initializer_list<std::string_view> naglowki,
+                     std::string_view klasa = {});
 void koniec_tabeli(std::ostream& o);
 
 template <typename... Komorki>

@@ -30,9 +30,10 @@ void elementy(std::ostream& o, Pasmo& p)
         const float eal = float(double(e[i]) * a[i] / el);
         const float tl = float(double(e[i]) * alp[i] * dt[i] * a[i] * el / x21);
         const std::string macierz = "<table class=\"macierz\"><tr><td>" + n(eal) + "</td><td>" + n(-eal) +
-                                    "</td></tr><tr><td>" + n(-eal) + "</td><td>" + n(eal) + "</td></tr></table>";
-        const std::string wektor = "<table class=\"macierz\"><tr><td>" + n(-tl) + "</td></tr><tr><td>" + n(tl) +
-                                   "</td></tr></table>";
+                                    "</td></tr><tr><td>" + n(-eal) + "</td><td>" + n(eal) +
+                                    "</td></tr></table>";
+        const std::string wektor = "<table class=\"macierz\"><tr><td>" + n(-tl) + "</td></tr><tr><td>" +
+                                   n(tl) + "</td></tr></table>";
         wiersz_html(o, i, n(el), n(eal), macierz, n(tl), wektor);
         p.obciazenie[std::size_t(i)] = float(double(p.obciazenie[std::size_t(i)]) - tl);
         p.obciazenie[std::size_t(i) + 1] = float(double(p.obciazenie[std::size_t(i) + 1]) + tl);
@@ -105,9 +106,10 @@ void naprezenia_i_reakcje(std::ostream& o, const std::vector<float>& q)
          "u<sub>n</sub>)·C.</p>\n";
     poczatek_tabeli(o, {"element", "σ"}, "nauka");
     for (int i = 1; i <= il_elem; ++i) {
-        const float s = float(((double(q[std::size_t(i) + 1]) - q[std::size_t(i)]) / (double(x[i + 1]) - x[i]) -
-                               double(alp[i]) * dt[i]) *
-                              e[i]);
+        const float s =
+            float(((double(q[std::size_t(i) + 1]) - q[std::size_t(i)]) / (double(x[i + 1]) - x[i]) -
+                   double(alp[i]) * dt[i]) *
+                  e[i]);
         wiersz_html(o, i, n(s));
     }
     koniec_tabeli(o);
@@ -122,7 +124,8 @@ void naprezenia_i_reakcje(std::ostream& o, const std::vector<float>& q)
 void opisz_krok_po_kroku(std::ostream& o)
 {
     const std::size_t rozmiar = std::size_t(il_wezl) + 1;
-    Pasmo p{std::vector<float>(rozmiar, 0.0f), std::vector<float>(rozmiar, 0.0f), std::vector<float>(rozmiar, 0.0f)};
+    Pasmo p{std::vector<float>(rozmiar, 0.0f), std::vector<float>(rozmiar, 0.0f),
+            std::vector<float>(rozmiar, 0.0f)};
     for (int j = 1; j <= il_wezl; ++j)
         p.obciazenie[std::size_t(j)] = si[j];
     elementy(o, p);

@@ -68,8 +68,8 @@ void sprawdzenie(std::ostream& o, std::span<const NaprawionaPodpora> naprawione)
     }
     o << "<ul>\n";
     for (const Uwaga& u : uwagi)
-        o << "<li class=\"" << (u.waga == Waga::blad ? "blad\">Błąd: " : "ostrzezenie\">Uwaga: ") << html(u.tekst)
-          << "</li>\n";
+        o << "<li class=\"" << (u.waga == Waga::blad ? "blad\">Błąd: " : "ostrzezenie\">Uwaga: ")
+          << html(u.tekst) << "</li>\n";
     o << "</ul>\n";
 }
 
@@ -79,8 +79,8 @@ void rysunek(std::ostream& o)
          "naprężeniami: kolor elementu to jego naprężenie, legenda po prawej.</p>\n";
     TablicaKolorow knapr{};
     Pasek_kol(knapr);
-    svg(o, rysuj(UstawieniaWidoku{true, 1, &knapr}, szerokosc_rysunku, wysokosc_rysunku).rysunek, szerokosc_rysunku,
-        wysokosc_rysunku);
+    svg(o, rysuj(UstawieniaWidoku{true, 1, &knapr}, szerokosc_rysunku, wysokosc_rysunku).rysunek,
+        szerokosc_rysunku, wysokosc_rysunku);
 }
 
 void dane(std::ostream& o)
@@ -89,8 +89,9 @@ void dane(std::ostream& o)
     const int ile_el = wiersze(o, il_elem);
     poczatek_tabeli(o, {"element", "węzły", "L", "A", "E", "α", "ΔT"});
     for (int i = 1; i <= ile_el; ++i)
-        wiersz_html(o, i, std::to_string(i) + "–" + std::to_string(i + 1), liczba_html(wielkosci_elementu(i).dlugosc),
-                    liczba_html(a[i]), liczba_html(e[i]), liczba_html(alp[i]), liczba_html(dt[i]));
+        wiersz_html(o, i, std::to_string(i) + "–" + std::to_string(i + 1),
+                    liczba_html(wielkosci_elementu(i).dlugosc), liczba_html(a[i]), liczba_html(e[i]),
+                    liczba_html(alp[i]), liczba_html(dt[i]));
     koniec_tabeli(o);
     o << "</div><div>\n<h3>Węzły</h3>\n";
     const int ile_w = wiersze(o, il_wezl);
@@ -111,7 +112,8 @@ void wyniki(std::ostream& o)
 {
     o << "<h2 id=\"wyniki\">Wyniki</h2>\n<h3>Elementy</h3>\n";
     const int ile_el = wiersze(o, il_elem);
-    poczatek_tabeli(o, {"element", "σ", "N = σ·A", "ε", "ε<sub>T</sub> = α·ΔT", "ε<sub>m</sub> = ε − ε<sub>T</sub>", "ΔL"});
+    poczatek_tabeli(o, {"element", "σ", "N = σ·A", "ε", "ε<sub>T</sub> = α·ΔT",
+                        "ε<sub>m</sub> = ε − ε<sub>T</sub>", "ΔL"});
     for (int i = 1; i <= ile_el; ++i) {
         const WielkosciElementu w = wielkosci_elementu(i);
         wiersz_html(o, i, liczba_html(stress[i]), liczba_html(w.sila), liczba_html(w.odksztalcenie),
@@ -136,15 +138,18 @@ void wyniki(std::ostream& o)
 void wykresy(std::ostream& o)
 {
     o << "<h2 id=\"wykresy\">Wykresy</h2>\n";
-    for (const RodzajWykresu r : {RodzajWykresu::sila, RodzajWykresu::naprezenie, RodzajWykresu::przemieszczenie}) {
-        svg(o, rysuj_wykres(r, szerokosc_rysunku, wysokosc_wykresu).rysunek, szerokosc_rysunku, wysokosc_wykresu);
+    for (const RodzajWykresu r :
+         {RodzajWykresu::sila, RodzajWykresu::naprezenie, RodzajWykresu::przemieszczenie}) {
+        svg(o, rysuj_wykres(r, szerokosc_rysunku, wysokosc_wykresu).rysunek, szerokosc_rysunku,
+            wysokosc_wykresu);
         o << "\n";
     }
 }
 
 void weryfikacja(std::ostream& o)
 {
-    o << "<h2 id=\"weryfikacja\">Weryfikacja</h2>\n<p>Rozwiązanie niezależne: ten sam pręt rozwiązany w podwójnej "
+    o << "<h2 id=\"weryfikacja\">Weryfikacja</h2>\n<p>Rozwiązanie niezależne: ten sam pręt rozwiązany w "
+         "podwójnej "
          "precyzji, z przemieszczeniami podpór narzuconymi dokładnie zamiast kary. Różnice pokazują, ile "
          "wyniki zawdzięczają karze 1e10, a ile zapisowi liczb w pojedynczej precyzji.</p>\n<pre>";
     for (const std::string& w : opisz_bilans(policz_bilans()))
@@ -165,12 +170,15 @@ void krok_po_kroku(std::ostream& o)
 
 } // namespace
 
-bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu, std::span<const NaprawionaPodpora> naprawione)
+bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu,
+                   std::span<const NaprawionaPodpora> naprawione)
 {
-    o << "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n<title>ZENTA: " << html(nazwa_modelu)
-      << "</title>\n<style>" << styl << "</style>\n</head>\n<body>\n<h1>ZENTA: raport obliczeń</h1>\n<p>MES dla prętów "
+    o << "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n<title>ZENTA: "
+      << html(nazwa_modelu) << "</title>\n<style>" << styl
+      << "</style>\n</head>\n<body>\n<h1>ZENTA: raport obliczeń</h1>\n<p>MES dla prętów "
       << "rozciąganych i ściskanych. Model <b>" << html(nazwa_modelu) << "</b> (elementów: " << il_elem
-      << ", węzłów: " << il_wezl << ", podpór: " << il_podpor << ").</p>\n<nav><a href=\"#sprawdzenie\">Sprawdzenie</a>"
+      << ", węzłów: " << il_wezl << ", podpór: " << il_podpor
+      << ").</p>\n<nav><a href=\"#sprawdzenie\">Sprawdzenie</a>"
       << "<a href=\"#rysunek\">Rysunek</a><a href=\"#dane\">Dane</a><a href=\"#wyniki\">Wyniki</a>"
       << "<a href=\"#wykresy\">Wykresy</a><a href=\"#weryfikacja\">Weryfikacja</a><a href=\"#nauka\">Krok po "
       << "kroku</a></nav>\n";

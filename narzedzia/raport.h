@@ -10,7 +10,8 @@
 // the picture, input and results tables, diagrams, the verification and, for
 // small models, the analysis step by step. Pictures are inline SVG; the page
 // needs nothing else. False when writing failed.
-bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu, std::span<const NaprawionaPodpora> naprawione);
+bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu,
+                   std::span<const NaprawionaPodpora> naprawione);
 
 // Tables longer than this show their first rows and say how many there are.
 inline constexpr int najwiecej_wierszy_raportu = 1000;

@@ -14,7 +14,8 @@ struct Uklad {
 
 Uklad zloz_bez_podpor()
 {
-    Uklad u{std::vector<double>(std::size_t(il_wezl) + 2, 0.0), std::vector<double>(std::size_t(il_wezl) + 2, 0.0),
+    Uklad u{std::vector<double>(std::size_t(il_wezl) + 2, 0.0),
+            std::vector<double>(std::size_t(il_wezl) + 2, 0.0),
             std::vector<double>(std::size_t(il_wezl) + 2, 0.0)};
     for (int j = 1; j <= il_wezl; ++j)
         u.obciazenie[j] = si[j];

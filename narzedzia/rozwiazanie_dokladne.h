@@ -5,9 +5,9 @@
 // The current model solved again, independently of the analysis: assembled
 // and solved in double precision by the tridiagonal (Thomas) algorithm.
 enum class Wiezy {
-    kara,     // the supports as the analysis imposes them: springs of 1e10
-    sztywne,  // each supported node held exactly at its prescribed value
-              // (the mean, when one node has several supports)
+    kara,    // the supports as the analysis imposes them: springs of 1e10
+    sztywne, // each supported node held exactly at its prescribed value
+             // (the mean, when one node has several supports)
 };
 
 struct Rozwiazanie {

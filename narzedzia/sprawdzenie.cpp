@@ -22,7 +22,9 @@ std::string g(double v) { return printf_liczby("%g", v); }
 // Collects the faults of one kind: names the first few, counts the rest.
 class Rodzaj {
 public:
-    Rodzaj(std::vector<Uwaga>& uwagi, Waga waga, std::string czego) : uwagi_(uwagi), waga_(waga), czego_(std::move(czego)) {}
+    Rodzaj(std::vector<Uwaga>& uwagi, Waga waga, std::string czego)
+        : uwagi_(uwagi), waga_(waga), czego_(std::move(czego))
+    {}
     ~Rodzaj()
     {
         if (pominiete_)
@@ -50,7 +52,8 @@ void sprawdz_skonczone(std::vector<Uwaga>& u, const char* kto, const char* co, c
     Rodzaj r(u, Waga::blad, std::string("wartości, które nie są liczbami skończonymi (") + co + ")");
     for (int k = 1; k <= ile; ++k)
         if (!std::isfinite(v[k]))
-            r.dodaj(std::string(kto) + " " + std::to_string(k) + ": " + co + " nie jest liczbą skończoną (" + g(v[k]) + ")");
+            r.dodaj(std::string(kto) + " " + std::to_string(k) + ": " + co + " nie jest liczbą skończoną (" +
+                    g(v[k]) + ")");
 }
 
 std::string wspolrzedna(int j)
@@ -92,20 +95,21 @@ void sprawdz_sztywnosci(std::vector<Uwaga>& u)
         }
     }
     if (najwieksza >= sztywnosc_za_duza)
-        u.push_back({Waga::ostrzezenie,
-                     "Element " + std::to_string(najsztywniejszy) + ": E·A/L = " + g(najwieksza) +
-                         " jest tylko " + g(kara / najwieksza) +
-                         " razy mniejsze od kary 1e10: podpory ustąpią widocznie (błąd rzędu " +
-                         printf_liczby("%.2g", 100 * najwieksza / kara) +
-                         " %); zmień jednostki, np. MPa i mm zamiast Pa i m"});
+        u.push_back(
+            {Waga::ostrzezenie, "Element " + std::to_string(najsztywniejszy) + ": E·A/L = " + g(najwieksza) +
+                                    " jest tylko " + g(kara / najwieksza) +
+                                    " razy mniejsze od kary 1e10: podpory ustąpią widocznie (błąd rzędu " +
+                                    printf_liczby("%.2g", 100 * najwieksza / kara) +
+                                    " %); zmień jednostki, np. MPa i mm zamiast Pa i m"});
 }
 
 void sprawdz_naprawione(std::vector<Uwaga>& u, std::span<const NaprawionaPodpora> naprawione)
 {
     Rodzaj r(u, Waga::ostrzezenie, "podpory z numerem węzła spoza pręta");
     for (const NaprawionaPodpora& n : naprawione)
-        r.dodaj("Podpora " + std::to_string(n.podpora) + ": w pliku węzeł " + std::to_string(n.numer_w_pliku) +
-                " spoza 1.." + std::to_string(il_wezl) + "; przyjęto węzeł 1");
+        r.dodaj("Podpora " + std::to_string(n.podpora) + ": w pliku węzeł " +
+                std::to_string(n.numer_w_pliku) + " spoza 1.." + std::to_string(il_wezl) +
+                "; przyjęto węzeł 1");
 }
 
 // "2 podpory", "5 podpór", "22 podpory"
@@ -132,8 +136,8 @@ void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
                 ktore.append(przecinek).append(std::to_string(kolejnosc[m]));
                 wartosci.append(przecinek).append(g(::u[kolejnosc[m]]));
             }
-            r.dodaj("Węzeł " + std::to_string(nu[kolejnosc[k]]) + ": " + podpory(koniec - k) + " (" +
-                    ktore + ") z wymuszeniami " + wartosci + "; kary się sumują, węzeł przyjmie ich średnią");
+            r.dodaj("Węzeł " + std::to_string(nu[kolejnosc[k]]) + ": " + podpory(koniec - k) + " (" + ktore +
+                    ") z wymuszeniami " + wartosci + "; kary się sumują, węzeł przyjmie ich średnią");
         }
         k = koniec;
     }
@@ -146,7 +150,8 @@ void sprawdz_odksztalcenia(std::vector<Uwaga>& u)
         const WielkosciElementu w = wielkosci_elementu(i);
         const double najwieksze = std::fmax(std::fabs(w.odksztalcenie), std::fabs(w.mechaniczne));
         if (najwieksze > odksztalcenie_za_duze)
-            r.dodaj("Element " + std::to_string(i) + ": odkształcenie " + printf_liczby("%.3g", 100 * najwieksze) +
+            r.dodaj("Element " + std::to_string(i) + ": odkształcenie " +
+                    printf_liczby("%.3g", 100 * najwieksze) +
                     " % przekracza 1 % (teoria liniowa; czy jednostki E, A, sił i długości są spójne?)");
     }
 }
@@ -184,13 +189,16 @@ void sprawdz_rozdzielczosc(std::vector<Uwaga>& u)
         return;
     const bool wezel = q.wzgledne >= s.wzgledne;
     const Odstepstwo& o = wezel ? q : s;
-    const std::string gdzie = wezel ? "Węzeł " + std::to_string(o.gdzie) + ": przemieszczenie " + g(f[o.gdzie])
-                                    : "Element " + std::to_string(o.gdzie) + ": naprężenie " + g(stress[o.gdzie]);
-    const double wzorzec = wezel ? podwojna.przemieszczenia[std::size_t(o.gdzie)] : podwojna.naprezenia[std::size_t(o.gdzie)];
-    u.push_back({Waga::ostrzezenie, gdzie + " różni się od obliczonego w podwójnej precyzji (" + g(wzorzec) + ") o " +
-                                        printf_liczby("%.2g", 100 * o.wzgledne) +
-                                        " % największego: model jest zbyt długi i smukły dla liczb pojedynczej "
-                                        "precyzji (więcej podpór albo mniej elementów)"});
+    const std::string gdzie =
+        wezel ? "Węzeł " + std::to_string(o.gdzie) + ": przemieszczenie " + g(f[o.gdzie])
+              : "Element " + std::to_string(o.gdzie) + ": naprężenie " + g(stress[o.gdzie]);
+    const double wzorzec =
+        wezel ? podwojna.przemieszczenia[std::size_t(o.gdzie)] : podwojna.naprezenia[std::size_t(o.gdzie)];
+    u.push_back(
+        {Waga::ostrzezenie, gdzie + " różni się od obliczonego w podwójnej precyzji (" + g(wzorzec) + ") o " +
+                                printf_liczby("%.2g", 100 * o.wzgledne) +
+                                " % największego: model jest zbyt długi i smukły dla liczb pojedynczej "
+                                "precyzji (więcej podpór albo mniej elementów)"});
 }
 
 // A reaction is (u - u_node)·1e10 in floats: it cannot be finer than the
@@ -207,9 +215,10 @@ void sprawdz_reakcje(std::vector<Uwaga>& uw)
         const float q = std::fabs(f[nu[k]]);
         const double krok = (double(std::nextafter(q, INFINITY)) - q) * kara;
         if (std::isfinite(krok) && krok > rozdzielczosc_za_mala * skala)
-            r.dodaj("Podpora " + std::to_string(k) + " (węzeł " + std::to_string(nu[k]) + "): reakcja " + g(react[k]) +
-                    " jest znana tylko z dokładnością ±" + printf_liczby("%.3g", krok) + " (przemieszczenie węzła " +
-                    g(f[nu[k]]) + " w liczbach pojedynczej precyzji razy kara 1e10); --bilans pokaże skutek");
+            r.dodaj("Podpora " + std::to_string(k) + " (węzeł " + std::to_string(nu[k]) + "): reakcja " +
+                    g(react[k]) + " jest znana tylko z dokładnością ±" + printf_liczby("%.3g", krok) +
+                    " (przemieszczenie węzła " + g(f[nu[k]]) +
+                    " w liczbach pojedynczej precyzji razy kara 1e10); --bilans pokaże skutek");
     }
 }
 
