@@ -85,7 +85,6 @@ int wykonaj(const Polecenie& c)
         return blad(model.blad.c_str(), model.kod);
     if (c.tryb == Tryb::sprawdzenie)
         return sprawdz_model(model.naprawione, stdout);
-    przelicz();
     if (!zapisz_pliki(c, model.naprawione))
         return blad("Nie można zapisać do pliku", blad_zapisu);
     if (c.wypisz && !wypisz(c, stdout))

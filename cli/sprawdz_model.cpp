@@ -12,7 +12,6 @@ int sprawdz_model(const std::vector<NaprawionaPodpora>& naprawione, std::FILE* o
     std::vector<Uwaga> uwagi = sprawdz_dane(naprawione);
     const bool mozna_liczyc = !sa_bledy(uwagi);
     if (mozna_liczyc) {
-        przelicz();
         const std::vector<Uwaga> po = sprawdz_wyniki();
         uwagi.insert(uwagi.end(), po.begin(), po.end());
     }

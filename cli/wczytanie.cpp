@@ -1,6 +1,6 @@
 #include "wczytanie.h"
 
-#include "analiza.h"
+#include "instalacja.h"
 #include "kody.h"
 #include "tekst_modelu.h"
 
@@ -70,15 +70,7 @@ OdczytModelu czytaj_model(const std::string& sciezka)
 WczytanyModel wczytaj_model(const std::string& sciezka)
 {
     OdczytModelu o = czytaj_model(sciezka);
-    if (o.stan.kod == sukces) {
-        zainstaluj_tablice(o.tablice);
-        Pusty = false;
-    }
+    if (o.stan.kod == sukces)
+        zainstaluj_model(o.tablice);
     return o.stan;
-}
-
-void przelicz()
-{
-    Macierze();
-    Oblicz();
 }

@@ -20,10 +20,7 @@ struct OdczytModelu {
 };
 OdczytModelu czytaj_model(const std::string& sciezka);
 
-// Reads the file and makes it the current model (Pusty false, not yet analysed).
+// Reads the file and makes it the current model, analysed (Pusty false).
 WczytanyModel wczytaj_model(const std::string& sciezka);
-
-// The analysis of the current model.
-void przelicz();
 
 bool jest_modelem_tekstowym(const std::string& sciezka);

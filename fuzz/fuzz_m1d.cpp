@@ -2,7 +2,7 @@
 // every accepted model the analysis, the main view's picture in both modes
 // and several window sizes, both tables, and what zenta-oblicz derives.
 
-#include "analiza.h"
+#include "instalacja.h"
 #include "m1d.h"
 #include "model.h"
 #include "narzedzia_modelu.h"
@@ -54,13 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     WynikOdczytu odczyt = czytaj_m1d(bajty);
     if (odczyt.stan != Odczyt::ok)
         return 0;
-    zainstaluj_tablice(odczyt.tablice);
+    zainstaluj_model(odczyt.tablice);
     wpisz_z_powrotem(bajty);
     tekst_z_powrotem();
     sprawdz_dane(odczyt.naprawione);
-    Macierze();
-    Oblicz();
-    Pusty = false;
     uzyj_narzedzi(odczyt.naprawione);
 
     TablicaKolorow knapr{};

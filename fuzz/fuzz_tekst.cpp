@@ -2,7 +2,7 @@
 // write back to a text that reads to the same model, and go through the
 // analysis and everything zenta-oblicz derives from it.
 
-#include "analiza.h"
+#include "instalacja.h"
 #include "model.h"
 #include "narzedzia_modelu.h"
 
@@ -18,12 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
             __builtin_trap();
         return 0;
     }
-    zainstaluj_tablice(w.tablice);
-    Pusty = false;
+    zainstaluj_model(w.tablice);
     tekst_z_powrotem();
     sprawdz_dane({});
-    Macierze();
-    Oblicz();
     uzyj_narzedzi({});
     zwolnij_model();
     return 0;

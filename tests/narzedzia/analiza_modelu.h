@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analiza.h"
+#include "instalacja.h"
 #include "model.h"
 #include "pret.h"
 
@@ -9,9 +9,8 @@
 // The bar as the current model, analysed.
 inline void przelicz_model(const OpisPreta& opis)
 {
-    ustaw_model(opis);
-    Macierze();
-    Oblicz();
+    usun_model();
+    zainstaluj_model(zbuduj_tablice(opis));
 }
 
 // Each test leaves no model behind.

@@ -5,7 +5,7 @@
 //   #! tolerancja T    |ZENTA - V| <= T · (largest |V| of that kind, or 1 when all are 0)
 //   #! tolerancja R T  the same for kind R only
 
-#include "analiza.h"
+#include "instalacja.h"
 #include "model.h"
 #include "pret.h"
 #include "tekst_modelu.h"
@@ -114,10 +114,7 @@ TEST(Przyklady, EveryExampleMatchesItsClosedFormAnswer)
         WynikTekstu w = czytaj_tekst_modelu(p.tekst);
         ASSERT_TRUE(w.ok) << w.blad;
         usun_model();
-        zainstaluj_tablice(w.tablice);
-        Pusty = false;
-        Macierze();
-        Oblicz();
+        zainstaluj_model(w.tablice);
         const auto s = skale(p.oczekiwania);
         for (const Oczekiwanie& o : p.oczekiwania)
             EXPECT_NEAR(wynik(o), o.wartosc, p.dla(o.rodzaj) * s.at(o.rodzaj)) << o.rodzaj << " " << o.numer;
