@@ -1,6 +1,7 @@
 #include "okno.h"
 
 #include "analiza.h"
+#include "instalacja.h"
 #include "model.h"
 #include "polecenia.h"
 #include "rozmowa_qt.h"
@@ -117,6 +118,18 @@ void _OKNO_::Zwol_pam()
         break;
     }
     update();
+}
+
+void _OKNO_::zastap_model(Tablice t)
+{
+    if (!Pusty)
+        Zwol_pam();
+    if (!Pusty) {
+        zwolnij_tablice(t);
+        return;
+    }
+    _WSK_OB_ postep(this, teksty::obliczenia);
+    zainstaluj_model(t, [&postep](int wartosc) { postep.ustaw(wartosc); });
 }
 
 void _OKNO_::Macierze() { ::Macierze(); }

@@ -2,6 +2,7 @@
 
 #include "dane.h"
 #include "kolory.h"
+#include "kreator.h"
 #include "model.h"
 #include "rekord_pliku.h"
 #include "rekordy.h"
@@ -80,11 +81,10 @@ protected:
 
 private:
     void Paint();
-    void utworz_nowy_model();
-    bool wpisz_elementy(Tablice& t);
-    bool wpisz_wezly(Tablice& t);
-    bool wpisz_podpory(Tablice& t);
-    bool wpisz_sily(Tablice& t);
+    RekordyDialogow rekordy() { return {dane, danep, danew, danewy, danes}; }
+    // Releases the model held (if any) and makes `t` current, analysed; when
+    // the release is refused, `t` is dropped and the old model stays.
+    void zastap_model(Tablice t);
     void zamknij_tabele();
     void wczytaj_model(const QString& sciezka);
     void zapisz_model(const QString& sciezka);

@@ -23,17 +23,7 @@ void _OKNO_::wczytaj_model(const QString& sciezka)
         return blad_dyskowy(teksty::nie_mozna_otworzyc);
     if (odczyt.stan != Odczyt::ok)
         return blad_dyskowy(teksty::bledny_plik);
-    if (!Pusty) {
-        Zwol_pam();
-        if (!Pusty) {
-            zwolnij_tablice(odczyt.tablice);
-            return;
-        }
-    }
-    zainstaluj_tablice(odczyt.tablice);
-    Macierze();
-    Oblicz();
-    Pusty = false;
+    zastap_model(odczyt.tablice);
     update();
 }
 

@@ -2,6 +2,7 @@
 
 #include "dane.h"
 #include "model.h"
+#include "teksty.h"
 #include "wyniki.h"
 
 // Every use opens a new window; the member refers to the newest.
@@ -10,7 +11,7 @@ void _OKNO_::Cm_Wyniki()
     if (Pusty)
         return;
     iw = true;
-    oo = new _WYNIKI_(rozmowa_);
+    oo = new _WYNIKI_([rozmowa = rozmowa_] { rozmowa->pytanie(teksty::pusty_wyniki, teksty::pusty_wyniki_tytul); });
     oo->show();
 }
 

@@ -21,7 +21,11 @@ void RozmowaQt::komunikat(const QString& tekst, const QString& tytul, Ikona ikon
     pudelko.exec();
 }
 
-bool RozmowaQt::dialog(int szablon, void* rekord) { return uruchom_dialog(okno_, szablon, rekord); }
+bool RozmowaQt::dialog(d_dane_pods& dane, int wskazane) { return uruchom_dialog(okno_, dane, wskazane); }
+bool RozmowaQt::dialog(d_dane_przek& danep, int wskazane) { return uruchom_dialog(okno_, danep, wskazane); }
+bool RozmowaQt::dialog(d_wsp& danew, int wskazane) { return uruchom_dialog(okno_, danew, wskazane); }
+bool RozmowaQt::dialog(d_wymusz& danewy, int wskazane) { return uruchom_dialog(okno_, danewy, wskazane); }
+bool RozmowaQt::dialog(d_sily& danes, int wskazane) { return uruchom_dialog(okno_, danes, wskazane); }
 
 // Qt's own dialog, so that it speaks Polish and behaves the same everywhere;
 // the save dialog takes names of files that do not exist yet.

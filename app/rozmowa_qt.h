@@ -12,7 +12,11 @@ public:
 
     bool pytanie(const QString& tekst, const QString& tytul) override;
     void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) override;
-    bool dialog(int szablon, void* rekord) override;
+    bool dialog(d_dane_pods& dane, int wskazane) override;
+    bool dialog(d_dane_przek& danep, int wskazane) override;
+    bool dialog(d_wsp& danew, int wskazane) override;
+    bool dialog(d_wymusz& danewy, int wskazane) override;
+    bool dialog(d_sily& danes, int wskazane) override;
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
     void otworz_dokument(const QString& nazwa) override;
 

@@ -15,20 +15,24 @@
 namespace {
 
 // Record fields back to back, in exchange order.
-constexpr PoleRekordu pola_pods[] = {{3001, offsetof(d_dane_pods, d_il_elem), 4},
-                                     {3002, offsetof(d_dane_pods, d_il_przem), 4},
-                                     {3003, offsetof(d_dane_pods, d_il_sil), 4}};
-constexpr PoleRekordu pola_przek[] = {{8004, offsetof(d_dane_przek, NRE), 6},
-                                      {8500, offsetof(d_dane_przek, A), 8},
-                                      {8501, offsetof(d_dane_przek, E), 14},
-                                      {8502, offsetof(d_dane_przek, alf), 14},
-                                      {8503, offsetof(d_dane_przek, dt), 8}};
-constexpr PoleRekordu pola_wsp[] = {{8004, offsetof(d_wsp, i), 5}, {8500, offsetof(d_wsp, x), 8}};
-constexpr PoleRekordu pola_wymusz[] = {{8004, offsetof(d_wymusz, i), 4},
-                                       {8500, offsetof(d_wymusz, nu), 5},
-                                       {8501, offsetof(d_wymusz, x), 8}};
-constexpr PoleRekordu pola_sily[] = {
-    {8004, offsetof(d_sily, i), 4}, {8500, offsetof(d_sily, nr), 5}, {8501, offsetof(d_sily, f), 8}};
+constexpr PoleRekordu pola_pods[] = {
+    {d_dane_pods::id_elem, offsetof(d_dane_pods, d_il_elem), sizeof d_dane_pods::d_il_elem},
+    {d_dane_pods::id_przem, offsetof(d_dane_pods, d_il_przem), sizeof d_dane_pods::d_il_przem},
+    {d_dane_pods::id_sil, offsetof(d_dane_pods, d_il_sil), sizeof d_dane_pods::d_il_sil}};
+constexpr PoleRekordu pola_przek[] = {
+    {d_dane_przek::id_NRE, offsetof(d_dane_przek, NRE), sizeof d_dane_przek::NRE},
+    {d_dane_przek::id_A, offsetof(d_dane_przek, A), sizeof d_dane_przek::A},
+    {d_dane_przek::id_E, offsetof(d_dane_przek, E), sizeof d_dane_przek::E},
+    {d_dane_przek::id_alf, offsetof(d_dane_przek, alf), sizeof d_dane_przek::alf},
+    {d_dane_przek::id_dt, offsetof(d_dane_przek, dt), sizeof d_dane_przek::dt}};
+constexpr PoleRekordu pola_wsp[] = {{d_wsp::id_i, offsetof(d_wsp, i), sizeof d_wsp::i},
+                                    {d_wsp::id_x, offsetof(d_wsp, x), sizeof d_wsp::x}};
+constexpr PoleRekordu pola_wymusz[] = {{d_wymusz::id_i, offsetof(d_wymusz, i), sizeof d_wymusz::i},
+                                       {d_wymusz::id_nu, offsetof(d_wymusz, nu), sizeof d_wymusz::nu},
+                                       {d_wymusz::id_x, offsetof(d_wymusz, x), sizeof d_wymusz::x}};
+constexpr PoleRekordu pola_sily[] = {{d_sily::id_i, offsetof(d_sily, i), sizeof d_sily::i},
+                                     {d_sily::id_nr, offsetof(d_sily, nr), sizeof d_sily::nr},
+                                     {d_sily::id_f, offsetof(d_sily, f), sizeof d_sily::f}};
 
 // Pixels of dialog units in the dialog's font: x = dlu · average width / 4,
 // y = dlu · height / 8.
@@ -81,6 +85,15 @@ void nie_obcinaj(QLabel* etykieta, bool do_prawej)
     etykieta->setGeometry(r);
 }
 
+// A read-only number shows whole: the field grows to the right, into its
+// frame, when the number is wider than the template made it.
+void pokaz_caly(QLineEdit* pole)
+{
+    const int potrzeba = pole->fontMetrics().horizontalAdvance(pole->text()) + 12;
+    if (potrzeba > pole->width())
+        pole->resize(potrzeba, pole->height());
+}
+
 } // namespace
 
 DialogZRekordem::DialogZRekordem(QWidget* rodzic, int resId, void* rekord, std::span<const PoleRekordu> pola)
@@ -89,6 +102,7 @@ DialogZRekordem::DialogZRekordem(QWidget* rodzic, int resId, void* rekord, std::
 {
     zbuduj(*szablon(resId));
     wypelnij_z_rekordu();
+    wskaz(pierwsze_pole);
 }
 
 void DialogZRekordem::zbuduj(const Szablon& s)
@@ -103,47 +117,8 @@ void DialogZRekordem::zbuduj(const Szablon& s)
     resize(j.x(s.szerokosc), j.y(s.wysokosc));
     if (parentWidget())
         move(parentWidget()->mapToGlobal(QPoint(j.x(s.x), j.y(s.y))));
-
     for (const Kontrolka& k : s.kontrolki) {
-        QWidget* w = nullptr;
-        switch (k.rodzaj) {
-        case RodzajKontrolki::edycja: {
-            auto* pole = new QLineEdit(this);
-            if (k.styl & cyfry)
-                pole->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), pole));
-            if (k.styl & tylko_odczyt) {
-                pole->setReadOnly(true);
-                pole->setAlignment(Qt::AlignRight);
-                pole->setFocusPolicy(Qt::NoFocus);
-            }
-            w = pole;
-            break;
-        }
-        case RodzajKontrolki::etykieta: {
-            auto* etykieta = new QLabel(QString::fromUtf8(k.tekst), this);
-            etykieta->setAlignment(((k.styl & do_prawej) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-            w = etykieta;
-            break;
-        }
-        case RodzajKontrolki::przycisk: {
-            auto* przycisk = new QPushButton(QString::fromUtf8(k.tekst), this);
-            przycisk->setAutoDefault(false);
-            przycisk->setDefault(k.styl & domyslny);
-            if (k.id == 1)
-                connect(przycisk, &QPushButton::clicked, this, &DialogZRekordem::zatwierdz);
-            else
-                connect(przycisk, &QPushButton::clicked, this, [this] { done(2); });
-            w = przycisk;
-            break;
-        }
-        case RodzajKontrolki::ramka: {
-            auto* ramka = new QFrame(this);
-            ramka->setFrameStyle(QFrame::Box | QFrame::Sunken); // etched
-            ramka->lower();
-            w = ramka;
-            break;
-        }
-        }
+        QWidget* w = utworz(k);
         w->setObjectName(QString::number(k.id));
         w->setGeometry(j.prostokat(k));
         if (auto* etykieta = qobject_cast<QLabel*>(w))
@@ -154,12 +129,69 @@ void DialogZRekordem::zbuduj(const Szablon& s)
             e->setMaxLength(p.szerokosc - 1);
 }
 
+QWidget* DialogZRekordem::utworz(const Kontrolka& k)
+{
+    switch (k.rodzaj) {
+    case RodzajKontrolki::edycja: {
+        auto* pole = new QLineEdit(this);
+        if (k.styl & cyfry)
+            pole->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), pole));
+        if (k.styl & tylko_odczyt) {
+            pole->setReadOnly(true);
+            pole->setAlignment(Qt::AlignRight);
+            pole->setFocusPolicy(Qt::NoFocus);
+        }
+        return pole;
+    }
+    case RodzajKontrolki::etykieta: {
+        auto* etykieta = new QLabel(QString::fromUtf8(k.tekst), this);
+        etykieta->setAlignment(((k.styl & do_prawej) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        return etykieta;
+    }
+    case RodzajKontrolki::przycisk: {
+        auto* przycisk = new QPushButton(QString::fromUtf8(k.tekst), this);
+        przycisk->setAutoDefault(false);
+        przycisk->setDefault(k.styl & domyslny);
+        if (k.id == 1)
+            connect(przycisk, &QPushButton::clicked, this, &DialogZRekordem::zatwierdz);
+        else
+            connect(przycisk, &QPushButton::clicked, this, [this] { done(2); });
+        return przycisk;
+    }
+    case RodzajKontrolki::ramka:
+        break;
+    }
+    auto* ramka = new QFrame(this);
+    ramka->setFrameStyle(QFrame::Box | QFrame::Sunken); // etched
+    ramka->lower();
+    return ramka;
+}
+
 QLineEdit* DialogZRekordem::pole(int id) const { return findChild<QLineEdit*>(QString::number(id)); }
 
 void DialogZRekordem::wypelnij_z_rekordu()
 {
-    for (const PoleRekordu& p : pola_)
-        pole(p.id)->setText(tekst_rekordu(rekord_ + p.przesuniecie, p.szerokosc));
+    for (const PoleRekordu& p : pola_) {
+        QLineEdit* e = pole(p.id);
+        e->setText(tekst_rekordu(rekord_ + p.przesuniecie, p.szerokosc));
+        if (e->isReadOnly())
+            pokaz_caly(e);
+    }
+}
+
+// As when the user tabs into a field: what is typed replaces the offered text.
+void DialogZRekordem::wskaz(int id)
+{
+    QLineEdit* wskazane = id == pierwsze_pole ? nullptr : pole(id);
+    for (const PoleRekordu& p : pola_) {
+        QLineEdit* e = pole(p.id);
+        if (!wskazane && !e->isReadOnly())
+            wskazane = e;
+    }
+    if (!wskazane)
+        return;
+    wskazane->setFocus(Qt::TabFocusReason);
+    wskazane->selectAll();
 }
 
 void DialogZRekordem::zatwierdz()
@@ -169,12 +201,17 @@ void DialogZRekordem::zatwierdz()
     done(1);
 }
 
+// Enter on a focused button presses that button ("Anuluj" cancels); anywhere
+// else it is "OK".
 void DialogZRekordem::keyPressEvent(QKeyEvent* zdarzenie)
 {
     switch (zdarzenie->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        zatwierdz();
+        if (auto* przycisk = qobject_cast<QPushButton*>(focusWidget()))
+            przycisk->click();
+        else
+            zatwierdz();
         break;
     case Qt::Key_Escape:
         done(2);
@@ -205,20 +242,20 @@ _D_DANE_SIL::_D_DANE_SIL(QWidget* parent, d_sily* danes, int resId)
 {
 }
 
-bool uruchom_dialog(QWidget* rodzic, int szablon, void* rekord)
+namespace {
+
+template <typename Dialog, typename Rekord>
+bool pokaz(QWidget* rodzic, Rekord& rekord, int wskazane)
 {
-    switch (szablon) {
-    case 3000:
-        return _D_DANE_PODS(rodzic, static_cast<d_dane_pods*>(rekord), 3000).exec() == 1;
-    case 3010:
-        return _D_DANE_PRZ(rodzic, static_cast<d_dane_przek*>(rekord), 3010).exec() == 1;
-    case 3020:
-        return _D_DANE_WSP(rodzic, static_cast<d_wsp*>(rekord), 3020).exec() == 1;
-    case 3030:
-        return _D_DANE_WYM(rodzic, static_cast<d_wymusz*>(rekord), 3030).exec() == 1;
-    case 3040:
-        return _D_DANE_SIL(rodzic, static_cast<d_sily*>(rekord), 3040).exec() == 1;
-    default:
-        return false;
-    }
+    Dialog d(rodzic, &rekord, Rekord::szablon);
+    d.wskaz(wskazane);
+    return d.exec() == 1;
 }
+
+} // namespace
+
+bool uruchom_dialog(QWidget* rodzic, d_dane_pods& r, int wskazane) { return pokaz<_D_DANE_PODS>(rodzic, r, wskazane); }
+bool uruchom_dialog(QWidget* rodzic, d_dane_przek& r, int wskazane) { return pokaz<_D_DANE_PRZ>(rodzic, r, wskazane); }
+bool uruchom_dialog(QWidget* rodzic, d_wsp& r, int wskazane) { return pokaz<_D_DANE_WSP>(rodzic, r, wskazane); }
+bool uruchom_dialog(QWidget* rodzic, d_wymusz& r, int wskazane) { return pokaz<_D_DANE_WYM>(rodzic, r, wskazane); }
+bool uruchom_dialog(QWidget* rodzic, d_sily& r, int wskazane) { return pokaz<_D_DANE_SIL>(rodzic, r, wskazane); }

@@ -8,6 +8,7 @@
 #include <span>
 
 class QLineEdit;
+struct Kontrolka;
 struct Szablon;
 
 // One field of a transfer record and the edit control that shows it.
@@ -18,21 +19,25 @@ struct PoleRekordu {
 };
 
 // A modal dialog built from a template, exchanging its edit fields with a
-// transfer record: the record's texts when it opens; on "OK" (or Enter) the
-// fields' texts, each cut to its width - 1, and the result 1; on "Anuluj" (or
-// Escape) the record untouched and the result 2.
+// transfer record: the record's texts when it opens, the first editable field
+// focused with its text selected; on "OK" (or Enter) the fields' texts, each
+// cut to its width - 1, and the result 1; on "Anuluj" (or Escape) the record
+// untouched and the result 2. Enter on a focused button presses that button.
 class DialogZRekordem : public QDialog {
 public:
     DialogZRekordem(QWidget* rodzic, int resId, void* rekord, std::span<const PoleRekordu> pola);
 
     // The edit control with this id (nullptr if none).
     QLineEdit* pole(int id) const;
+    // Focuses field `id` (pierwsze_pole: the first editable one) with its text selected.
+    void wskaz(int id);
 
 protected:
     void keyPressEvent(QKeyEvent* zdarzenie) override;
 
 private:
     void zbuduj(const Szablon& szablon);
+    QWidget* utworz(const Kontrolka& kontrolka);
     void wypelnij_z_rekordu();
     void zatwierdz();
 
@@ -65,5 +70,9 @@ public:
     _D_DANE_SIL(QWidget* parent, d_sily* danes, int resId);
 };
 
-// Shows dialog `szablon` (3000..3040) modally on its record; true for "OK".
-bool uruchom_dialog(QWidget* rodzic, int szablon, void* rekord);
+// Shows the record's dialog modally, field `wskazane` focused; true for "OK".
+bool uruchom_dialog(QWidget* rodzic, d_dane_pods& dane, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_dane_przek& danep, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_wsp& danew, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_wymusz& danewy, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_sily& danes, int wskazane);

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "liczby.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <optional>
 #include <string>
-
-#include "liczby.h"
 
 // Writing default texts into record fields and reading typed values back.
 
@@ -43,6 +44,17 @@ std::optional<float> rzeczywista(const char (&pole)[N])
     if (!(std::fabs(v) <= 3.4028234663852886e38))
         return std::nullopt;
     return float(v);
+}
+
+// A real field after "OK": the value offered while its text is unchanged, so
+// that a value no text of the field's width spells exactly is kept as it
+// was; otherwise the typed text's reading.
+template <std::size_t N>
+std::optional<float> wartosc_pola(const char (&pole)[N], const char (&oferowane)[N], float oferowana)
+{
+    if (std::strncmp(pole, oferowane, N) == 0)
+        return oferowana;
+    return rzeczywista(pole);
 }
 
 template <std::size_t N>

@@ -2,17 +2,21 @@
 
 // Transfer records of the data-entry dialogs: NUL-terminated text fields of
 // fixed width (the width counts the NUL), exchanged back to back with the
-// dialog's edit fields. Node-number fields hold four digits: a 999-element
-// bar has a node 1000.
+// dialog's edit fields. Each record names its dialog template and the control
+// id of each field. The read-only number fields hold any int, so that no
+// number is ever shown cut; node-number fields hold four digits: a
+// 999-element bar has a node 1000.
 
 struct d_dane_pods { // dialog 3000
+    static constexpr int szablon = 3000, id_elem = 3001, id_przem = 3002, id_sil = 3003;
     char d_il_elem[4];
     char d_il_przem[4];
     char d_il_sil[4];
 };
 
 struct d_dane_przek { // dialog 3010
-    char NRE[6];
+    static constexpr int szablon = 3010, id_NRE = 8004, id_A = 8500, id_E = 8501, id_alf = 8502, id_dt = 8503;
+    char NRE[11];
     char A[8];
     char E[14];
     char alf[14];
@@ -20,21 +24,28 @@ struct d_dane_przek { // dialog 3010
 };
 
 struct d_wsp { // dialog 3020
-    char i[5];
+    static constexpr int szablon = 3020, id_i = 8004, id_x = 8500;
+    char i[11];
     char x[8];
 };
 
 struct d_wymusz { // dialog 3030
-    char i[4];
+    static constexpr int szablon = 3030, id_i = 8004, id_nu = 8500, id_x = 8501;
+    char i[11];
     char nu[5];
     char x[8];
 };
 
 struct d_sily { // dialog 3040
-    char i[4];
+    static constexpr int szablon = 3040, id_i = 8004, id_nr = 8500, id_f = 8501;
+    char i[11];
     char nr[5];
     char f[8];
 };
 
-static_assert(sizeof(d_dane_pods) == 12 && sizeof(d_dane_przek) == 50 && sizeof(d_wsp) == 13 &&
-              sizeof(d_wymusz) == 17 && sizeof(d_sily) == 17);
+static_assert(sizeof(d_dane_pods) == 12 && sizeof(d_dane_przek) == 55 && sizeof(d_wsp) == 19 &&
+              sizeof(d_wymusz) == 24 && sizeof(d_sily) == 24);
+
+// The control that opens a dialog focused, its text selected: the first
+// editable field unless a caller names another (a refused entry).
+inline constexpr int pierwsze_pole = 0;

@@ -1,12 +1,9 @@
 #include "wyniki.h"
 
-#include "rozmowa.h"
-#include "teksty.h"
-
 #include <QTimer>
 
-_WYNIKI_::_WYNIKI_(std::shared_ptr<_ROZMOWA_> rozmowa)
-    : OknoTabeli(nullptr, "Wyniki obliczeń", QSize(300, 400)), rozmowa_(std::move(rozmowa))
+_WYNIKI_::_WYNIKI_(std::function<void()> zglos_brak_modelu)
+    : OknoTabeli(nullptr, "Wyniki obliczeń", QSize(300, 400)), zglos_brak_modelu_(std::move(zglos_brak_modelu))
 {
 }
 
@@ -21,5 +18,5 @@ void _WYNIKI_::bez_modelu()
     if (zgloszono_)
         return;
     zgloszono_ = true;
-    QTimer::singleShot(0, this, [this] { rozmowa_->pytanie(teksty::pusty_wyniki, teksty::pusty_wyniki_tytul); });
+    QTimer::singleShot(0, this, [this] { zglos_brak_modelu_(); });
 }

@@ -2,15 +2,14 @@
 
 #include "okno_tabeli.h"
 
-#include <memory>
-
-class _ROZMOWA_;
+#include <functional>
 
 // "Wyniki obliczeń": the results of the current model. Painted while no model
-// is held, it says so once per emptied model and stays blank.
+// is held, it says so once per emptied model (through `zglos_brak_modelu`,
+// after the paint) and stays blank.
 class _WYNIKI_ : public OknoTabeli {
 public:
-    explicit _WYNIKI_(std::shared_ptr<_ROZMOWA_> rozmowa);
+    explicit _WYNIKI_(std::function<void()> zglos_brak_modelu);
 
 protected:
     Rysunek uklad(const tabele::Widok& widok) const override;
@@ -19,6 +18,6 @@ protected:
     void z_modelem() override { zgloszono_ = false; }
 
 private:
-    std::shared_ptr<_ROZMOWA_> rozmowa_;
+    std::function<void()> zglos_brak_modelu_;
     bool zgloszono_ = false;
 };

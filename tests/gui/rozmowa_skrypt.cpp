@@ -29,15 +29,15 @@ RozmowaSkrypt& RozmowaSkrypt::oczekuj_komunikatu(const QString& tekst, const QSt
     return *this;
 }
 
-RozmowaSkrypt& RozmowaSkrypt::dialog_surowy(int szablon, std::function<void(void*)> uzytkownik, bool ok,
-                                            std::size_t rozmiar)
+RozmowaSkrypt& RozmowaSkrypt::oczekuj_surowego(int szablon, std::function<void(void*)> uzytkownik, bool ok,
+                                               std::optional<int> wskazane)
 {
     Oczekiwanie o;
     o.rodzaj = Rodzaj::dialog;
     o.szablon = szablon;
     o.uzytkownik = std::move(uzytkownik);
     o.tak = ok;
-    o.rozmiar = rozmiar;
+    o.wskazane = wskazane;
     oczekiwane_.push_back(o);
     return *this;
 }
@@ -92,7 +92,7 @@ void RozmowaSkrypt::komunikat(const QString& tekst, const QString& tytul, Ikona 
     EXPECT_EQ(ikona, o->ikona);
 }
 
-bool RozmowaSkrypt::dialog(int szablon, void* rekord)
+bool RozmowaSkrypt::pokaz_surowy(int szablon, void* rekord, std::size_t rozmiar, int wskazane)
 {
     const auto o = nastepne(Rodzaj::dialog, qPrintable(QString("dialog %1").arg(szablon)));
     if (!o)
@@ -100,7 +100,9 @@ bool RozmowaSkrypt::dialog(int szablon, void* rekord)
     EXPECT_EQ(szablon, o->szablon);
     if (o->szablon != szablon)
         return false;
-    std::vector<char> przed(static_cast<char*>(rekord), static_cast<char*>(rekord) + o->rozmiar);
+    if (o->wskazane)
+        EXPECT_EQ(wskazane, *o->wskazane) << "the field the dialog " << szablon << " opens focused";
+    std::vector<char> przed(static_cast<char*>(rekord), static_cast<char*>(rekord) + rozmiar);
     if (o->uzytkownik)
         o->uzytkownik(rekord);
     if (!o->tak) // "Anuluj" leaves the record as it was

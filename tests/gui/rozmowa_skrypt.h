@@ -3,6 +3,7 @@
 #include "rozmowa.h"
 
 #include <deque>
+#include <optional>
 #include <functional>
 #include <string>
 
@@ -14,13 +15,16 @@ class RozmowaSkrypt : public _ROZMOWA_ {
 public:
     RozmowaSkrypt& oczekuj_pytania(const QString& tekst, const QString& tytul, bool tak);
     RozmowaSkrypt& oczekuj_komunikatu(const QString& tekst, const QString& tytul, Ikona ikona);
-    // The user sees the record, may type into it (the callback), and closes
-    // with "OK" (true) or "Anuluj" (false; whatever the callback wrote is undone).
+    // The record's dialog: the user sees the record, may type into it (the
+    // callback), and closes with "OK" (true) or "Anuluj" (false; whatever the
+    // callback wrote is undone). `wskazane`, when given, is the field the
+    // dialog must open focused.
     template <typename Rekord>
-    RozmowaSkrypt& oczekuj_dialogu(int szablon, std::function<void(Rekord&)> uzytkownik, bool ok = true)
+    RozmowaSkrypt& oczekuj_dialogu(std::function<void(Rekord&)> uzytkownik, bool ok = true,
+                                   std::optional<int> wskazane = std::nullopt)
     {
-        return dialog_surowy(szablon, [uzytkownik](void* r) { uzytkownik(*static_cast<Rekord*>(r)); }, ok,
-                             sizeof(Rekord));
+        return oczekuj_surowego(Rekord::szablon, [uzytkownik](void* r) { uzytkownik(*static_cast<Rekord*>(r)); },
+                                ok, wskazane);
     }
     RozmowaSkrypt& oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz);
     RozmowaSkrypt& oczekuj_dokumentu(const QString& nazwa);
@@ -30,7 +34,11 @@ public:
 
     bool pytanie(const QString& tekst, const QString& tytul) override;
     void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) override;
-    bool dialog(int szablon, void* rekord) override;
+    bool dialog(d_dane_pods& dane, int wskazane) override { return pokaz(dane, wskazane); }
+    bool dialog(d_dane_przek& danep, int wskazane) override { return pokaz(danep, wskazane); }
+    bool dialog(d_wsp& danew, int wskazane) override { return pokaz(danew, wskazane); }
+    bool dialog(d_wymusz& danewy, int wskazane) override { return pokaz(danewy, wskazane); }
+    bool dialog(d_sily& danes, int wskazane) override { return pokaz(danes, wskazane); }
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
     void otworz_dokument(const QString& nazwa) override;
 
@@ -43,11 +51,18 @@ private:
         bool tak = false;
         int szablon = 0;
         std::function<void(void*)> uzytkownik;
-        std::size_t rozmiar = 0;
+        std::optional<int> wskazane;
         Wybor wybor = Wybor::otworz;
         std::optional<QString> sciezka;
     };
-    RozmowaSkrypt& dialog_surowy(int szablon, std::function<void(void*)> uzytkownik, bool ok, std::size_t rozmiar);
+    RozmowaSkrypt& oczekuj_surowego(int szablon, std::function<void(void*)> uzytkownik, bool ok,
+                                    std::optional<int> wskazane);
+    template <typename Rekord>
+    bool pokaz(Rekord& rekord, int wskazane)
+    {
+        return pokaz_surowy(Rekord::szablon, &rekord, sizeof rekord, wskazane);
+    }
+    bool pokaz_surowy(int szablon, void* rekord, std::size_t rozmiar, int wskazane);
     std::optional<Oczekiwanie> nastepne(Rodzaj rodzaj, const char* opis);
 
     std::deque<Oczekiwanie> oczekiwane_;

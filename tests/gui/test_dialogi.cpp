@@ -1,18 +1,27 @@
+// The data-entry dialogs as a user at the keyboard meets them: real dialogs,
+// real QLineEdits, keys sent to whatever has the focus.
+
 #include "dialogi.h"
+#include "instalacja.h"
+#include "m1d.h"
 #include "model.h"
 #include "okno.h"
 #include "pola_rekordu.h"
+#include "pret.h"
 #include "ramka.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstring>
 #include <deque>
 #include <functional>
@@ -44,7 +53,7 @@ private:
     void rozejrzyj_sie()
     {
         QWidget* w = QApplication::activeModalWidget();
-        if (!w || w == ostatni_ || akcje_.empty() || !w->isVisible())
+        if (!w || w == ostatni_ || akcje_.empty() || !w->isVisible() || !w->isActiveWindow())
             return;
         ostatni_ = w;
         Akcja akcja = std::move(akcje_.front());
@@ -57,55 +66,102 @@ private:
     QTimer zegar_, straznik_;
 };
 
-void wpisz_pole(QWidget* dialog, int id, const QString& tekst)
+// Keys go where the user's keys go: to the widget that has the focus.
+void nacisnij(Qt::Key klawisz, Qt::KeyboardModifiers z = Qt::NoModifier)
 {
-    auto* pole = dialog->findChild<QLineEdit*>(QString::number(id));
-    ASSERT_TRUE(pole) << id;
-    pole->selectAll();
-    pole->del();
-    QTest::keyClicks(pole, tekst);
+    ASSERT_TRUE(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), klawisz, z);
 }
 
-Uzytkownik::Akcja wpisz_i_ok(std::vector<std::pair<int, QString>> pola)
+void napisz(const QString& tekst)
 {
-    return [pola](QWidget* d) {
-        for (const auto& [id, tekst] : pola)
-            wpisz_pole(d, id, tekst);
-        QTest::keyClick(d, Qt::Key_Return);
+    ASSERT_TRUE(QApplication::focusWidget());
+    QTest::keyClicks(QApplication::focusWidget(), tekst);
+}
+
+// Types each text into the field that has the focus, Tab between them, then
+// Enter: what a quick user does with the offered texts.
+Uzytkownik::Akcja wpisz_i_enter(const QStringList& teksty)
+{
+    return [teksty](QWidget*) {
+        for (qsizetype k = 0; k < teksty.size(); ++k) {
+            if (k > 0)
+                nacisnij(Qt::Key_Tab);
+            napisz(teksty[k]);
+        }
+        nacisnij(Qt::Key_Return);
     };
+}
+
+Uzytkownik::Akcja klawisz(Qt::Key k)
+{
+    return [k](QWidget*) { nacisnij(k); };
+}
+
+QLineEdit* pole_w_fokusie() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+
+d_dane_przek przekroj(const char* nr, const char* A, const char* E)
+{
+    d_dane_przek r{};
+    wpisz(r.NRE, nr);
+    wpisz(r.A, A);
+    wpisz(r.E, E);
+    wpisz(r.alf, "0.0000000000");
+    wpisz(r.dt, "0.0000");
+    return r;
 }
 
 } // namespace
 
 // ---- one dialog and its record ----
 
-TEST(Dialogi, ShowTheRecordsTextsAndOkCopiesEachFieldBackCutToItsWidth)
+TEST(Dialogi, TypingReplacesTheOfferedTextAndOkCopiesEachFieldCutToItsWidth)
 {
-    d_dane_przek rekord{};
-    wpisz(rekord.NRE, "7");
-    wpisz(rekord.A, "2.5");
-    wpisz(rekord.E, "210000.0");
-    wpisz(rekord.alf, "0.0000120000");
-    wpisz(rekord.dt, "35.0000");
-    _D_DANE_PRZ dialog(nullptr, &rekord, 3010);
-    EXPECT_EQ(dialog.windowTitle().toStdString(), "Parametry przekroju");
-    EXPECT_EQ(dialog.pole(8500)->text().toStdString(), "2.5");
-    EXPECT_EQ(dialog.pole(8501)->maxLength(), 13);
-    EXPECT_EQ(dialog.pole(8500)->maxLength(), 7);
-    EXPECT_TRUE(dialog.pole(8004)->isReadOnly());
-    EXPECT_EQ(dialog.pole(8004)->alignment() & Qt::AlignRight, Qt::AlignRight);
-
+    d_dane_przek r = przekroj("7", "0.0", "20000000.0");
     Uzytkownik u({[](QWidget* d) {
-        wpisz_pole(d, 8500, "123456789");
-        wpisz_pole(d, 8503, "");
-        QTest::keyClick(d, Qt::Key_Return);
+        EXPECT_EQ(d->windowTitle().toStdString(), "Parametry przekroju");
+        EXPECT_EQ(pole_w_fokusie()->objectName().toStdString(), "8500");
+        napisz("5"); // not "0.05"
+        nacisnij(Qt::Key_Tab);
+        napisz("123456789012345"); // 13 characters fit
+        nacisnij(Qt::Key_Tab);
+        nacisnij(Qt::Key_Tab);
+        nacisnij(Qt::Key_Delete); // the selected text goes
+        nacisnij(Qt::Key_Return);
     }});
-    EXPECT_EQ(dialog.exec(), 1);
-    EXPECT_EQ(std::string(rekord.A), "1234567");
-    EXPECT_EQ(std::string(rekord.dt), "");
-    EXPECT_EQ(std::string(rekord.NRE), "7");
-    EXPECT_EQ(std::string(rekord.E), "210000.0");
+    EXPECT_TRUE(uruchom_dialog(nullptr, r, pierwsze_pole));
     EXPECT_TRUE(u.skonczyl());
+    EXPECT_EQ(std::string(r.A), "5");
+    EXPECT_EQ(std::string(r.E), "1234567890123");
+    EXPECT_EQ(std::string(r.alf), "0.0000000000");
+    EXPECT_EQ(std::string(r.dt), "");
+    EXPECT_EQ(std::string(r.NRE), "7");
+}
+
+TEST(Dialogi, EnterOnAFocusedButtonPressesThatButton)
+{
+    d_dane_przek r = przekroj("1", "2.5", "100.0");
+    const d_dane_przek przed = r;
+    // Shift+Tab from the first field reaches "Anuluj", the last in tab order.
+    Uzytkownik anuluj({[](QWidget*) {
+        napisz("9");
+        nacisnij(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "2");
+        nacisnij(Qt::Key_Return);
+    }});
+    EXPECT_FALSE(uruchom_dialog(nullptr, r, pierwsze_pole));
+    EXPECT_EQ(std::memcmp(&r, &przed, sizeof r), 0);
+
+    Uzytkownik ok({[](QWidget*) {
+        napisz("9");
+        for (int k = 0; k < 4; ++k)
+            nacisnij(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "1");
+        nacisnij(Qt::Key_Enter);
+    }});
+    EXPECT_TRUE(uruchom_dialog(nullptr, r, pierwsze_pole));
+    EXPECT_EQ(std::string(r.A), "9");
+    EXPECT_TRUE(anuluj.skonczyl() && ok.skonczyl());
 }
 
 TEST(Dialogi, AnulujAndEscapeLeaveTheRecordByteForByte)
@@ -115,13 +171,15 @@ TEST(Dialogi, AnulujAndEscapeLeaveTheRecordByteForByte)
     wpisz(rekord.i, "1");
     wpisz(rekord.nu, "3");
     wpisz(rekord.x, "0.5");
-    d_wymusz przed = rekord;
+    const d_wymusz przed = rekord;
     for (bool escape : {false, true}) {
         _D_DANE_WYM dialog(nullptr, &rekord, 3030);
         Uzytkownik u({[escape](QWidget* d) {
-            wpisz_pole(d, 8501, "9");
+            napisz("2");
+            nacisnij(Qt::Key_Tab);
+            napisz("9");
             if (escape)
-                QTest::keyClick(d, Qt::Key_Escape);
+                nacisnij(Qt::Key_Escape);
             else
                 d->findChild<QPushButton*>("2")->click();
         }});
@@ -133,36 +191,133 @@ TEST(Dialogi, AnulujAndEscapeLeaveTheRecordByteForByte)
 TEST(Dialogi, CountsAndNodeNumbersTakeDigitsOnly)
 {
     d_dane_pods rekord{};
-    _D_DANE_PODS dialog(nullptr, &rekord, 3000);
-    Uzytkownik u({wpisz_i_ok({{3001, "-5x3"}, {3002, "12345"}, {3003, "1.5"}})});
-    EXPECT_EQ(dialog.exec(), 1);
+    wpisz(rekord.d_il_elem, "2");
+    Uzytkownik u({wpisz_i_enter({"-5x3", "12345", "1.5"})});
+    EXPECT_TRUE(uruchom_dialog(nullptr, rekord, pierwsze_pole));
     EXPECT_EQ(std::string(rekord.d_il_elem), "53");
     EXPECT_EQ(std::string(rekord.d_il_przem), "123");
     EXPECT_EQ(std::string(rekord.d_il_sil), "15");
 }
 
-// ---- the whole wizard, typed into the real dialogs ----
-
-TEST(Dialogi, ATwoElementBarTypedInGivesItsStresses)
+TEST(Dialogi, AReadOnlyNumberIsShownWhole)
 {
-    auto* okno = new _OKNO_();
-    _RAMKA_ ramka("ZENTA", okno);
-    ramka.show();
+    d_dane_przek r = przekroj("4387001", "1.0", "1.0");
+    _D_DANE_PRZ dialog(nullptr, &r, 3010);
+    const QLineEdit* nr = dialog.pole(8004);
+    EXPECT_EQ(nr->text().toStdString(), "4387001");
+    EXPECT_TRUE(nr->isReadOnly());
+    EXPECT_GE(nr->contentsRect().width() - 4, nr->fontMetrics().horizontalAdvance("4387001"));
+    EXPECT_LT(nr->geometry().right(), dialog.width());
+}
+
+// ---- the main view's dialogs, as the program shows them ----
+
+class ZKlawiatury : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        okno = new _OKNO_();
+        ramka = new _RAMKA_("ZENTA", okno);
+        ramka->show();
+    }
+    void TearDown() override
+    {
+        delete ramka.data();
+        usun_model();
+        QApplication::processEvents();
+    }
+    void otworz(const OpisPreta& opis)
+    {
+        usun_model();
+        zainstaluj_model(zbuduj_tablice(opis));
+    }
+
+    QPointer<_RAMKA_> ramka;
+    _OKNO_* okno = nullptr;
+};
+
+TEST_F(ZKlawiatury, ABarTypedInWithKeysAloneAndADecimalCommaGivesItsStresses)
+{
     Uzytkownik u({
-        wpisz_i_ok({{3001, "2"}, {3002, "1"}, {3003, "1"}}),
-        wpisz_i_ok({{8500, "1"}, {8501, "100"}}),
-        wpisz_i_ok({{8500, "2"}, {8501, "100"}}),
-        wpisz_i_ok({{8500, "0"}}),
-        wpisz_i_ok({{8500, "1"}}),
-        wpisz_i_ok({{8500, "3"}}),
-        wpisz_i_ok({{8500, "1"}, {8501, "0"}}),
-        wpisz_i_ok({{8500, "3"}, {8501, "10"}}),
+        wpisz_i_enter({"2", "1", "1"}),
+        wpisz_i_enter({"1", "100"}),
+        wpisz_i_enter({"2", "100"}),
+        klawisz(Qt::Key_Return), // node 1 at the offered 0.0
+        wpisz_i_enter({"1"}),
+        wpisz_i_enter({"2,5"}),
+        wpisz_i_enter({"1", "0"}),
+        wpisz_i_enter({"3", "10"}),
     });
     okno->polecenie(1070);
     EXPECT_TRUE(u.skonczyl());
     ASSERT_FALSE(Pusty);
+    EXPECT_EQ(x[3], 2.5f);
     EXPECT_FLOAT_EQ(stress[1], 10.0f);
     EXPECT_FLOAT_EQ(stress[2], 5.0f);
     EXPECT_FLOAT_EQ(react[1], -10.0f);
-    zwolnij_model();
+}
+
+TEST_F(ZKlawiatury, AnUnchangedSectionStoresExactlyWhatWasThere)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.a = {0.06f, 0.1234567f};      // "%6.1f" shows 0.1; no 7 characters spell 0.1234567
+    opis.alp = {0.0004f, 1.25e-20f}; // "%6.10f" shows 0.0004000000, then 0.0000000000
+    otworz(opis);
+    Uzytkownik u({klawisz(Qt::Key_Return), klawisz(Qt::Key_Return)});
+    okno->zmien_p(1);
+    okno->zmien_p(2);
+    EXPECT_TRUE(u.skonczyl());
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(a[1]), std::bit_cast<std::uint32_t>(0.06f));
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(a[2]), std::bit_cast<std::uint32_t>(0.1234567f));
+    EXPECT_EQ(alp[1], 0.0004f);
+    EXPECT_EQ(alp[2], 1.25e-20f);
+    EXPECT_EQ(e[1], 100.0f);
+}
+
+TEST_F(ZKlawiatury, AnulujInTheSectionEditorChangesNothing)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.e[0] = 0.0f; // possible in a file
+    otworz(opis);
+    Uzytkownik u({[](QWidget* d) {
+        EXPECT_EQ(d->findChild<QLineEdit*>("8501")->text().toStdString(), "20000000.0");
+        nacisnij(Qt::Key_Escape);
+    }});
+    okno->zmien_p(1);
+    EXPECT_TRUE(u.skonczyl());
+    EXPECT_EQ(e[1], 0.0f);
+}
+
+TEST_F(ZKlawiatury, ARefusedEntryComesBackWithTheRefusedFieldSelected)
+{
+    otworz(pret_dwuelementowy());
+    Uzytkownik u({wpisz_i_enter({"3", "-1"}), [](QWidget* d) {
+                      QLineEdit* pole = pole_w_fokusie();
+                      ASSERT_TRUE(pole);
+                      EXPECT_EQ(pole->objectName().toStdString(), "8501");
+                      EXPECT_EQ(pole->selectedText().toStdString(), "   100.0");
+                      // all or nothing: the area typed with it is gone
+                      EXPECT_EQ(d->findChild<QLineEdit*>("8500")->text().toStdString(), "   1.0");
+                      napisz("50");
+                      nacisnij(Qt::Key_Return);
+                  }});
+    okno->zmien_p(1);
+    EXPECT_TRUE(u.skonczyl());
+    EXPECT_EQ(a[1], 1.0f);
+    EXPECT_EQ(e[1], 50.0f);
+}
+
+TEST_F(ZKlawiatury, AnulujInTheWizardGivesBackTheModelHeldBefore)
+{
+    otworz(pret_dwuelementowy());
+    const float* stare_x = x;
+    Uzytkownik u({[](QWidget* d) { qobject_cast<QMessageBox*>(d)->button(QMessageBox::Yes)->click(); },
+                  wpisz_i_enter({"1", "1", "1"}), wpisz_i_enter({"1", "1"}), klawisz(Qt::Key_Return),
+                  klawisz(Qt::Key_Escape)});
+    okno->polecenie(1070);
+    EXPECT_TRUE(u.skonczyl());
+    ASSERT_FALSE(Pusty);
+    EXPECT_EQ(x, stare_x);
+    EXPECT_EQ(il_elem, 2);
+    EXPECT_FLOAT_EQ(stress[2], 5.0f);
 }

@@ -37,7 +37,6 @@ TEST(Odczyty, IntegerReadingTakesSignAndDigitsOnly)
 
 TEST(Odczyty, RealReadingTakesTheLongestDecimalNumberWithAPoint)
 {
-    EXPECT_EQ(czytaj_rzeczywista("1,5"), 1.0);
     EXPECT_EQ(czytaj_rzeczywista("1.5"), 1.5);
     EXPECT_EQ(czytaj_rzeczywista("2e7"), 20000000.0);
     EXPECT_EQ(czytaj_rzeczywista("  -4"), -4.0);
@@ -50,13 +49,26 @@ TEST(Odczyty, RealReadingTakesTheLongestDecimalNumberWithAPoint)
     EXPECT_EQ(czytaj_rzeczywista("+7"), 7.0);
 }
 
+TEST(Odczyty, ACommaBetweenDigitsIsTheDecimalPointOnceBeforeTheExponent)
+{
+    EXPECT_EQ(czytaj_rzeczywista("1,5"), 1.5);
+    EXPECT_EQ(czytaj_rzeczywista(" -0,25e2"), -25.0);
+    EXPECT_EQ(czytaj_rzeczywista("1,5,3"), 1.5);
+    EXPECT_EQ(czytaj_rzeczywista("1.5,3"), 1.5);
+    EXPECT_EQ(czytaj_rzeczywista("1,5.3"), 1.5);
+    EXPECT_EQ(czytaj_rzeczywista("2e3,5"), 2000.0);
+    EXPECT_EQ(czytaj_rzeczywista(",5"), 0.0); // not between digits
+    EXPECT_EQ(czytaj_rzeczywista("7,"), 7.0);
+    EXPECT_EQ(czytaj_rzeczywista("7,e2"), 7.0);
+}
+
 TEST(Odczyty, ThePolishLocaleChangesNothing)
 {
     const PolskiLocale locale;
     if (!locale.jest())
         GTEST_SKIP() << "no pl_PL.UTF-8 locale on this machine (scripts/zenta.sh testy makes it)";
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
-    EXPECT_EQ(czytaj_rzeczywista("1,5"), 1.0);
+    EXPECT_EQ(czytaj_rzeczywista("1,5"), 1.5);
     EXPECT_EQ(czytaj_rzeczywista("1.5"), 1.5);
     EXPECT_EQ(czytaj_rzeczywista("2e7"), 20000000.0);
     EXPECT_EQ(czytaj_calkowita("  -4"), -4);
@@ -73,15 +85,18 @@ TEST(Odczyty, NoInfinityNanOrHexadecimalFloats)
     EXPECT_EQ(czytaj_rzeczywista("1e-400"), 0.0);
 }
 
-TEST(TekstPola, KeepsTheFormatWhenItFitsAndOtherwiseTheShortestExactText)
+TEST(TekstPola, KeepsTheFormatWhenItReadsBackAndOtherwiseTheShortestExactTextThatFits)
 {
     EXPECT_EQ(tekst_pola("%1.1f", 2.5f, 8), "2.5");
     EXPECT_EQ(tekst_pola("%1.1f", 20000000.0f, 14), "20000000.0");
-    EXPECT_EQ(tekst_pola("%1.1f", 1.0e8f, 8), "1e+08"); // never "1000000", ten times too small
-    EXPECT_EQ(tekst_pola("%1.1f", 123456.0f, 8), "123456");
     EXPECT_EQ(tekst_pola("%6.1f", 2.5f, 8), "   2.5");
+    EXPECT_EQ(tekst_pola("%1.1f", 1.0e8f, 8), "1e8"); // never "1000000", ten times too small
+    EXPECT_EQ(tekst_pola("%1.1f", 123456.0f, 8), "123456");
     EXPECT_EQ(tekst_pola("%1.4f", 100.0f, 8), "100");
-    for (float v : {1.0e8f, 123456.0f, -12345.0f, 3.0e11f, 250.5f, -98765.0f})
+    EXPECT_EQ(tekst_pola("%6.1f", 0.06f, 8), "0.06");     // not "   0.1"
+    EXPECT_EQ(tekst_pola("%1.1f", 0.0004f, 8), "0.0004"); // not "0.0", which is refused
+    EXPECT_EQ(tekst_pola("%6.10f", 1.5e-12f, 14), "1.5e-12");
+    for (float v : {1.0e8f, 123456.0f, -12345.0f, 3.0e11f, 250.5f, -98765.0f, 0.06f, 1.0e-30f, -0.0f})
         EXPECT_EQ(float(czytaj_rzeczywista(tekst_pola("%1.1f", v, 8).c_str())), v) << v;
 }
 

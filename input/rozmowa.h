@@ -1,10 +1,11 @@
 #pragma once
 
+#include "rekord_pliku.h"
+#include "rekordy.h"
+
 #include <QString>
 
 #include <optional>
-
-struct RekordPliku;
 
 // Every modal exchange with the user goes through this seam (and the one hand-off
 // to the desktop): the program uses message boxes and dialogs, the tests a script
@@ -22,9 +23,15 @@ public:
     // Message box with one OK button.
     virtual void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
 
-    // Runs data-entry dialog `szablon` (3000..3040) on its transfer record,
-    // which "OK" rewrites and "Anuluj" leaves as it was; true for "OK".
-    virtual bool dialog(int szablon, void* rekord) = 0;
+    // Runs the data-entry dialog of the record (its `szablon`) on the record,
+    // which "OK" rewrites and "Anuluj" leaves as it was; true for "OK". The
+    // field with control id `wskazane` opens focused with its text selected
+    // (pierwsze_pole: the first editable field).
+    virtual bool dialog(d_dane_pods& dane, int wskazane) = 0;
+    virtual bool dialog(d_dane_przek& danep, int wskazane) = 0;
+    virtual bool dialog(d_wsp& danew, int wskazane) = 0;
+    virtual bool dialog(d_wymusz& danewy, int wskazane) = 0;
+    virtual bool dialog(d_sily& danes, int wskazane) = 0;
 
     // The open or save dialog on the shared record; the chosen full path, or
     // nothing when the dialog was cancelled. A chosen path is also stored in

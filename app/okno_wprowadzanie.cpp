@@ -1,0 +1,38 @@
+// The two ways the user types a model in: the new-model wizard and the edit
+// of one element's section.
+
+#include "okno.h"
+
+#include "kreator.h"
+#include "model.h"
+#include "przekroj.h"
+#include "teksty.h"
+
+// The model held before stays until the wizard's last dialog is accepted.
+void _OKNO_::Cm_Nowy()
+{
+    if (!Pusty && !rozmowa_->pytanie(teksty::utworzyc_nowe, teksty::tytul_programu))
+        return;
+    zamknij_tabele();
+    update();
+    if (std::optional<Tablice> nowy = kreator(*rozmowa_, rekordy()))
+        zastap_model(*nowy);
+    update();
+}
+
+// "Anuluj" changes nothing; the caller redraws.
+void _OKNO_::zmien_p(int n)
+{
+    if (Pusty)
+        return;
+    zamknij_tabele();
+    const std::optional<Przekroj> nowy = edytuj_przekroj(*rozmowa_, danep, n, {a[n], e[n], alp[n], dt[n]});
+    if (!nowy)
+        return;
+    a[n] = nowy->a;
+    e[n] = nowy->e;
+    alp[n] = nowy->alp;
+    dt[n] = nowy->dt;
+    Macierze();
+    Oblicz();
+}
