@@ -2,6 +2,7 @@
 
 #include "menu.h"
 #include "okno.h"
+#include "pasek_menu.h"
 #include "wlacznik.h"
 
 #include <QAction>
@@ -30,6 +31,7 @@ private:
 _RAMKA_::_RAMKA_(const QString& tytul, _OKNO_* okno) : okno_(okno)
 {
     setWindowTitle(tytul);
+    setMenuBar(new PasekMenu(this));
     setCentralWidget(okno);
     zbuduj_menu();
 }

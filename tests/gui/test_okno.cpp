@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTest>
 
 #include <sys/resource.h>
 
@@ -56,6 +57,38 @@ TEST_F(Okno, MenuHoldsItsPopupsItemsAndCommandIdsInOrder)
               "&Plik|&Nowy=1070|&Otwórz=1020|Zapisz &Jako=1060|-|&Koniec=1040|"
               "&Widok|&Odśwież=1010|&Naprężenia=1120|&Wyniki obliczeń=1130|&Dane obliczeniowe=1140|"
               "&Pomoc|&Pomoc=51682|-|&O programie...=1200");
+}
+
+// The popup of the menu bar that is open ("" for none).
+std::string otwarte_menu()
+{
+    const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    return menu ? menu->title().toStdString() : "";
+}
+
+void zamknij_menu()
+{
+    while (QWidget* popup = QApplication::activePopupWidget())
+        QTest::keyClick(popup, Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+}
+
+TEST_F(Okno, AltPOpensPlikEveryTimeAndPAgainMovesOnToPomoc)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ramka));
+    for (int k = 0; k < 3; ++k) {
+        QTest::keyClick(ramka, Qt::Key_P, Qt::AltModifier);
+        EXPECT_EQ(otwarte_menu(), "&Plik") << "Alt+P, time " << k + 1;
+        zamknij_menu();
+    }
+    for (int k = 0; k < 3; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+        EXPECT_EQ(otwarte_menu(), "&Plik") << "Alt then P, time " << k + 1;
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);
+        EXPECT_EQ(otwarte_menu(), "&Pomoc") << "P again, time " << k + 1;
+        zamknij_menu();
+    }
 }
 
 TEST_F(Okno, EveryCommandIdOfTheMenuAndTheTwoHiddenOnesHasAHandler)
