@@ -65,8 +65,7 @@ void _OKNO_::Cm_ODSWIEZ()
 {
     if (Pusty)
         return;
-    Macierze();
-    Oblicz();
+    przelicz();
     update();
 }
 
@@ -103,42 +102,6 @@ void _OKNO_::Cm_About()
 void _OKNO_::Cm_POMOC() { rozmowa_->otworz_dokument(teksty::plik_pomocy); }
 
 void _OKNO_::EvSize() { update(); }
-
-void _OKNO_::Zwol_pam()
-{
-    switch (zwolnij_model()) {
-    case Zwolnienie::zwolniono:
-        zamknij_tabele();
-        break;
-    case Zwolnienie::brak_modelu:
-        rozmowa_->pytanie(teksty::nie_zwolnil_pusty, teksty::uwaga);
-        break;
-    case Zwolnienie::zle_liczniki:
-        rozmowa_->pytanie(teksty::nie_zwolnil_pamieci, teksty::uwaga);
-        break;
-    }
-    update();
-}
-
-void _OKNO_::zastap_model(Tablice t)
-{
-    if (!Pusty)
-        Zwol_pam();
-    if (!Pusty) {
-        zwolnij_tablice(t);
-        return;
-    }
-    _WSK_OB_ postep(this, teksty::obliczenia);
-    zainstaluj_model(t, [&postep](int wartosc) { postep.ustaw(wartosc); });
-}
-
-void _OKNO_::Macierze() { ::Macierze(); }
-
-void _OKNO_::Oblicz()
-{
-    _WSK_OB_ postep(this, teksty::obliczenia);
-    ::Oblicz([&postep](int wartosc) { postep.ustaw(wartosc); });
-}
 
 void _OKNO_::Pasek_kol() { ::Pasek_kol(knapr); }
 

@@ -3,6 +3,7 @@
 #include "dane.h"
 #include "kolory.h"
 #include "kreator.h"
+#include "m1d.h"
 #include "model.h"
 #include "rekord_pliku.h"
 #include "rekordy.h"
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <span>
 
 class _WSP_;
 class Wlacznik;
@@ -82,9 +84,16 @@ protected:
 private:
     void Paint();
     RekordyDialogow rekordy() { return {dane, danep, danew, danewy, danes}; }
-    // Releases the model held (if any) and makes `t` current, analysed; when
-    // the release is refused, `t` is dropped and the old model stays.
-    void zastap_model(Tablice t);
+    // Releases the model held (if any) and makes `t` current, analysed, then
+    // warns of results that cannot be trusted; when the release is refused,
+    // `t` is dropped and the old model stays.
+    void zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione = {});
+    // Analyses the model held again.
+    void przelicz();
+    // After every analysis: all table windows show it, and results that are
+    // not numbers are said to be so (true then).
+    bool po_analizie();
+    void ostrzez_o_usterkach(std::span<const NaprawionaPodpora> naprawione);
     void zamknij_tabele();
     void wczytaj_model(const QString& sciezka);
     void zapisz_model(const QString& sciezka);

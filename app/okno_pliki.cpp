@@ -23,8 +23,7 @@ void _OKNO_::wczytaj_model(const QString& sciezka)
         return blad_dyskowy(teksty::nie_mozna_otworzyc);
     if (odczyt.stan != Odczyt::ok)
         return blad_dyskowy(teksty::bledny_plik);
-    zastap_model(odczyt.tablice);
-    update();
+    zastap_model(odczyt.tablice, odczyt.naprawione);
 }
 
 void _OKNO_::Cm_Zapisz()

@@ -33,6 +33,5 @@ void _OKNO_::zmien_p(int n)
     e[n] = nowy->e;
     alp[n] = nowy->alp;
     dt[n] = nowy->dt;
-    Macierze();
-    Oblicz();
+    przelicz();
 }

@@ -7,7 +7,8 @@ enum KodWyjscia {
     nie_mozna_otworzyc = 3,
     bledny_plik = 4,
     blad_zapisu = 5,
-    model_z_usterkami = 6, // --sprawdz found something wrong
+    model_z_usterkami = 6,   // --sprawdz found something wrong
+    wyniki_nieliczbowe = 7,  // the analysis gave results that are not finite numbers
 };
 
 // Writes the message to standard error and answers the status.

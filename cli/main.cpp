@@ -10,6 +10,7 @@
 #include "raport.h"
 #include "rysunek_pliku.h"
 #include "sprawdz_model.h"
+#include "sprawdzenie.h"
 #include "wczytanie.h"
 #include "weryfikacja.h"
 #include "wydruk.h"
@@ -89,6 +90,11 @@ int wykonaj(const Polecenie& c)
         return blad("Nie można zapisać do pliku", blad_zapisu);
     if (c.wypisz && !wypisz(c, stdout))
         return blad("Nie można zapisać wyników", blad_zapisu);
+    if (const std::optional<std::string> w = wynik_nieliczbowy())
+        return blad(("Wyniki nie są liczbami: " + *w +
+                     " (element o zerowej długości albo sztywności, które się znoszą; --sprawdz wskaże)")
+                        .c_str(),
+                    wyniki_nieliczbowe);
     return sukces;
 }
 

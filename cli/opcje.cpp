@@ -26,7 +26,8 @@ const char* const opis =
     "węzły_podpór, wymuszenia (na podporę); '#' zaczyna komentarz. Wzory w examples/.\n"
     "\n"
     "Kody wyjścia: 0 powodzenie, 2 błędne wywołanie, 3 nie można otworzyć pliku,\n"
-    "4 błędny plik z danymi, 5 nie można zapisać, 6 --sprawdz znalazło usterki.";
+    "4 błędny plik z danymi, 5 nie można zapisać, 6 --sprawdz znalazło usterki,\n"
+    "7 wyniki nie są liczbami (wypisane, ale bez znaczenia).";
 
 struct Opcje {
     QCommandLineOption pomoc{{"h", "help", "pomoc"}, "Wyświetla tę pomoc."};

@@ -22,18 +22,18 @@ std::string g(double v) { return printf_liczby("%g", v); }
 // Collects the faults of one kind: names the first few, counts the rest.
 class Rodzaj {
 public:
-    Rodzaj(std::vector<Uwaga>& uwagi, Waga waga, std::string czego)
-        : uwagi_(uwagi), waga_(waga), czego_(std::move(czego))
+    Rodzaj(std::vector<Uwaga>& uwagi, Waga waga, std::string czego, bool falszuje_wyniki = false)
+        : uwagi_(uwagi), waga_(waga), czego_(std::move(czego)), falszuje_(falszuje_wyniki)
     {}
     ~Rodzaj()
     {
         if (pominiete_)
-            uwagi_.push_back({waga_, "… i dalsze (" + std::to_string(pominiete_) + "): " + czego_});
+            uwagi_.push_back({waga_, "… i dalsze (" + std::to_string(pominiete_) + "): " + czego_, falszuje_});
     }
     void dodaj(const std::string& tekst)
     {
         if (wymienione_ < najwiecej_wymienionych) {
-            uwagi_.push_back({waga_, tekst});
+            uwagi_.push_back({waga_, tekst, falszuje_});
             ++wymienione_;
         } else
             ++pominiete_;
@@ -43,6 +43,7 @@ private:
     std::vector<Uwaga>& uwagi_;
     Waga waga_;
     std::string czego_;
+    bool falszuje_;
     int wymienione_ = 0;
     long long pominiete_ = 0;
 };
@@ -100,12 +101,13 @@ void sprawdz_sztywnosci(std::vector<Uwaga>& u)
                                     " jest tylko " + g(kara / najwieksza) +
                                     " razy mniejsze od kary 1e10: podpory ustąpią widocznie (błąd rzędu " +
                                     printf_liczby("%.2g", 100 * najwieksza / kara) +
-                                    " %); zmień jednostki, np. MPa i mm zamiast Pa i m"});
+                                    " %); zmień jednostki, np. MPa i mm zamiast Pa i m",
+         true});
 }
 
 void sprawdz_naprawione(std::vector<Uwaga>& u, std::span<const NaprawionaPodpora> naprawione)
 {
-    Rodzaj r(u, Waga::ostrzezenie, "podpory z numerem węzła spoza pręta");
+    Rodzaj r(u, Waga::ostrzezenie, "podpory z numerem węzła spoza pręta", true);
     for (const NaprawionaPodpora& n : naprawione)
         r.dodaj("Podpora " + std::to_string(n.podpora) + ": w pliku węzeł " +
                 std::to_string(n.numer_w_pliku) + " spoza 1.." + std::to_string(il_wezl) +
@@ -124,7 +126,7 @@ void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
     std::vector<int> kolejnosc(static_cast<std::size_t>(il_podpor));
     std::iota(kolejnosc.begin(), kolejnosc.end(), 1);
     std::stable_sort(kolejnosc.begin(), kolejnosc.end(), [](int p, int q) { return nu[p] < nu[q]; });
-    Rodzaj r(u, Waga::ostrzezenie, "węzły z kilkoma podporami");
+    Rodzaj r(u, Waga::ostrzezenie, "węzły z kilkoma podporami", true);
     for (std::size_t k = 0; k < kolejnosc.size();) {
         std::size_t koniec = k + 1;
         while (koniec < kolejnosc.size() && nu[kolejnosc[koniec]] == nu[kolejnosc[k]])
@@ -198,7 +200,8 @@ void sprawdz_rozdzielczosc(std::vector<Uwaga>& u)
         {Waga::ostrzezenie, gdzie + " różni się od obliczonego w podwójnej precyzji (" + g(wzorzec) + ") o " +
                                 printf_liczby("%.2g", 100 * o.wzgledne) +
                                 " % największego: model jest zbyt długi i smukły dla liczb pojedynczej "
-                                "precyzji (więcej podpór albo mniej elementów)"});
+                                "precyzji (więcej podpór albo mniej elementów)",
+         true});
 }
 
 // A reaction is (u - u_node)·1e10 in floats: it cannot be finer than the
@@ -252,6 +255,39 @@ std::vector<Uwaga> sprawdz_wyniki()
     sprawdz_rozdzielczosc(u);
     sprawdz_reakcje(u);
     return u;
+}
+
+namespace {
+
+std::optional<std::string> pierwszy_nieliczbowy(const char* co, const char* gdzie, const float* v, int ile)
+{
+    for (int k = 1; k <= ile; ++k)
+        if (!std::isfinite(v[k]))
+            return std::string(co) + " " + gdzie + " " + std::to_string(k) + " wynosi " +
+                   (std::isnan(v[k]) ? "nan" : g(v[k])); // a NaN's sign means nothing
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> wynik_nieliczbowy()
+{
+    if (auto w = pierwszy_nieliczbowy("przemieszczenie", "węzła", f, il_wezl))
+        return w;
+    if (auto w = pierwszy_nieliczbowy("naprężenie", "w elemencie", stress, il_elem))
+        return w;
+    return pierwszy_nieliczbowy("reakcja", "podpory", react, il_podpor);
+}
+
+std::vector<Uwaga> usterki_falszujace_wyniki(std::span<const NaprawionaPodpora> naprawione)
+{
+    std::vector<Uwaga> uwagi = sprawdz_dane(naprawione);
+    if (!sa_bledy(uwagi)) {
+        const std::vector<Uwaga> po = sprawdz_wyniki();
+        uwagi.insert(uwagi.end(), po.begin(), po.end());
+    }
+    std::erase_if(uwagi, [](const Uwaga& u) { return !u.falszuje_wyniki; });
+    return uwagi;
 }
 
 bool sa_bledy(const std::vector<Uwaga>& uwagi)

@@ -2,6 +2,7 @@
 
 #include "m1d.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ enum class Waga {
 struct Uwaga {
     Waga waga;
     std::string tekst;
+    bool falszuje_wyniki = false; // the results shown are not the bar's: penalty too weak,
+                                  // float32 too coarse, a support moved or doubled
 };
 
 // Faults visible in the input alone. `naprawione`: supports the file reader
@@ -28,6 +31,16 @@ std::vector<Uwaga> sprawdz_dane(std::span<const NaprawionaPodpora> naprawione);
 std::vector<Uwaga> sprawdz_wyniki();
 
 bool sa_bledy(const std::vector<Uwaga>& uwagi);
+
+// The faults of the analysed current model that make the results shown wrong
+// (Uwaga::falszuje_wyniki), from the input and, where it has no errors, the
+// results.
+std::vector<Uwaga> usterki_falszujace_wyniki(std::span<const NaprawionaPodpora> naprawione);
+
+// The first result of the analysed current model that is not a finite
+// number, as "naprężenie w elemencie 3 wynosi nan" (displacements first,
+// then stresses, then reactions); nothing when all are finite.
+std::optional<std::string> wynik_nieliczbowy();
 
 // At most this many items of one kind are named; the rest are counted.
 inline constexpr int najwiecej_wymienionych = 5;

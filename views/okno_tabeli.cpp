@@ -3,6 +3,8 @@
 #include "gracz.h"
 #include "model.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -17,7 +19,14 @@ constexpr int krok = 10;
 OknoTabeli::OknoTabeli(QWidget* wlasciciel, const QString& tytul, const QSize& rozmiar)
     : QAbstractScrollArea(wlasciciel)
 {
-    setWindowFlag(Qt::Window);
+    // The window manager keeps a dialog above its owner; a plain window with
+    // an owner it lets fall behind.
+    if (wlasciciel)
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                       Qt::WindowCloseButtonHint);
+    else
+        setWindowFlag(Qt::Window);
+    setWindowIcon(QIcon(":/RUR1A.png"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tytul);
     QPalette paleta = viewport()->palette();
@@ -32,6 +41,13 @@ OknoTabeli::OknoTabeli(QWidget* wlasciciel, const QString& tytul, const QSize& r
     move(20, 20);
     resize(rozmiar);
     horizontalScrollBar()->setRange(0, 30);
+}
+
+void OknoTabeli::odswiez_wszystkie()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = dynamic_cast<OknoTabeli*>(w))
+            t->viewport()->update();
 }
 
 void OknoTabeli::ustaw_zakresy()

@@ -10,7 +10,12 @@
 // painting only the rows inside its viewport.
 class OknoTabeli : public QAbstractScrollArea {
 public:
+    // A window with an owner stays above the owner's window and closes with it.
     OknoTabeli(QWidget* wlasciciel, const QString& tytul, const QSize& rozmiar);
+
+    // Every open table window, the ones opened before the newest too, repaints
+    // with the model held now.
+    static void odswiez_wszystkie();
 
     // Pixels per vertical scroll step: 10, more for a table so tall that its
     // steps would not fit an int.

@@ -95,17 +95,20 @@ TEST_F(ZentaOblicz, JsonHoldsEveryFloatSoItReadsBackExactly)
                          "\"eps_m\":[0.1,0.0500000007],\"dL\":[0.1,0.100000001]}\n");
 }
 
-TEST_F(ZentaOblicz, NonFiniteResultsAreNullInJsonAndPrintedAsPrintfDoes)
+TEST_F(ZentaOblicz, NonFiniteResultsArePrintedThenSaidToBeSoWithStatus7)
 {
     OpisPreta opis = pret_dwuelementowy();
     opis.x = {0.0f, 1.0f, 1.0f}; // a zero-length element
     const std::string model = zapisz_model(opis);
     const Wynik json = uruchom("--json " + model);
-    EXPECT_EQ(json.kod, 0);
-    EXPECT_NE(json.wyjscie.find("null"), std::string::npos);
-    EXPECT_EQ(json.wyjscie.find("nan"), std::string::npos);
+    EXPECT_EQ(json.kod, 7);
+    const std::string obiekt = json.wyjscie.substr(0, json.wyjscie.find('\n'));
+    EXPECT_NE(obiekt.find("null"), std::string::npos);
+    EXPECT_EQ(obiekt.find("nan"), std::string::npos);
     const Wynik tabela = uruchom(model);
+    EXPECT_EQ(tabela.kod, 7);
     EXPECT_NE(tabela.wyjscie.find("nan"), std::string::npos);
+    EXPECT_NE(tabela.wyjscie.find("\nWyniki nie są liczbami: przemieszczenie węzła "), std::string::npos);
 }
 
 TEST_F(ZentaOblicz, DataAndCsvListTheirBlocks)

@@ -100,8 +100,9 @@ bool RozmowaSkrypt::pokaz_surowy(int szablon, void* rekord, std::size_t rozmiar,
     EXPECT_EQ(szablon, o->szablon);
     if (o->szablon != szablon)
         return false;
-    if (o->wskazane)
+    if (o->wskazane) {
         EXPECT_EQ(wskazane, *o->wskazane) << "the field the dialog " << szablon << " opens focused";
+    }
     std::vector<char> przed(static_cast<char*>(rekord), static_cast<char*>(rekord) + rozmiar);
     if (o->uzytkownik)
         o->uzytkownik(rekord);

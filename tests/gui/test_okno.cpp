@@ -358,3 +358,33 @@ TEST_F(Okno, ASaveWhoseTargetBecameADirectoryFailsAndLeavesIt)
     EXPECT_TRUE(QFileInfo(cel + "/w_srodku").isDir());
     EXPECT_FLOAT_EQ(stress[1], 10.0f);
 }
+
+// ---- results that cannot be trusted ----
+
+TEST_F(Okno, ResultsThatAreNotNumbersAreSaidToBeSoOnceAfterEachAnalysis)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.x = {0.0f, 1.0f, 1.0f}; // a zero-length element
+    const QString tekst = QString(teksty::wyniki_nieliczbowe).arg("przemieszczenie węzła 1 wynosi nan");
+    skrypt->oczekuj_pliku(Wybor::otworz, plik_modelu(opis));
+    skrypt->oczekuj_komunikatu(tekst, "UWAGA", Ikona::wykrzyknik);
+    okno->polecenie(1020);
+    okno->repaint(); // not on a repaint
+    skrypt->oczekuj_komunikatu(tekst, "UWAGA", Ikona::wykrzyknik);
+    okno->polecenie(1010);
+}
+
+TEST_F(Okno, AfterAnOpenOneBoxListsTheFaultsThatMakeTheResultsWrong)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.podpory = {{99, 0.0f}, {1, 0.0f}}; // moved to node 1 by the reader, then two on node 1
+    skrypt->oczekuj_pliku(Wybor::otworz, plik_modelu(opis));
+    skrypt->oczekuj_komunikatu(QString(teksty::usterki_wynikow) +
+                                   "\n\nPodpora 1: w pliku węzeł 99 spoza 1..3; przyjęto węzeł 1"
+                                   "\n\nWęzeł 1: 2 podpory (1, 2) z wymuszeniami 0, 0; kary się sumują, węzeł "
+                                   "przyjmie ich średnią",
+                               "UWAGA", Ikona::wykrzyknik);
+    okno->polecenie(1020);
+    EXPECT_FALSE(Pusty);
+    otworz(plik_modelu(pret_dwuelementowy(), "zdrowy.M1D")); // nothing to say
+}

@@ -1,0 +1,83 @@
+// The model held by the main view: replacing it, releasing it, analysing it,
+// and saying so when its results cannot be trusted.
+
+#include "okno.h"
+
+#include "analiza.h"
+#include "instalacja.h"
+#include "model.h"
+#include "okno_tabeli.h"
+#include "sprawdzenie.h"
+#include "teksty.h"
+#include "wsk_ob.h"
+
+void _OKNO_::Zwol_pam()
+{
+    switch (zwolnij_model()) {
+    case Zwolnienie::zwolniono:
+        zamknij_tabele();
+        OknoTabeli::odswiez_wszystkie();
+        break;
+    case Zwolnienie::brak_modelu:
+        rozmowa_->pytanie(teksty::nie_zwolnil_pusty, teksty::uwaga);
+        break;
+    case Zwolnienie::zle_liczniki:
+        rozmowa_->pytanie(teksty::nie_zwolnil_pamieci, teksty::uwaga);
+        break;
+    }
+    update();
+}
+
+void _OKNO_::zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione)
+{
+    if (!Pusty)
+        Zwol_pam();
+    if (!Pusty) {
+        zwolnij_tablice(t);
+        return;
+    }
+    {
+        _WSK_OB_ postep(this, teksty::obliczenia);
+        zainstaluj_model(t, [&postep](int wartosc) { postep.ustaw(wartosc); });
+    }
+    update();
+    if (!po_analizie())
+        ostrzez_o_usterkach(naprawione);
+}
+
+void _OKNO_::Macierze() { ::Macierze(); }
+
+void _OKNO_::Oblicz()
+{
+    _WSK_OB_ postep(this, teksty::obliczenia);
+    ::Oblicz([&postep](int wartosc) { postep.ustaw(wartosc); });
+}
+
+void _OKNO_::przelicz()
+{
+    Macierze();
+    Oblicz();
+    po_analizie();
+}
+
+bool _OKNO_::po_analizie()
+{
+    OknoTabeli::odswiez_wszystkie();
+    const std::optional<std::string> nieliczbowy = wynik_nieliczbowy();
+    if (nieliczbowy)
+        rozmowa_->komunikat(QString(teksty::wyniki_nieliczbowe).arg(QString::fromStdString(*nieliczbowy)),
+                            teksty::uwaga, _ROZMOWA_::Ikona::wykrzyknik);
+    return nieliczbowy.has_value();
+}
+
+// One box for all of them, worded as zenta-oblicz --sprawdz words them.
+void _OKNO_::ostrzez_o_usterkach(std::span<const NaprawionaPodpora> naprawione)
+{
+    const std::vector<Uwaga> usterki = usterki_falszujace_wyniki(naprawione);
+    if (usterki.empty())
+        return;
+    QString tekst = teksty::usterki_wynikow;
+    for (const Uwaga& u : usterki)
+        tekst += "\n\n" + QString::fromStdString(u.tekst);
+    rozmowa_->komunikat(tekst, teksty::uwaga, _ROZMOWA_::Ikona::wykrzyknik);
+}
