@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dane.h"
+#include "dymek.h"
 #include "kolory.h"
 #include "kreator.h"
 #include "m1d.h"
@@ -73,6 +74,7 @@ public:
     _WYNIKI_* okno_wyniki() const { return iw ? oo : nullptr; }
     // The stress text of the last pointer move ("napr=..." or "brak danych").
     QString napis_naprezenia() const { return napis_naprezenia_; }
+    const Dymek* dymek() const { return dymek_.get(); }
     int przem() const { return p_przem; }
 
 protected:
@@ -80,6 +82,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* zdarzenie) override;
     void mousePressEvent(QMouseEvent* zdarzenie) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
+    void leaveEvent(QEvent* zdarzenie) override;
 
 private:
     void Paint();
@@ -117,4 +120,5 @@ private:
 
     std::shared_ptr<_ROZMOWA_> rozmowa_;
     QString napis_naprezenia_;
+    std::unique_ptr<Dymek> dymek_ = std::make_unique<Dymek>();
 };

@@ -6,7 +6,6 @@
 #include "wsp.h"
 
 #include <QMouseEvent>
-#include <QToolTip>
 
 void _OKNO_::mouseMoveEvent(QMouseEvent* zdarzenie) { EvMouseMove(zdarzenie->position().toPoint()); }
 
@@ -22,19 +21,22 @@ void _OKNO_::mousePressEvent(QMouseEvent* zdarzenie)
 void _OKNO_::EvMouseMove(QPoint ww)
 {
     const float wx = wspolrzedna(ww.x());
-    wsp->tekst(QString::fromStdString(tekst_wspolrzednej(wx)));
+    wsp->tekst(QString::fromStdString(tekst_wspolrzednej(wx, std::size_t(wsp->miesci_znakow()))));
     napis_naprezenia_ = QString::fromStdString(tekst_naprezenia(wx));
     if (Pusty)
-        QToolTip::hideText();
+        dymek_->hide();
     else
-        QToolTip::showText(mapToGlobal(ww + QPoint(16, 16)), napis_naprezenia_, this);
+        dymek_->pokaz(napis_naprezenia_, mapToGlobal(ww + QPoint(16, 16)));
 }
+
+void _OKNO_::leaveEvent(QEvent*) { dymek_->hide(); }
 
 // The question comes before the hit test, for every click while a model is held.
 void _OKNO_::EvLButtonDown(QPoint ww)
 {
     if (Pusty)
         return;
+    dymek_->hide();
     if (!rozmowa_->pytanie(teksty::zmienic_przekroj, teksty::uwaga))
         return;
     const int j = element_pod(wspolrzedna(ww.x()));

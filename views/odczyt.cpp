@@ -25,7 +25,18 @@ bool wspolrzedne_rosna()
 
 float wspolrzedna(int kolumna) { return float(kolumna - 25) / sx + x0; }
 
-std::string tekst_wspolrzednej(float wx) { return wx >= 0.0f ? printf_liczby("x=%5.2f", double(wx)) : "x="; }
+std::string tekst_wspolrzednej(float wx, std::size_t najwiecej)
+{
+    if (!(wx >= 0.0f))
+        return "x=";
+    const std::string tekst = printf_liczby("x=%5.2f", double(wx));
+    for (int cyfry = 9; tekst.size() > najwiecej && cyfry >= 1; --cyfry) {
+        const std::string krotszy = "x=" + printf_liczby(("%." + std::to_string(cyfry) + "g").c_str(), double(wx));
+        if (krotszy.size() <= najwiecej)
+            return krotszy;
+    }
+    return tekst;
+}
 
 // With increasing coordinates at most one interval holds wx and a binary
 // search finds it; any other bar is scanned from its last element down.

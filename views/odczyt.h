@@ -9,7 +9,9 @@
 float wspolrzedna(int kolumna);
 
 // "x=%5.2f" of wx, or "x=" left of coordinate 0 (and for no number at all).
-std::string tekst_wspolrzednej(float wx);
+// A text longer than `najwiecej` characters gives way to the most precise
+// exponent form that fits, so that a read-out never shows a number cut.
+std::string tekst_wspolrzednej(float wx, std::size_t najwiecej = std::string::npos);
 
 // The element whose interval [x[i], x[i + 1]) holds wx; where several do, the
 // last; 0 for none (and while no model is held).

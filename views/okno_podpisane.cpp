@@ -11,6 +11,8 @@ OknoPodpisane::OknoPodpisane(QWidget* rodzic, const QString& tytul, const QRect&
     setGeometry(geometria);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button); // the 3-D face colour
+    // A window of its own: the pointer over it is not over the bar below.
+    setAttribute(Qt::WA_NoMousePropagation);
 
     pasek_->setAutoFillBackground(true);
     pasek_->setBackgroundRole(QPalette::Highlight);

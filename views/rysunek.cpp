@@ -4,6 +4,7 @@
 #include "model.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -27,24 +28,28 @@ bool zawiera(const Obszar& duzy, const Obszar& maly)
     return duzy.lewo <= maly.lewo && duzy.gora <= maly.gora && duzy.prawo >= maly.prawo && duzy.dol >= maly.dol;
 }
 
-// Pixel columns of the window already holding a mark of one kind: every line
-// of a layer has the same pen, so a second mark in the same column would
-// paint the same pixels in the same colour again.
-class Kolumny {
+// Marks of one kind already drawn: every line of a layer has the same pen,
+// so a second mark with all the same pixel coordinates would paint the same
+// pixels again. Nodes a few ulps apart can share a column and still differ
+// by a pixel at an offset; such a mark is drawn.
+class Znaki {
 public:
-    Kolumny(bool aktywne, int szerokosc) : zajete_(aktywne ? std::size_t(szerokosc) : 0, false) {}
-    // True the first time for a column (and always outside the window).
-    bool pierwszy_raz(int kolumna)
+    Znaki(bool aktywne, int szerokosc) : kolumny_(aktywne ? std::size_t(szerokosc) : 0) {}
+    // True the first time for a mark at column `kolumna` with the other
+    // coordinates `reszta` (and always outside the window, or when not merging).
+    bool pierwszy_raz(int kolumna, std::array<int, 2> reszta)
     {
-        if (kolumna < 0 || std::size_t(kolumna) >= zajete_.size())
+        if (kolumna < 0 || std::size_t(kolumna) >= kolumny_.size())
             return true;
-        const bool byla = zajete_[std::size_t(kolumna)];
-        zajete_[std::size_t(kolumna)] = true;
-        return !byla;
+        auto& w_kolumnie = kolumny_[std::size_t(kolumna)];
+        if (std::find(w_kolumnie.begin(), w_kolumnie.end(), reszta) != w_kolumnie.end())
+            return false;
+        w_kolumnie.push_back(reszta);
+        return true;
     }
 
 private:
-    std::vector<bool> zajete_;
+    std::vector<std::vector<std::array<int, 2>>> kolumny_;
 };
 
 // Collects the picture.
@@ -110,9 +115,48 @@ struct Miary {
     float ma;     // largest area
     float an, mn; // bottom (never above 0) and top of the stress scale
     float ss, sx, sa, sp, cy;
+    bool rowne;   // stresses the legend cannot tell apart: all get index 0
 
     std::optional<int> X(float xw, float c) const { return piksel((xw - x0) * sx + c); }
+    int indeks(float naprezenie) const { return rowne ? 0 : indeks_koloru(naprezenie, an, ss); }
 };
+
+std::string etykieta(const Miary& m, int i)
+{
+    const float t = m.an + float(200 - i) / m.ss;
+    const float wartosc = i == 1 ? m.an + 200.0f / m.ss : t;
+    const char* format = t > 999.0f ? "%6.0f" : t > 9.0f ? "%3.2f" : "%1.4f";
+    return printf_liczby(format, double(wartosc));
+}
+
+bool z_etykieta(int i) { return i == 1 || i % 25 == 0; }
+
+bool etykiety_jednakowe(const Miary& m)
+{
+    const std::string pierwsza = etykieta(m, 1);
+    for (int i = 25; i <= 200; i += 25)
+        if (etykieta(m, i) != pierwsza)
+            return false;
+    return true;
+}
+
+// Equal stresses, and stresses whose nine labels would all read the same,
+// get the scale of equal ones: from the top stress at the left end of the
+// legend to it + 1 at the right, every element at index 0. That the index
+// is 0 is decided here, not left to mn + 1, which rounds back to mn for
+// stresses beyond about 1.7e7 in size.
+void skala_naprezen(Miary& m)
+{
+    m.rowne = m.mn == m.an;
+    if (!m.rowne) {
+        m.ss = 200.0f / (m.mn - m.an);
+        m.rowne = etykiety_jednakowe(m);
+    }
+    if (m.rowne) {
+        m.an = m.mn + 1.0f;
+        m.ss = -200.0f;
+    }
+}
 
 Miary zmierz(int szerokosc, int wysokosc)
 {
@@ -138,9 +182,7 @@ Miary zmierz(int szerokosc, int wysokosc)
         if (stress[i] < m.an)
             m.an = stress[i];
     }
-    if (m.mn == m.an)
-        m.an = m.an + 1.0f;
-    m.ss = 200.0f / (m.mn - m.an);
+    skala_naprezen(m);
     m.sx = (m.w - 50.0f) / (m.mx - m.x0);
     m.sa = (m.h - 50.0f) / m.ma;
     m.sp = (m.w - 50.0f) * 0.005f;
@@ -153,14 +195,6 @@ Miary zmierz(int szerokosc, int wysokosc)
 bool rysowalna(const Miary& m)
 {
     return std::isfinite(m.sx) && m.sx > 0.0f && std::isfinite(m.sa) && m.sa > 0.0f && std::isfinite(m.x0);
-}
-
-std::string etykieta(const Miary& m, int i)
-{
-    const float t = m.an + float(200 - i) / m.ss;
-    const float wartosc = i == 1 ? m.an + 200.0f / m.ss : t;
-    const char* format = t > 999.0f ? "%6.0f" : t > 9.0f ? "%3.2f" : "%1.4f";
-    return printf_liczby(format, double(wartosc));
 }
 
 void legenda(Obraz& o, const Miary& m, const TablicaKolorow& knapr)
@@ -177,9 +211,8 @@ void legenda(Obraz& o, const Miary& m, const TablicaKolorow& knapr)
         const auto l = piksel(float(i - 1) * m.sp + 25.0f), r = piksel(float(i) * m.sp + 25.0f);
         if (l && r && gora && dol)
             o.prostokat(*l, *gora, *r, *dol, Pioro{knapr[i], 1}, knapr[i]);
-        const bool z_etykieta = i == 1 || i % 25 == 0;
         const auto x_etykiety = piksel(float(i - 1) * m.sp + 20.0f);
-        if (z_etykieta && x_etykiety && y_etykiety)
+        if (z_etykieta(i) && x_etykiety && y_etykiety)
             o.tekst(*x_etykiety, *y_etykiety, etykieta(m, i));
     }
 }
@@ -242,7 +275,7 @@ void elementy(Obraz& o, const Miary& m, const UstawieniaWidoku& u)
                 }
             } else {
                 kolumna.oddaj(o, szare);
-                const Kolor kolor = (*u.knapr)[indeks_koloru(stress[i - 1], m.an, m.ss)];
+                const Kolor kolor = (*u.knapr)[m.indeks(stress[i - 1])];
                 const Pioro pioro = szare_obrysy ? szare : Pioro{kolor, 1};
                 o.prostokat_na_osi(*lewy, *gora, *prawy, *dol, pioro, u.napr ? kolor : bialy);
             }
@@ -268,13 +301,13 @@ void podpory(Obraz& o, const Miary& m, int szerokosc)
 {
     const Pioro penp{czarny, 1};
     const auto dol = piksel(m.h - 40.0f);
-    Kolumny sciany(o.scala(), szerokosc);
+    Znaki sciany(o.scala(), szerokosc);
     for (int p = 1; p <= il_podpor; ++p) {
         if (nu[p] < 1 || nu[p] > il_wezl)
             continue;
         const float xs = x[nu[p]];
         const auto sciana = m.X(xs, 25.0f), kreska = m.X(xs, 20.0f);
-        if (!sciana || !kreska || !dol || !sciany.pierwszy_raz(*sciana))
+        if (!sciana || !kreska || !dol || !sciany.pierwszy_raz(*sciana, {*kreska, 0}))
             continue;
         o.linia(*sciana, 8, *sciana, *dol, penp);
         for (int y = 8; float(y) <= m.h - 40.0f; y += 10)
@@ -285,7 +318,7 @@ void podpory(Obraz& o, const Miary& m, int szerokosc)
 void sily(Obraz& o, const Miary& m, int szerokosc)
 {
     const Pioro pens{zielony_jasny, 3};
-    Kolumny w_prawo_(o.scala(), szerokosc), w_lewo_(o.scala(), szerokosc);
+    Znaki strzalki(o.scala(), szerokosc);
     const auto cy = piksel(m.cy), nad = piksel(m.cy - 5.0f), pod = piksel(m.cy + 5.0f);
     if (!cy || !nad || !pod)
         return;
@@ -295,7 +328,7 @@ void sily(Obraz& o, const Miary& m, int szerokosc)
         const bool w_prawo = si[j] > 0.0f;
         const auto wezel = m.X(x[j], 25.0f), grot = m.X(x[j], w_prawo ? 35.0f : 15.0f),
                    skrzydlo = m.X(x[j], w_prawo ? 30.0f : 20.0f);
-        if (!wezel || !grot || !skrzydlo || !(w_prawo ? w_prawo_ : w_lewo_).pierwszy_raz(*wezel))
+        if (!wezel || !grot || !skrzydlo || !strzalki.pierwszy_raz(*wezel, {*grot, *skrzydlo}))
             continue;
         o.linia(*wezel, *cy, *grot, *cy, pens);
         o.linia(*grot, *cy, *skrzydlo, *nad, pens);

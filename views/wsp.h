@@ -12,6 +12,8 @@ public:
     // The text of the read-out.
     void tekst(const QString& zz);
     QString tekst() const;
+    // How many digits the read-out shows whole.
+    int miesci_znakow() const;
 
 private:
     QLabel* xx;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -210,6 +211,24 @@ TEST_F(Rysunek_, EqualStressesRaiseTheBottomByOneAndAllGetTheDarkestRed)
     EXPECT_EQ(e.back(), "1.0000");
 }
 
+TEST_F(Rysunek_, StressesTheLegendCannotTellApartCountAsEqual)
+{
+    ustaw_model(pret_trzy_elementy());
+    // equal and below -1.7e7, where an + 1 rounds back to an
+    ustaw_naprezenia({-2.0e7f, -2.0e7f, -2.0e7f});
+    for (const Prostokat& p : prostokaty_elementow(narysuj(true)))
+        EXPECT_EQ(p.wypelnienie, knapr[0]);
+    // a uniform compression with a few ulps of rounding noise
+    const float c = -20.0f;
+    ustaw_naprezenia({c, std::nextafter(c, 0.0f), std::nextafter(c, -100.0f)});
+    const auto obraz = narysuj(true);
+    for (const Prostokat& p : prostokaty_elementow(obraz))
+        EXPECT_EQ(p.wypelnienie, knapr[0]);
+    const auto e = etykiety(obraz);
+    EXPECT_EQ(e.front(), "-20.0000");
+    EXPECT_EQ(e.back(), "-19.0000");
+}
+
 // ---- axes, supports, forces ----
 
 TEST_F(Rysunek_, SupportOnTheLeftmostNodeStandsOnTheAxisWithItsHatching)
@@ -240,6 +259,32 @@ TEST_F(Rysunek_, ForcesPointTheirWayAndAZeroForceHasNoArrow)
     EXPECT_EQ(strzalki[0].x1, wezel2);
     EXPECT_EQ(strzalki[0].x2, int((4.0f - 2.0f) * obraz.skala->sx + 35.0f));
     EXPECT_EQ(strzalki[3].x2, int((10.0f - 2.0f) * obraz.skala->sx + 15.0f));
+}
+
+// Nodes one ulp apart, the marks' columns at pixel 25 the same, at another offset not.
+TEST_F(Rysunek_, MarksOfNodesAFewUlpsApartAreAllDrawnWhereTheirPixelsDiffer)
+{
+    const float sciana = 0x1.ccccc8p-4f, grot = 0x1.6ffffcp+1f; // found by a search over nearby floats
+    for (const float xa : {sciana, grot}) {
+        OpisPreta opis = pret_trzy_elementy();
+        opis.x = {0.0f, xa, std::nextafter(xa, 10.0f), 10.0f}; // 850 px wide: sx = 80
+        opis.podpory = {{2, 0.0f}, {3, 0.0f}};
+        opis.si = {0.0f, 5.0f, 5.0f, 0.0f};
+        ustaw_model(opis);
+        const auto obraz = narysuj(false);
+        ASSERT_EQ(obraz.skala->sx, 80.0f);
+        auto X = [&](float x, float c) { return int((x - 0.0f) * 80.0f + c); };
+        ASSERT_EQ(X(opis.x[1], 25.0f), X(opis.x[2], 25.0f));
+        std::set<int> konce_kresek, groty;
+        for (const Linia& l : elementy<Linia>(obraz)) {
+            if (l.pioro == Pioro{czarny, 1} && l.y1 == 8 && l.x1 != l.x2)
+                konce_kresek.insert(l.x2);
+            if (l.pioro == Pioro{zielony_jasny, 3} && l.y1 == l.y2)
+                groty.insert(l.x2);
+        }
+        EXPECT_EQ(konce_kresek, (std::set<int>{X(opis.x[1], 20.0f), X(opis.x[2], 20.0f)}));
+        EXPECT_EQ(groty, (std::set<int>{X(opis.x[1], 35.0f), X(opis.x[2], 35.0f)}));
+    }
 }
 
 // ---- what a file can make ----

@@ -7,7 +7,6 @@
 #include "model.h"
 #include "pola_rekordu.h"
 #include "przekroj.h"
-#include "wsp.h"
 
 #include <string>
 
@@ -330,19 +329,4 @@ TEST_F(Wprowadzanie, AClickAsksThenEditsTheElementUnderThePointer)
     EXPECT_FLOAT_EQ(stress[2], 2.5f);
     skrypt->oczekuj_pytania("Zmienić parametry przekroju ?", "UWAGA", true);
     okno->EvLButtonDown(QPoint(325, 10)); // on the last node: nothing after the question
-}
-
-TEST_F(Wprowadzanie, PointerMovesShowTheCoordinateAndTheStressUnderIt)
-{
-    okno->EvMouseMove(QPoint(100, 50));
-    EXPECT_EQ(okno->okno_wsp()->tekst().toStdString(), "x=75.00");
-    EXPECT_EQ(okno->napis_naprezenia().toStdString(), "brak danych");
-    otworz(plik_modelu(pret_dwuelementowy()));
-    x0 = 0.0f;
-    sx = 100.0f;
-    okno->EvMouseMove(QPoint(25, 50));
-    EXPECT_EQ(okno->okno_wsp()->tekst().toStdString(), "x= 0.00");
-    EXPECT_EQ(okno->napis_naprezenia().toStdString(), "napr=    10.0");
-    okno->EvMouseMove(QPoint(10, 50));
-    EXPECT_EQ(okno->okno_wsp()->tekst().toStdString(), "x=");
 }

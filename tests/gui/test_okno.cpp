@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -387,4 +388,40 @@ TEST_F(Okno, AfterAnOpenOneBoxListsTheFaultsThatMakeTheResultsWrong)
     okno->polecenie(1020);
     EXPECT_FALSE(Pusty);
     otworz(plik_modelu(pret_dwuelementowy(), "zdrowy.M1D")); // nothing to say
+}
+
+// ---- the pointer ----
+
+TEST_F(Okno, PointerMovesShowTheWholeCoordinateAndATipThatFollowsThePointer)
+{
+    QTest::mouseMove(okno, QPoint(100, 50));
+    EXPECT_EQ(okno->okno_wsp()->tekst().toStdString(), "x=75.00"); // no model: origin 0, scale 1
+    EXPECT_FALSE(okno->dymek()->isVisible());
+    otworz(plik_modelu(pret_dwuelementowy()));
+    x0 = 0.0f;
+    sx = 100.0f; // node j at column 25 + 100·x
+    for (const int kolumna : {30, 60, 90}) { // all in element 1
+        QTest::mouseMove(okno, QPoint(kolumna, 300));
+        EXPECT_TRUE(okno->dymek()->isVisible());
+        EXPECT_EQ(okno->dymek()->text().toStdString(), "napr=    10.0");
+        EXPECT_EQ(okno->dymek()->pos(), okno->mapToGlobal(QPoint(kolumna + 16, 316)));
+    }
+    QTest::mouseMove(okno, QPoint(10, 300));
+    EXPECT_EQ(okno->okno_wsp()->tekst().toStdString(), "x=");
+    x0 = 1015400.0f;
+    sx = 1.0f;
+    QTest::mouseMove(okno, QPoint(108, 300));
+    EXPECT_EQ(okno->okno_wsp()->tekst().toStdString(), "x=1015483.00");
+    const QLabel* xx = okno->okno_wsp()->findChild<QLabel*>("999");
+    EXPECT_LE(xx->fontMetrics().horizontalAdvance(xx->text()), xx->width());
+}
+
+TEST_F(Okno, ThePointerOverTheReadOutIsNotOverTheBar)
+{
+    otworz(plik_modelu(pret_dwuelementowy()));
+    QTest::mouseMove(okno, QPoint(100, 300));
+    const QString przed = okno->okno_wsp()->tekst();
+    QTest::mouseMove(okno->okno_wsp(), QPoint(50, 30));
+    QTest::mouseClick(okno->okno_wsp(), Qt::LeftButton, {}, QPoint(50, 30)); // no question
+    EXPECT_EQ(okno->okno_wsp()->tekst(), przed);
 }
