@@ -19,7 +19,7 @@ bool zapisz_obraz(const QString& sciezka, const Rysunek& rysunek, QSize rozmiar)
         return png.save(sciezka, "PNG");
     }
     std::ofstream plik(QFile::encodeName(sciezka).toStdString(), std::ios::binary);
-    zapisz_svg(rysunek, rozmiar.width(), rozmiar.height(), plik);
+    zapisz_svg(rysunek, rozmiar.width(), rozmiar.height(), plik, zmierz_tekst);
     plik.close();
     return bool(plik);
 }

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "tabele_tekst.h"
+
 #include <cstdio>
 
 struct Bilans;
 
 // Text forms of the current model (Pusty false) for zenta-oblicz, written row
 // by row to `out`. Each answers false when writing failed.
-
-// The results as the results window lists them, one row per line, cells
-// separated by a tab.
-bool wypisz_wyniki(std::FILE* out);
-
-// The input data as the data window lists them.
-bool wypisz_dane(std::FILE* out);
 
 // {"il_elem":..,"il_wezl":..,"il_podpor":..,"il_obciaz":..,"f":[..],"stress":[..],"react":[..],
 //  "L":[..],"N":[..],"eps":[..],"eps_T":[..],"eps_m":[..],"dL":[..]} and "bilans":{..} when given;

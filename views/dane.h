@@ -10,4 +10,5 @@ public:
 protected:
     Rysunek uklad(const tabele::Widok& widok) const override;
     std::int64_t wysokosc_tresci() const override;
+    bool wypisz(std::FILE* out) const override;
 };

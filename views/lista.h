@@ -52,6 +52,13 @@ struct ProstokatyNaOsi {
     bool operator==(const ProstokatyNaOsi&) const = default;
 };
 
+// Where a text stands in the font the player draws it with.
+struct MiaraNapisu {
+    int em;          // font size in pixels
+    int wzniesienie; // baseline below the text's top
+    int szerokosc;   // advance of the whole text
+};
+
 using ElementRysunku = std::variant<Prostokat, Linia, Tekst, ProstokatyNaOsi>;
 using Rysunek = std::vector<ElementRysunku>;
 

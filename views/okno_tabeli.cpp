@@ -4,11 +4,15 @@
 #include "model.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -79,6 +83,39 @@ void OknoTabeli::paintEvent(QPaintEvent*)
     ustaw_zakresy(); // the model may have changed since the last paint
     QPainter malarz(viewport());
     odtworz(uklad(widok()), malarz, viewport()->width(), viewport()->height(), jasnoszary);
+}
+
+void OknoTabeli::keyPressEvent(QKeyEvent* zdarzenie)
+{
+    const bool ctrl = zdarzenie->modifiers() & Qt::ControlModifier;
+    if (zdarzenie->matches(QKeySequence::Copy)) {
+        kopiuj();
+    } else if (zdarzenie->key() == Qt::Key_Home || zdarzenie->key() == Qt::Key_End) {
+        QScrollBar* pionowy = verticalScrollBar();
+        pionowy->setValue(zdarzenie->key() == Qt::Key_Home ? pionowy->minimum() : pionowy->maximum());
+        if (ctrl)
+            horizontalScrollBar()->setValue(zdarzenie->key() == Qt::Key_Home ? 0 : horizontalScrollBar()->maximum());
+    } else {
+        QAbstractScrollArea::keyPressEvent(zdarzenie);
+    }
+}
+
+// Written into memory first: a table of a million rows is copied in a
+// fraction of a second.
+void OknoTabeli::kopiuj() const
+{
+    if (Pusty)
+        return;
+    char* bufor = nullptr;
+    std::size_t dlugosc = 0;
+    std::FILE* pamiec = open_memstream(&bufor, &dlugosc);
+    if (!pamiec)
+        return;
+    const bool wypisano = wypisz(pamiec);
+    const bool zamknieto = std::fclose(pamiec) == 0;
+    if (wypisano && zamknieto)
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(bufor, qsizetype(dlugosc)));
+    std::free(bufor);
 }
 
 void OknoTabeli::resizeEvent(QResizeEvent* zdarzenie)

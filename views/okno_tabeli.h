@@ -5,6 +5,8 @@
 
 #include <QAbstractScrollArea>
 
+#include <cstdio>
+
 // A table window: light grey, scrolled in steps of 10 pixels (30 steps
 // across, (40·il_elem + 80) / 10 down, more where the rows reach further),
 // painting only the rows inside its viewport.
@@ -27,15 +29,21 @@ protected:
     // The table's picture for a viewport; called only while a model is held.
     virtual Rysunek uklad(const tabele::Widok& widok) const = 0;
     virtual std::int64_t wysokosc_tresci() const = 0;
+    // The whole table as tab-separated text (Ctrl+C).
+    virtual bool wypisz(std::FILE* out) const = 0;
     // Painting while no model is held (the window stays blank).
     virtual void bez_modelu() {}
     virtual void z_modelem() {}
 
     void paintEvent(QPaintEvent* zdarzenie) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
+    // Home/End scroll to the first and last rows, Ctrl+Home/Ctrl+End to the
+    // table's corners; Ctrl+C copies the whole table for a spreadsheet.
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
 
 private:
     void ustaw_zakresy();
+    void kopiuj() const;
 
     int krok_pionowy_ = 10;
 };

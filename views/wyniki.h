@@ -14,6 +14,7 @@ public:
 protected:
     Rysunek uklad(const tabele::Widok& widok) const override;
     std::int64_t wysokosc_tresci() const override;
+    bool wypisz(std::FILE* out) const override;
     void bez_modelu() override;
     void z_modelem() override { zgloszono_ = false; }
 

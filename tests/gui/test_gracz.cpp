@@ -100,3 +100,49 @@ TEST_P(Scalanie, MergedPictureIsThePictureOfEveryElement)
 }
 
 INSTANTIATE_TEST_SUITE_P(ZNaprezeniamiIBez, Scalanie, ::testing::Values(true, false));
+
+// ---- text and device pixels ----
+
+TEST(Gracz, ALegendLabelsBoxIsAsHighAsItsFontAndLeavesTheLegendsFrameLine)
+{
+    TablicaKolorow knapr{};
+    Pasek_kol(knapr);
+    ustaw_model(pret_dwuelementowy());
+    stress[1] = 10.0f;
+    stress[2] = 5.0f;
+    const int w = 640, h = 360;
+    const ObrazWidoku obraz = rysuj({true, 1, &knapr}, w, h);
+    const QImage o = odtworzony(obraz.rysunek, w, h);
+    const float sp = (float(w) - 50.0f) * 0.005f;
+    for (int i : {1, 25, 100, 175}) {
+        const int lewo = int(float(i - 1) * sp + 20.0f);
+        for (int x = std::max(lewo, 25); x < lewo + 25; ++x) {
+            EXPECT_EQ(piksel(o, x, h - 10), czern) << "frame line under label " << i << " at x = " << x;
+            EXPECT_NE(piksel(o, x, h - 9), biel) << "strip under label " << i << " at x = " << x;
+        }
+        EXPECT_EQ(piksel(o, lewo + 1, h - 22), biel) << "the box's top row";
+    }
+    usun_model();
+}
+
+TEST(Gracz, AtTwiceTheDevicePixelRatioEveryPixelIsABlockOfFour)
+{
+    TablicaKolorow knapr{};
+    Pasek_kol(knapr);
+    std::mt19937 los(5);
+    ustaw_model(pret_losowy(40, 7, los));
+    const int w = 320, h = 200;
+    const Rysunek r = rysuj({false, 1, &knapr}, w, h).rysunek; // no text
+    const QImage pojedynczy = odtworzony(r, w, h);
+    QImage podwojny(2 * w, 2 * h, QImage::Format_RGB32);
+    podwojny.setDevicePixelRatio(2.0);
+    podwojny.fill(Qt::white);
+    odtworz(r, podwojny);
+    int rozne = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int k = 0; k < 4; ++k)
+                rozne += piksel(podwojny, 2 * x + k % 2, 2 * y + k / 2) != piksel(pojedynczy, x, y);
+    EXPECT_EQ(rozne, 0);
+    usun_model();
+}

@@ -4,7 +4,10 @@
 #include "model.h"
 #include "wyniki.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QScrollBar>
 #include <QWindow>
 
@@ -92,4 +95,30 @@ TEST_F(OknaTabel, AResultsWindowLeftOpenOnAnEmptiedModelSaysSoOnce)
         QApplication::processEvents();
     EXPECT_EQ(skrypt->pozostale(), 0u) << "the window left open was not repainted";
     pokaz(starsze);
+}
+
+TEST_F(OknaTabel, HomeEndScrollAndCtrlCCopiesTheWholeTableForASpreadsheet)
+{
+    otworz(plik_modelu(pret_jednorodny(300)));
+    okno->polecenie(1130);
+    _WYNIKI_* wyniki = okno->okno_wyniki();
+    pokaz(wyniki);
+    QTest::keyClick(wyniki, Qt::Key_End);
+    EXPECT_EQ(wyniki->verticalScrollBar()->value(), wyniki->verticalScrollBar()->maximum());
+    EXPECT_GT(wyniki->verticalScrollBar()->value(), 1000);
+    QTest::keyClick(wyniki, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(wyniki->horizontalScrollBar()->value(), 30);
+    QTest::keyClick(wyniki, Qt::Key_Home);
+    EXPECT_EQ(wyniki->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(wyniki->horizontalScrollBar()->value(), 30);
+    QTest::keyClick(wyniki, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(wyniki->horizontalScrollBar()->value(), 0);
+
+    QTest::keyClick(wyniki, Qt::Key_C, Qt::ControlModifier);
+    const QStringList wiersze = QGuiApplication::clipboard()->text().split('\n');
+    ASSERT_EQ(wiersze.size(), 1 + 300 + 1 + 1 + 301 + 1 + 1 + 1 + 1); // the last line ends the text
+    EXPECT_EQ(wiersze[0].toStdString(), "Element\tNaprężenie");
+    EXPECT_EQ(wiersze[1].toStdString(), "1\t 10.00028801"); // float32 over 300 elements
+    EXPECT_EQ(wiersze[302].toStdString(), "Węzeł\tPrzemieszczenie");
+    EXPECT_EQ(wiersze[606].toStdString(), "1\t-10.000288009643555");
 }
