@@ -62,17 +62,11 @@ bool wypisz(const Polecenie& c, std::FILE* out)
     switch (c.format) {
     case Format::dane: ok = wypisz_dane(out); break;
     case Format::json: return wypisz_json(out, bilans ? &*bilans : nullptr);
-    case Format::csv: ok = wypisz_csv(out); break;
+    case Format::csv: return wypisz_csv(out, bilans ? &*bilans : nullptr);
     case Format::szczegoly: ok = wypisz_szczegoly(out); break;
     case Format::wyniki: ok = wypisz_wyniki(out); break;
     }
-    if (!bilans)
-        return ok;
-    if (c.format == Format::csv)
-        wypisz_bilans_csv(*bilans, out);
-    else
-        wypisz_bilans(*bilans, out);
-    return ok && std::fflush(out) == 0 && !std::ferror(out);
+    return bilans ? wypisz_bilans(*bilans, out) && ok : ok;
 }
 
 int wykonaj(const Polecenie& c)

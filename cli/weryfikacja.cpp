@@ -1,77 +1,90 @@
 #include "weryfikacja.h"
 
+#include "strumien.h"
+
 #include <cmath>
 
 namespace {
 
-void liczba(std::FILE* out, double v)
+constexpr FormatLiczby g9 = format_liczby("%.9g");
+
+void liczba(Strumien& s, double v)
 {
     if (std::isfinite(v))
-        std::fprintf(out, "%.9g", v);
+        s.liczba(v, g9);
     else
-        std::fputs("null", out);
+        s << "null";
 }
 
 // ,"nazwa":wartość (the first pair of an object without the comma)
-void pole(std::FILE* out, const char* nazwa, double v, bool pierwsze = false)
+void pole(Strumien& s, const char* nazwa, double v, bool pierwsze = false)
 {
-    std::fprintf(out, "%s\"%s\":", pierwsze ? "" : ",", nazwa);
-    liczba(out, v);
+    s << (pierwsze ? "\"" : ",\"") << nazwa << "\":";
+    liczba(s, v);
 }
 
-void roznica_json(std::FILE* out, const char* nazwa, const Roznica& r, const Roznica& kara,
-                  const Roznica& precyzja)
+void roznica_json(Strumien& s, const char* nazwa, const Roznica& r, const Roznica& kara, const Roznica& precyzja)
 {
-    std::fprintf(out, ",\"%s\":{", nazwa);
-    pole(out, "roznica", r.wzgledna, true);
-    std::fprintf(out, ",\"bezwzgledna\":%s,\"gdzie\":%d", r.bezwzgledna ? "true" : "false", r.gdzie);
-    pole(out, "zenta", r.zenta);
-    pole(out, "dokladnie", r.wzorzec);
-    pole(out, "z_kary", kara.wzgledna);
-    pole(out, "z_precyzji", precyzja.wzgledna);
-    std::fputc('}', out);
+    s << ",\"" << nazwa << "\":{";
+    pole(s, "roznica", r.wzgledna, true);
+    s << ",\"bezwzgledna\":" << (r.bezwzgledna ? "true" : "false") << ",\"gdzie\":" << r.gdzie;
+    pole(s, "zenta", r.zenta);
+    pole(s, "dokladnie", r.wzorzec);
+    pole(s, "z_kary", kara.wzgledna);
+    pole(s, "z_precyzji", precyzja.wzgledna);
+    s << '}';
+}
+
+void wiersz_csv(Strumien& s, const char* nazwa, const Roznica& r, const Roznica& k, const Roznica& p)
+{
+    s << nazwa << ',';
+    s.liczba(r.wzgledna, g9) << ',' << int(r.bezwzgledna) << ',' << r.gdzie;
+    for (const double v : {r.zenta, r.wzorzec, k.wzgledna, p.wzgledna}) {
+        s << ',';
+        s.liczba(v, g9);
+    }
+    s << '\n';
 }
 
 } // namespace
 
-void wypisz_bilans(const Bilans& b, std::FILE* out)
+bool wypisz_bilans(const Bilans& b, std::FILE* out)
 {
-    std::fputs("\nWeryfikacja\n", out);
+    Strumien s(out);
+    s << "\nWeryfikacja\n";
     for (const std::string& w : opisz_bilans(b))
-        std::fprintf(out, "%s\n", w.c_str());
+        s << w << '\n';
+    return s.zakoncz();
 }
 
-void wypisz_bilans_json(const Bilans& b, std::FILE* out)
+void wypisz_bilans_json(const Bilans& b, Strumien& s)
 {
-    std::fputc('{', out);
-    pole(out, "suma_sil", b.suma_sil, true);
-    pole(out, "suma_termicznych", b.suma_termicznych);
-    pole(out, "suma_reakcji", b.suma_reakcji);
-    pole(out, "residuum", b.residuum);
-    pole(out, "residuum_wzgledne", b.residuum_wzgledne);
-    std::fprintf(out, ",\"rozwiazano\":%s", b.rozwiazano ? "true" : "false");
+    s << '{';
+    pole(s, "suma_sil", b.suma_sil, true);
+    pole(s, "suma_termicznych", b.suma_termicznych);
+    pole(s, "suma_reakcji", b.suma_reakcji);
+    pole(s, "residuum", b.residuum);
+    pole(s, "residuum_wzgledne", b.residuum_wzgledne);
+    s << ",\"rozwiazano\":" << (b.rozwiazano ? "true" : "false");
     if (b.rozwiazano) {
-        roznica_json(out, "przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia,
+        roznica_json(s, "przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia,
                      b.od_precyzji.przemieszczenia);
-        roznica_json(out, "naprezenia", b.calkowite.naprezenia, b.od_kary.naprezenia,
-                     b.od_precyzji.naprezenia);
-        roznica_json(out, "reakcje", b.calkowite.reakcje, b.od_kary.reakcje, b.od_precyzji.reakcje);
+        roznica_json(s, "naprezenia", b.calkowite.naprezenia, b.od_kary.naprezenia, b.od_precyzji.naprezenia);
+        roznica_json(s, "reakcje", b.calkowite.reakcje, b.od_kary.reakcje, b.od_precyzji.reakcje);
     }
-    std::fputc('}', out);
+    s << '}';
 }
 
-void wypisz_bilans_csv(const Bilans& b, std::FILE* out)
+void wypisz_bilans_csv(const Bilans& b, Strumien& s)
 {
-    std::fprintf(out, "\nresiduum,residuum_względne\n%.9g,%.9g\n", b.residuum, b.residuum_wzgledne);
+    s << "\nresiduum,residuum_względne\n";
+    s.liczba(b.residuum, g9) << ',';
+    s.liczba(b.residuum_wzgledne, g9) << '\n';
     if (!b.rozwiazano)
         return;
-    std::fputs("\nwielkość,różnica,bezwzględna,gdzie,zenta,dokładnie,z_kary,z_precyzji\n", out);
-    auto wiersz = [out](const char* nazwa, const Roznica& r, const Roznica& k, const Roznica& p) {
-        std::fprintf(out, "%s,%.9g,%d,%d,%.9g,%.9g,%.9g,%.9g\n", nazwa, r.wzgledna, int(r.bezwzgledna),
-                     r.gdzie, r.zenta, r.wzorzec, k.wzgledna, p.wzgledna);
-    };
-    wiersz("przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia,
-           b.od_precyzji.przemieszczenia);
-    wiersz("naprężenia", b.calkowite.naprezenia, b.od_kary.naprezenia, b.od_precyzji.naprezenia);
-    wiersz("reakcje", b.calkowite.reakcje, b.od_kary.reakcje, b.od_precyzji.reakcje);
+    s << "\nwielkość,różnica,bezwzględna,gdzie,zenta,dokładnie,z_kary,z_precyzji\n";
+    wiersz_csv(s, "przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia,
+               b.od_precyzji.przemieszczenia);
+    wiersz_csv(s, "naprężenia", b.calkowite.naprezenia, b.od_kary.naprezenia, b.od_precyzji.naprezenia);
+    wiersz_csv(s, "reakcje", b.calkowite.reakcje, b.od_kary.reakcje, b.od_precyzji.reakcje);
 }

@@ -4,7 +4,10 @@
 
 #include <cstdio>
 
-// --bilans beside the results: as text lines, or as the value of "bilans" in JSON.
-void wypisz_bilans(const Bilans& b, std::FILE* out);
-void wypisz_bilans_json(const Bilans& b, std::FILE* out);
-void wypisz_bilans_csv(const Bilans& b, std::FILE* out);
+class Strumien;
+
+// --bilans beside the results: as text lines after them, as the value of
+// "bilans" in JSON, or as two more CSV blocks.
+bool wypisz_bilans(const Bilans& b, std::FILE* out);
+void wypisz_bilans_json(const Bilans& b, Strumien& s);
+void wypisz_bilans_csv(const Bilans& b, Strumien& s);

@@ -2,105 +2,113 @@
 
 #include "model.h"
 #include "pochodne.h"
+#include "strumien.h"
 #include "weryfikacja.h"
-#include "tabele.h"
 
 #include <cmath>
-#include <string>
 
 namespace {
 
-using namespace tabele;
+constexpr FormatLiczby g9 = format_liczby("%.9g"), g6 = format_liczby("%.6g");
 
-bool zakoncz(std::FILE* out) { return std::fflush(out) == 0 && !std::ferror(out); }
-
-// Shortest form that still reads back to the same float32; JSON has no NaN.
-void liczba_json(std::FILE* out, float v)
+// 9 significant digits read back to the same float32; JSON has no NaN.
+void liczba_json(Strumien& s, double v)
 {
     if (std::isfinite(v))
-        std::fprintf(out, "%.9g", double(v));
+        s.liczba(v, g9);
     else
-        std::fputs("null", out);
+        s << "null";
 }
 
-void tablica_json(std::FILE* out, const char* nazwa, const float* v, int n)
+void tablica_json(Strumien& s, const char* nazwa, const float* v, int n)
 {
-    std::fprintf(out, ",\"%s\":[", nazwa);
+    s << ",\"" << nazwa << "\":[";
     for (int i = 1; i <= n; ++i) {
         if (i > 1)
-            std::fputc(',', out);
-        liczba_json(out, v[i]);
+            s << ',';
+        liczba_json(s, v[i]);
     }
-    std::fputc(']', out);
+    s << ']';
 }
 
 // Derived per-element values, in double: 9 significant digits.
-void tablica_pochodna_json(std::FILE* out, const char* nazwa, double WielkosciElementu::*pole)
+void tablica_pochodna_json(Strumien& s, const char* nazwa, double WielkosciElementu::*pole)
 {
-    std::fprintf(out, ",\"%s\":[", nazwa);
+    s << ",\"" << nazwa << "\":[";
     for (int i = 1; i <= il_elem; ++i) {
         if (i > 1)
-            std::fputc(',', out);
-        const double v = wielkosci_elementu(i).*pole;
-        if (std::isfinite(v))
-            std::fprintf(out, "%.9g", v);
-        else
-            std::fputs("null", out);
+            s << ',';
+        liczba_json(s, wielkosci_elementu(i).*pole);
     }
-    std::fputc(']', out);
+    s << ']';
+}
+
+// The element's number, then its stress and derived values, each after `separator`.
+void wiersz_pochodnych(Strumien& s, int i, char separator, FormatLiczby format)
+{
+    const WielkosciElementu w = wielkosci_elementu(i);
+    s << i;
+    for (const double v : {double(stress[i]), w.dlugosc, w.sila, w.odksztalcenie, w.termiczne, w.mechaniczne,
+                           w.wydluzenie}) {
+        s << separator;
+        s.liczba(v, format);
+    }
+    s << '\n';
+}
+
+void blok_csv(Strumien& s, const char* naglowek, int ile, const int* numery, const float* v)
+{
+    s << naglowek;
+    for (int k = 1; k <= ile; ++k) {
+        s << (numery ? numery[k] : k) << ',';
+        s.liczba(v[k], g9) << '\n';
+    }
 }
 
 } // namespace
 
 bool wypisz_json(std::FILE* out, const Bilans* bilans)
 {
-    std::fprintf(out, "{\"il_elem\":%d,\"il_wezl\":%d,\"il_podpor\":%d,\"il_obciaz\":%d", il_elem, il_wezl,
-                 il_podpor, il_obciaz);
-    tablica_json(out, "f", f, il_wezl);
-    tablica_json(out, "stress", stress, il_elem);
-    tablica_json(out, "react", react, il_podpor);
-    tablica_pochodna_json(out, "L", &WielkosciElementu::dlugosc);
-    tablica_pochodna_json(out, "N", &WielkosciElementu::sila);
-    tablica_pochodna_json(out, "eps", &WielkosciElementu::odksztalcenie);
-    tablica_pochodna_json(out, "eps_T", &WielkosciElementu::termiczne);
-    tablica_pochodna_json(out, "eps_m", &WielkosciElementu::mechaniczne);
-    tablica_pochodna_json(out, "dL", &WielkosciElementu::wydluzenie);
+    Strumien s(out);
+    s << "{\"il_elem\":" << il_elem << ",\"il_wezl\":" << il_wezl << ",\"il_podpor\":" << il_podpor
+      << ",\"il_obciaz\":" << il_obciaz;
+    tablica_json(s, "f", f, il_wezl);
+    tablica_json(s, "stress", stress, il_elem);
+    tablica_json(s, "react", react, il_podpor);
+    tablica_pochodna_json(s, "L", &WielkosciElementu::dlugosc);
+    tablica_pochodna_json(s, "N", &WielkosciElementu::sila);
+    tablica_pochodna_json(s, "eps", &WielkosciElementu::odksztalcenie);
+    tablica_pochodna_json(s, "eps_T", &WielkosciElementu::termiczne);
+    tablica_pochodna_json(s, "eps_m", &WielkosciElementu::mechaniczne);
+    tablica_pochodna_json(s, "dL", &WielkosciElementu::wydluzenie);
     if (bilans) {
-        std::fputs(",\"bilans\":", out);
-        wypisz_bilans_json(*bilans, out);
+        s << ",\"bilans\":";
+        wypisz_bilans_json(*bilans, s);
     }
-    std::fputs("}\n", out);
-    return zakoncz(out);
+    s << "}\n";
+    return s.zakoncz();
 }
 
-bool wypisz_csv(std::FILE* out)
+bool wypisz_csv(std::FILE* out, const Bilans* bilans)
 {
-    std::fputs("element,naprężenie,długość,siła_osiowa,odkształcenie,odkształcenie_termiczne,"
-               "odkształcenie_mechaniczne,wydłużenie\n",
-               out);
-    for (int i = 1; i <= il_elem; ++i) {
-        const WielkosciElementu w = wielkosci_elementu(i);
-        std::fprintf(out, "%d,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g,%.9g\n", i, double(stress[i]), w.dlugosc, w.sila,
-                     w.odksztalcenie, w.termiczne, w.mechaniczne, w.wydluzenie);
-    }
-    std::fputs("\nwęzeł,przemieszczenie\n", out);
-    for (int j = 1; j <= il_wezl; ++j)
-        std::fprintf(out, "%d,%.9g\n", j, double(f[j]));
-    std::fputs("\npodpora_w_węźle,reakcja\n", out);
-    for (int p = 1; p <= il_podpor; ++p)
-        std::fprintf(out, "%d,%.9g\n", nu[p], double(react[p]));
-    return zakoncz(out);
+    Strumien s(out);
+    s << "element,naprężenie,długość,siła_osiowa,odkształcenie,odkształcenie_termiczne,"
+         "odkształcenie_mechaniczne,wydłużenie\n";
+    for (int i = 1; i <= il_elem; ++i)
+        wiersz_pochodnych(s, i, ',', g9);
+    blok_csv(s, "\nwęzeł,przemieszczenie\n", il_wezl, nullptr, f);
+    blok_csv(s, "\npodpora_w_węźle,reakcja\n", il_podpor, nu, react);
+    if (bilans)
+        wypisz_bilans_csv(*bilans, s);
+    return s.zakoncz();
 }
 
 bool wypisz_szczegoly(std::FILE* out)
 {
-    std::fputs("Element\tNaprężenie\tDługość L\tSiła osiowa N\tOdkształcenie ε\tTermiczne α·ΔT\t"
-               "Mechaniczne ε-α·ΔT\tWydłużenie ΔL\n",
-               out);
-    for (int i = 1; i <= il_elem; ++i) {
-        const WielkosciElementu w = wielkosci_elementu(i);
-        std::fprintf(out, "%d\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\t%.6g\n", i, double(stress[i]), w.dlugosc,
-                     w.sila, w.odksztalcenie, w.termiczne, w.mechaniczne, w.wydluzenie);
-    }
-    return zakoncz(out);
+    Strumien s(out);
+    s << "Element\tNaprężenie\tDługość L\tSiła osiowa N\tOdkształcenie ε\tTermiczne α·ΔT\t"
+         "Mechaniczne ε-α·ΔT\tWydłużenie ΔL\n";
+    for (int i = 1; i <= il_elem; ++i)
+        wiersz_pochodnych(s, i, '\t', g6);
+    return s.zakoncz();
 }

@@ -15,8 +15,8 @@ struct Bilans;
 bool wypisz_json(std::FILE* out, const Bilans* bilans = nullptr);
 
 // The three result blocks as CSV, separated by an empty line; the element
-// block also has the derived values.
-bool wypisz_csv(std::FILE* out);
+// block also has the derived values; the verification's blocks follow when given.
+bool wypisz_csv(std::FILE* out, const Bilans* bilans = nullptr);
 
 // Per element: stress, length, axial force, strains and elongation.
 bool wypisz_szczegoly(std::FILE* out);

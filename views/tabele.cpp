@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 
 namespace tabele {
 
-std::string liczba(const char* format, double wartosc) { return printf_liczby(format, wartosc); }
+std::string liczba(FormatLiczby format, double wartosc)
+{
+    char bufor[miejsce_na_liczbe];
+    return std::string(bufor, zapisz_liczbe(bufor, wartosc, format));
+}
 
 std::string numer(int wartosc) { return std::to_string(wartosc); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format.h"
+
 #include <string>
 
 // Texts and number formats of the data and results tables. The table windows
@@ -24,15 +26,15 @@ inline constexpr const char* naglowek_sila = "Siła skupiona";
 inline constexpr const char* naglowek_utwierdzenie[2] = {"Utwierdzenie", "w węźle"};
 inline constexpr const char* naglowek_wymuszenie[2] = {"Wymuszone", "przemieszczenie"};
 
-inline constexpr const char* format_numeru = "%d";
-inline constexpr const char* format_danych = "%8.3f";
-inline constexpr const char* format_naprezenia = "%12.8f";
-inline constexpr const char* format_przemieszczenia = "%2.15f";
-inline constexpr const char* format_reakcji = "%2.15f";
+// Numbers: "%d" of an index, these of a value.
+inline constexpr FormatLiczby format_danych = format_liczby("%8.3f");
+inline constexpr FormatLiczby format_naprezenia = format_liczby("%12.8f");
+inline constexpr FormatLiczby format_przemieszczenia = format_liczby("%2.15f");
+inline constexpr FormatLiczby format_reakcji = format_liczby("%2.15f");
 
-// printf of one value with one of the formats above (as printf prints it,
-// also "nan" and "inf").
-std::string liczba(const char* format, double wartosc);
+// One value with one of the formats above, as printf prints it (also "nan"
+// and "inf").
+std::string liczba(FormatLiczby format, double wartosc);
 std::string numer(int wartosc);
 
 } // namespace tabele
