@@ -29,8 +29,11 @@ int na_tekst(const QString& model, const QString& wyjscie)
     if (o.stan.kod != sukces)
         return blad(o.stan.blad.c_str(), o.stan.kod);
     const Zwalnianie zwalnianie{o.tablice};
-    auto wydruk = [&](std::FILE* out) { return zapisz_tekst_modelu(o.tablice, o.stan.naprawione, out); };
-    const bool zapisano = wyjscie.isEmpty() ? wydruk(stdout) : zapisz_plik_z_wydruku(wyjscie, wydruk);
+    const bool zapisano = wyjscie.isEmpty() ? zapisz_tekst_modelu(o.tablice, o.stan.naprawione, stdout)
+                                            : zapisz_plik(wyjscie, [&](const Ujscie& ujscie) {
+                                                  Strumien s(ujscie);
+                                                  return zapisz_tekst_modelu(o.tablice, o.stan.naprawione, s);
+                                              });
     return zapisano ? sukces : blad("Nie można zapisać do pliku", blad_zapisu);
 }
 
@@ -41,6 +44,6 @@ int na_m1d(const QString& model, const QString& wyjscie)
         return blad(o.stan.blad.c_str(), o.stan.kod);
     const Zwalnianie zwalnianie{o.tablice};
     przywroc_numery(o.tablice, o.stan.naprawione);
-    const bool zapisano = zapisz_plik(wyjscie, [&](const Pisz& pisz) { return zapisz_m1d(o.tablice, pisz); });
+    const bool zapisano = zapisz_plik(wyjscie, [&](const Ujscie& ujscie) { return zapisz_m1d(o.tablice, ujscie); });
     return zapisano ? sukces : blad("Nie można zapisać do pliku", blad_zapisu);
 }

@@ -2,10 +2,8 @@
 
 #include <QSaveFile>
 
-#include <cstdio>
-#include <cstdlib>
 
-bool zapisz_plik(const QString& sciezka, const std::function<bool(const Pisz&)>& tresc)
+bool zapisz_plik(const QString& sciezka, const std::function<bool(const Ujscie&)>& tresc)
 {
     QSaveFile plik(sciezka);
     if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -18,19 +16,4 @@ bool zapisz_plik(const QString& sciezka, const std::function<bool(const Pisz&)>&
         return false;
     }
     return plik.commit();
-}
-
-bool zapisz_plik_z_wydruku(const QString& sciezka, const std::function<bool(std::FILE*)>& wydruk)
-{
-    char* bufor = nullptr;
-    std::size_t dlugosc = 0;
-    std::FILE* pamiec = open_memstream(&bufor, &dlugosc);
-    if (!pamiec)
-        return false;
-    const bool wydrukowano = wydruk(pamiec);
-    const bool zamknieto = std::fclose(pamiec) == 0;
-    const bool zapisano = wydrukowano && zamknieto &&
-                          zapisz_plik(sciezka, [&](const Pisz& pisz) { return pisz(bufor, dlugosc); });
-    std::free(bufor);
-    return zapisano;
 }

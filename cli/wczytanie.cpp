@@ -2,34 +2,28 @@
 
 #include "instalacja.h"
 #include "kody.h"
+#include "plik_do_czytania.h"
 #include "tekst_modelu.h"
 
-#include <fstream>
-#include <iterator>
-#include <optional>
 
 namespace {
 
-std::optional<std::string> zawartosc(const std::string& sciezka)
-{
-    std::ifstream plik(sciezka, std::ios::binary);
-    if (!plik)
-        return std::nullopt;
-    std::string t((std::istreambuf_iterator<char>(plik)), std::istreambuf_iterator<char>());
-    if (plik.bad())
-        return std::nullopt;
-    return t;
-}
-
+// Read a piece at a time, as it is parsed: the text is never held whole.
 OdczytModelu czytaj_tekst(const std::string& sciezka)
 {
     OdczytModelu o;
-    const std::optional<std::string> tekst = zawartosc(sciezka);
-    if (!tekst) {
+    PlikDoCzytania plik(sciezka);
+    if (!plik.otwarty()) {
         o.stan = {nie_mozna_otworzyc, "Nie można otworzyć pliku", {}};
         return o;
     }
-    WynikTekstu w = czytaj_tekst_modelu(*tekst);
+    if (plik.rozmiar() > najwiekszy_model_tekstowy) {
+        o.stan = {bledny_plik, "Błędny plik z danymi: model tekstowy może mieć najwyżej 1 GiB", {}};
+        return o;
+    }
+    WynikTekstu w =
+        czytaj_tekst_modelu([&plik](char* cel, std::size_t najwiecej) { return plik.czytaj(cel, najwiecej); },
+                            plik.rozmiar());
     if (!w.ok) {
         o.stan = {bledny_plik, "Błędny plik z danymi: " + w.blad, {}};
         return o;

@@ -2,6 +2,7 @@
 
 #include "m1d.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,3 +25,6 @@ OdczytModelu czytaj_model(const std::string& sciezka);
 WczytanyModel wczytaj_model(const std::string& sciezka);
 
 bool jest_modelem_tekstowym(const std::string& sciezka);
+
+// A text model of 1e7 elements is some 450 MB; a larger file is refused.
+inline constexpr std::uint64_t najwiekszy_model_tekstowy = std::uint64_t{1} << 30;

@@ -1,12 +1,9 @@
 #include "m1d.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "plik_do_czytania.h"
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <vector>
@@ -78,26 +75,12 @@ private:
 // file at all.
 class ZrodloPlik final : public ZrodloM1D {
 public:
-    ZrodloPlik(int fd, std::uint64_t rozmiar) : fd_(fd), rozmiar_(rozmiar) {}
-    std::uint64_t rozmiar() const override { return rozmiar_; }
-    bool czytaj(void* cel, std::size_t bajty) override
-    {
-        auto* p = static_cast<char*>(cel);
-        while (bajty > 0) {
-            const ssize_t n = ::read(fd_, p, std::min<std::size_t>(bajty, std::size_t{1} << 30));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false; // error, or the file shrank while being read
-            p += n;
-            bajty -= std::size_t(n);
-        }
-        return true;
-    }
+    explicit ZrodloPlik(PlikDoCzytania& plik) : plik_(plik) {}
+    std::uint64_t rozmiar() const override { return plik_.rozmiar(); }
+    bool czytaj(void* cel, std::size_t bajty) override { return plik_.czytaj_wszystkie(cel, bajty); }
 
 private:
-    int fd_;
-    std::uint64_t rozmiar_;
+    PlikDoCzytania& plik_;
 };
 
 std::int32_t liczba_z_bajtow(const unsigned char* b)
@@ -116,7 +99,7 @@ void bajty_z_liczby(std::int32_t v, unsigned char* b)
 }
 
 template <typename T>
-bool zapisz_tablice(const UjscieM1D& ujscie, const T* v, int ile)
+bool zapisz_tablice(const Ujscie& ujscie, const T* v, int ile)
 {
     const std::size_t bajty = std::size_t(ile) * 4;
     if constexpr (host_little_endian) {
@@ -178,22 +161,17 @@ WynikOdczytu czytaj_m1d(std::span<const std::byte> bajty)
 
 WynikOdczytu czytaj_plik_m1d(const std::string& sciezka)
 {
-    WynikOdczytu wynik;
-    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        if (fd >= 0)
-            ::close(fd);
+    PlikDoCzytania plik(sciezka);
+    if (!plik.otwarty()) {
+        WynikOdczytu wynik;
         wynik.stan = Odczyt::nie_mozna_otworzyc;
         return wynik;
     }
-    ZrodloPlik zrodlo(fd, std::uint64_t(st.st_size));
-    wynik = czytaj_m1d(zrodlo);
-    ::close(fd);
-    return wynik;
+    ZrodloPlik zrodlo(plik);
+    return czytaj_m1d(zrodlo);
 }
 
-bool zapisz_m1d(const Tablice& t, const UjscieM1D& ujscie)
+bool zapisz_m1d(const Tablice& t, const Ujscie& ujscie)
 {
     unsigned char liczniki[12];
     bajty_z_liczby(t.il_elem, liczniki);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model.h"
+#include "strumien.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -54,9 +55,6 @@ WynikOdczytu czytaj_m1d(ZrodloM1D& zrodlo);
 WynikOdczytu czytaj_m1d(std::span<const std::byte> bajty);
 WynikOdczytu czytaj_plik_m1d(const std::string& sciezka);
 
-// Receives the bytes of a file in order; answers false when it could not
-// take them (the writer then stops and reports the failure).
-using UjscieM1D = std::function<bool(const void* dane, std::size_t bajty)>;
-
-// Writes the input data of `t` (forces from si, never from f).
-bool zapisz_m1d(const Tablice& t, const UjscieM1D& ujscie);
+// Writes the input data of `t` (forces from si, never from f) to `ujscie`,
+// which takes the bytes in order; it stops at the first block refused.
+bool zapisz_m1d(const Tablice& t, const Ujscie& ujscie);

@@ -4,10 +4,12 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -19,8 +21,8 @@ enum class Dlugosc { liczba, wezly, elementy, podpory };
 
 struct OpisSekcji {
     Sekcja sekcja;
-    const char* nazwa;
-    const char* bez_polskich_liter;
+    std::string_view nazwa;
+    std::string_view bez_polskich_liter;
     Dlugosc dlugosc;
     const char* komentarz;
 };
@@ -48,25 +50,25 @@ constexpr std::uint32_t nan_ujemny = 0xffc00000u;
 
 class Pisarz {
 public:
-    explicit Pisarz(std::FILE* out) : out_(out) {}
-    void tekst(std::string_view t) { std::fwrite(t.data(), 1, t.size(), out_); }
-    void calkowita(int v)
-    {
-        char b[16];
-        tekst({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
-    }
+    explicit Pisarz(Strumien& s) : s_(s) {}
+    void tekst(std::string_view t) { s_ << t; }
+    void calkowita(int v) { s_ << v; }
     void rzeczywista(float v)
     {
         char b[32];
         if (std::isnan(v)) {
             const auto bity = std::bit_cast<std::uint32_t>(v);
-            const int n = bity == nan_zwykly   ? std::snprintf(b, sizeof b, "nan")
-                          : bity == nan_ujemny ? std::snprintf(b, sizeof b, "-nan")
-                                               : std::snprintf(b, sizeof b, "nan(0x%08X)", unsigned(bity));
-            tekst({b, std::size_t(n)});
+            if (bity == nan_zwykly || bity == nan_ujemny) {
+                s_ << (bity == nan_zwykly ? "nan" : "-nan");
+                return;
+            }
+            s_ << "nan(0x";
+            for (int k = 7; k >= 0; --k)
+                s_ << "0123456789ABCDEF"[bity >> (4 * k) & 0xf];
+            s_ << ')';
             return;
         }
-        tekst({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+        s_ << std::string_view(b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b));
     }
     template <typename T>
     void wartosci(const T* v, int ile)
@@ -76,12 +78,12 @@ public:
                 calkowita(v[k]);
             else
                 rzeczywista(v[k]);
-            tekst(k % 10 == 0 || k == ile ? "\n" : " ");
+            s_ << (k % 10 == 0 || k == ile ? '\n' : ' ');
         }
     }
 
 private:
-    std::FILE* out_;
+    Strumien& s_;
 };
 
 void zapisz_sekcje(Pisarz& p, const OpisSekcji& o, const Tablice& t)
@@ -106,22 +108,42 @@ void zapisz_sekcje(Pisarz& p, const OpisSekcji& o, const Tablice& t)
 
 // ---- reading ----
 
-struct Zebrana {
-    int wiersz = 0; // of the keyword; 0 while the section has not appeared
-    std::vector<float> rzeczywiste;
-    std::vector<int> calkowite;
-    std::vector<int> wiersze; // of each integer, for messages about node numbers
-};
-
-std::string cudzyslow(std::string_view s) { return "„" + std::string(s) + "”"; }
+// A token as a message quotes it: cut to a sensible length (never inside a
+// character) and with control bytes made visible.
+std::string cudzyslow(std::string_view s)
+{
+    constexpr std::size_t najwiecej = 40;
+    std::string w = "„";
+    std::size_t k = 0;
+    for (; k < s.size() && k < najwiecej; ++k) {
+        const auto c = static_cast<unsigned char>(s[k]);
+        if (c < 0x20 || c == 0x7f) {
+            const char* const szesnastkowe = "0123456789ABCDEF";
+            w += "\\x";
+            w += szesnastkowe[c >> 4];
+            w += szesnastkowe[c & 0xf];
+        } else {
+            w += char(c);
+        }
+    }
+    while (k < s.size() && (static_cast<unsigned char>(s[k]) & 0xC0) == 0x80) // the rest of a character
+        w += s[k++];
+    if (k < s.size())
+        w += "…";
+    return w + "”";
+}
 
 std::string w_wierszu(int wiersz, const std::string& tresc)
 {
     return "wiersz " + std::to_string(wiersz) + ": " + tresc;
 }
 
+bool moze_byc_nazwa(char c) { return !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.'; }
+
 const OpisSekcji* sekcja_o_nazwie(std::string_view slowo)
 {
+    if (!moze_byc_nazwa(slowo[0]))
+        return nullptr;
     for (const OpisSekcji& o : sekcje)
         if (slowo == o.nazwa || slowo == o.bez_polskich_liter)
             return &o;
@@ -135,11 +157,16 @@ bool jest_calkowita(Sekcja s)
 
 std::string_view bez_plusa(std::string_view s) { return s.size() > 1 && s[0] == '+' ? s.substr(1) : s; }
 
-bool czytaj_calkowita(std::string_view s, int& v)
+// Empty when `s` is an int; otherwise why it is not.
+std::string czytaj_calkowita(std::string_view slowo, std::string_view sekcja, int& v)
 {
-    s = bez_plusa(s);
+    const std::string_view s = bez_plusa(slowo);
     const auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), v);
-    return blad == std::errc() && koniec == s.data() + s.size();
+    if (blad == std::errc::result_out_of_range && koniec == s.data() + s.size())
+        return "liczba " + cudzyslow(slowo) + " jest za duża (liczby całkowite mieszczą się w ±2147483647)";
+    if (blad == std::errc() && koniec == s.data() + s.size())
+        return {};
+    return "w sekcji " + cudzyslow(sekcja) + " oczekiwano liczby całkowitej, a jest " + cudzyslow(slowo);
 }
 
 // nan(0xXXXXXXXX): a NaN given by its bit image.
@@ -155,150 +182,299 @@ std::optional<float> nan_z_bitow(std::string_view s)
     return std::isnan(v) ? std::optional<float>(v) : std::nullopt;
 }
 
-// Empty when `s` is a real; otherwise why it is not.
-std::string czytaj_rzeczywista(std::string_view s, float& v)
+// A number out of float's range: a magnitude too large for it, or one that
+// rounds to a signed zero (which from_chars reports as out of range too).
+std::string poza_zakresem(std::string_view slowo, std::string_view s, float& v)
 {
-    if (s == "nan" || s == "-nan") {
-        v = std::bit_cast<float>(s[0] == '-' ? nan_ujemny : nan_zwykly);
+    double d = 0;
+    const auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), d);
+    if (koniec == s.data() + s.size() && (blad == std::errc() || d == 0) && std::fabs(d) < FLT_MIN) {
+        v = std::signbit(d) ? -0.0f : 0.0f;
         return {};
     }
-    if (s.starts_with("nan(")) {
-        if (const auto n = nan_z_bitow(s)) {
+    return "liczba " + cudzyslow(slowo) + " wykracza poza zakres liczb pojedynczej precyzji";
+}
+
+// Empty when `slowo` is a real; otherwise why it is not.
+std::string czytaj_rzeczywista(std::string_view slowo, float& v)
+{
+    if (slowo == "nan" || slowo == "-nan") {
+        v = std::bit_cast<float>(slowo[0] == '-' ? nan_ujemny : nan_zwykly);
+        return {};
+    }
+    if (slowo.starts_with("nan(")) {
+        if (const auto n = nan_z_bitow(slowo)) {
             v = *n;
             return {};
         }
-        return cudzyslow(s) + " nie jest wzorcem NaN (nan(0x) i osiem cyfr szesnastkowych)";
+        return cudzyslow(slowo) + " nie jest wzorcem NaN (nan(0x) i osiem cyfr szesnastkowych)";
     }
-    s = bez_plusa(s);
+    const std::string_view s = bez_plusa(slowo);
     const auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (blad == std::errc::result_out_of_range)
-        return "liczba " + cudzyslow(s) + " wykracza poza zakres liczb pojedynczej precyzji";
+    if (blad == std::errc::result_out_of_range && koniec == s.data() + s.size())
+        return poza_zakresem(slowo, s, v);
     if (blad == std::errc() && koniec == s.data() + s.size())
         return {};
-    if (s.find(',') != std::string_view::npos)
-        return cudzyslow(s) + " nie jest liczbą (część dziesiętną oddziela kropka, nie przecinek)";
-    return cudzyslow(s) + " nie jest ani liczbą, ani nazwą sekcji";
+    if (slowo.find(',') != std::string_view::npos)
+        return cudzyslow(slowo) + " nie jest liczbą (część dziesiętną oddziela kropka, nie przecinek)";
+    return cudzyslow(slowo) + " nie jest ani liczbą, ani nazwą sekcji";
 }
 
+// The values of one section: straight into the model's array once its length
+// is known, otherwise kept aside until the end of the text.
+struct Zebrana {
+    int wiersz = 0;         // of the keyword; 0 while the section has not appeared
+    std::int64_t ile = 0;   // values read
+    float* cel = nullptr;   // [1..pojemnosc] in the model's arrays, when known
+    int* cel_calkowity = nullptr;
+    std::int64_t pojemnosc = 0;
+    std::vector<float> rzeczywiste;
+    std::vector<int> calkowite;
+    std::vector<int> wiersze; // of each node number, for the message about one outside the bar
+
+    template <typename T>
+    void dodaj(T v, T* tablica, std::vector<T>& zapas)
+    {
+        if (tablica) {
+            if (ile < pojemnosc)
+                tablica[ile + 1] = v;
+        } else {
+            zapas.push_back(v);
+        }
+        ++ile;
+    }
+};
+
+// The text as it comes, in pieces: words between blanks, '#' to the end of
+// the line a comment; lines end with LF, CR LF or CR alone.
 class Czytelnik {
 public:
-    // Empty when all went well.
-    std::string czytaj(std::string_view tekst)
-    {
-        if (tekst.starts_with("\xEF\xBB\xBF"))
-            tekst.remove_prefix(3);
-        int wiersz = 0;
-        while (!tekst.empty()) {
-            const std::size_t koniec = std::min(tekst.find('\n'), tekst.size());
-            std::string_view linia = tekst.substr(0, koniec);
-            tekst.remove_prefix(std::min(koniec + 1, tekst.size()));
-            ++wiersz;
-            linia = linia.substr(0, std::min(linia.find('#'), linia.size()));
-            if (std::string b = czytaj_wiersz(linia, wiersz); !b.empty())
-                return b;
-        }
-        return {};
-    }
+    explicit Czytelnik(std::uint64_t rozmiar) : rozmiar_(rozmiar) {}
+    ~Czytelnik() { zwolnij_tablice(t_); }
 
-    Zebrana& sekcja(Sekcja s) { return zebrane_[std::size_t(s)]; }
+    // Empty when all went well so far.
+    std::string dodaj(std::string_view kawalek);
+    std::string zakoncz();
+    // The model read (on success), owned by the caller from now on.
+    Tablice oddaj()
+    {
+        Tablice t = t_;
+        t_ = Tablice{};
+        return t;
+    }
 
 private:
-    std::string czytaj_wiersz(std::string_view linia, int wiersz)
-    {
-        constexpr std::string_view odstepy = " \t\r\v\f";
-        for (;;) {
-            const std::size_t poczatek = linia.find_first_not_of(odstepy);
-            if (poczatek == std::string_view::npos)
-                return {};
-            linia.remove_prefix(poczatek);
-            const std::size_t dl = std::min(linia.find_first_of(odstepy), linia.size());
-            if (std::string b = czytaj_slowo(linia.substr(0, dl), wiersz); !b.empty())
-                return b;
-            linia.remove_prefix(dl);
-        }
-    }
+    std::string slowo(std::string_view s, int wiersz);
+    std::string wartosc(std::string_view s, int wiersz);
+    Zebrana& sekcja(Sekcja s) { return zebrane_[std::size_t(s)]; }
+    std::optional<int> licznik(Sekcja s) const;
+    void przydziel_gdy_mozna();
+    void podlacz(Sekcja s);
+    std::string sprawdz();
+    void zbuduj();
 
-    std::string czytaj_slowo(std::string_view slowo, int wiersz)
-    {
-        if (const OpisSekcji* o = sekcja_o_nazwie(slowo)) {
-            Zebrana& z = sekcja(o->sekcja);
-            if (z.wiersz)
-                return w_wierszu(wiersz, "sekcja " + cudzyslow(o->nazwa) +
-                                             " powtórzona (pierwszy raz w wierszu " +
-                                             std::to_string(z.wiersz) + ")");
-            z.wiersz = wiersz;
-            biezaca_ = o;
-            return {};
-        }
-        if (!biezaca_) {
-            float v;
-            if (!czytaj_rzeczywista(slowo, v).empty())
-                return w_wierszu(wiersz, cudzyslow(slowo) + " nie jest nazwą sekcji");
-            return w_wierszu(wiersz, "wartość " + cudzyslow(slowo) + " stoi przed nazwą pierwszej sekcji");
-        }
-        Zebrana& z = sekcja(biezaca_->sekcja);
-        if (jest_calkowita(biezaca_->sekcja)) {
-            int v;
-            if (!czytaj_calkowita(slowo, v))
-                return w_wierszu(wiersz, "w sekcji " + cudzyslow(biezaca_->nazwa) +
-                                             " oczekiwano liczby całkowitej, a jest " + cudzyslow(slowo));
-            z.calkowite.push_back(v);
-            z.wiersze.push_back(wiersz);
-            return {};
-        }
-        float v;
-        if (std::string b = czytaj_rzeczywista(slowo, v); !b.empty())
-            return w_wierszu(wiersz, b);
-        z.rzeczywiste.push_back(v);
-        return {};
-    }
+    std::uint64_t rozmiar_;
+    bool pierwszy_kawalek_ = true;
+    int wiersz_ = 1;
+    bool po_cr_ = false;
+    bool w_komentarzu_ = false;
+    std::string zaczete_; // a word that the piece cut
+    int wiersz_zaczetego_ = 0;
 
     std::array<Zebrana, sekcje.size()> zebrane_;
     const OpisSekcji* biezaca_ = nullptr;
+    Tablice t_;
 };
 
-std::string sprawdz_licznik(Czytelnik& c, const OpisSekcji& o, int minimum, int maksimum, int& licznik)
+std::string Czytelnik::dodaj(std::string_view k)
 {
-    const Zebrana& z = c.sekcja(o.sekcja);
-    if (!z.wiersz)
-        return "brak sekcji " + cudzyslow(o.nazwa);
-    if (z.calkowite.size() != 1)
-        return w_wierszu(z.wiersz, "po " + cudzyslow(o.nazwa) + " oczekiwano jednej liczby, a jest ich " +
-                                       std::to_string(z.calkowite.size()));
-    licznik = z.calkowite[0];
-    if (licznik < minimum || licznik > maksimum)
-        return w_wierszu(z.wiersz, "wartość " + cudzyslow(o.nazwa) + " musi wynosić od " +
-                                       std::to_string(minimum) + " do " + std::to_string(maksimum) +
-                                       ", a jest " + std::to_string(licznik));
+    if (pierwszy_kawalek_ && k.starts_with("\xEF\xBB\xBF"))
+        k.remove_prefix(3);
+    pierwszy_kawalek_ = false;
+    constexpr std::string_view biale = " \t\v\f";
+    std::size_t i = 0;
+    while (i < k.size()) {
+        const char c = k[i];
+        if (c == '\n' || c == '\r') {
+            if (!zaczete_.empty())
+                if (std::string b = slowo(zaczete_, wiersz_zaczetego_); !b.empty())
+                    return b;
+            zaczete_.clear();
+            if (!(c == '\n' && po_cr_))
+                ++wiersz_;
+            po_cr_ = c == '\r';
+            w_komentarzu_ = false;
+            ++i;
+            continue;
+        }
+        po_cr_ = false;
+        if (w_komentarzu_) {
+            const std::size_t koniec = k.find_first_of("\r\n", i);
+            i = koniec == std::string_view::npos ? k.size() : koniec;
+            continue;
+        }
+        if (c == '#' || biale.find(c) != std::string_view::npos) {
+            if (!zaczete_.empty())
+                if (std::string b = slowo(zaczete_, wiersz_zaczetego_); !b.empty())
+                    return b;
+            zaczete_.clear();
+            w_komentarzu_ = c == '#';
+            ++i;
+            continue;
+        }
+        const std::size_t koniec = std::min(k.find_first_of(" \t\v\f\r\n#", i), k.size());
+        if (zaczete_.empty())
+            wiersz_zaczetego_ = wiersz_;
+        if (koniec == k.size()) { // the word may go on in the next piece
+            zaczete_.append(k.substr(i));
+            return {};
+        }
+        if (zaczete_.empty()) {
+            if (std::string b = slowo(k.substr(i, koniec - i), wiersz_); !b.empty())
+                return b;
+        } else {
+            zaczete_.append(k.substr(i, koniec - i));
+        }
+        i = koniec;
+    }
     return {};
 }
 
-std::string sprawdz_dlugosc(Czytelnik& c, const OpisSekcji& o, int il_elem, int il_podpor)
+std::string Czytelnik::slowo(std::string_view s, int wiersz)
 {
-    const Zebrana& z = c.sekcja(o.sekcja);
+    if (const OpisSekcji* o = sekcja_o_nazwie(s)) {
+        Zebrana& z = sekcja(o->sekcja);
+        if (z.wiersz)
+            return w_wierszu(wiersz, "sekcja " + cudzyslow(o->nazwa) + " powtórzona (pierwszy raz w wierszu " +
+                                         std::to_string(z.wiersz) + ")");
+        z.wiersz = wiersz;
+        biezaca_ = o;
+        if (o->dlugosc != Dlugosc::liczba) {
+            przydziel_gdy_mozna();
+            podlacz(o->sekcja);
+        }
+        return {};
+    }
+    return wartosc(s, wiersz);
+}
+
+std::string Czytelnik::wartosc(std::string_view s, int wiersz)
+{
+    if (!biezaca_) {
+        float v;
+        if (!czytaj_rzeczywista(s, v).empty())
+            return w_wierszu(wiersz, cudzyslow(s) + " nie jest nazwą sekcji");
+        return w_wierszu(wiersz, "wartość " + cudzyslow(s) + " stoi przed nazwą pierwszej sekcji");
+    }
+    Zebrana& z = sekcja(biezaca_->sekcja);
+    if (jest_calkowita(biezaca_->sekcja)) {
+        int v;
+        if (std::string b = czytaj_calkowita(s, biezaca_->nazwa, v); !b.empty())
+            return w_wierszu(wiersz, b);
+        z.dodaj(v, z.cel_calkowity, z.calkowite);
+        if (biezaca_->sekcja == Sekcja::nu)
+            z.wiersze.push_back(wiersz);
+        return {};
+    }
+    float v;
+    if (std::string b = czytaj_rzeczywista(s, v); !b.empty())
+        return w_wierszu(wiersz, b);
+    z.dodaj(v, z.cel, z.rzeczywiste);
+    return {};
+}
+
+std::optional<int> Czytelnik::licznik(Sekcja s) const
+{
+    const Zebrana& z = zebrane_[std::size_t(s)];
+    if (!z.wiersz || z.ile != 1 || z.calkowite.empty())
+        return std::nullopt;
+    return z.calkowite[0];
+}
+
+// The arrays are made as soon as the three counts are known and the text is
+// long enough to hold what they call for (each value takes two bytes at
+// least): a text that claims a huge model makes nothing.
+void Czytelnik::przydziel_gdy_mozna()
+{
+    if (t_.x)
+        return;
+    const auto elementy = licznik(Sekcja::elementy), obciazenia = licznik(Sekcja::obciazenia),
+               podpory = licznik(Sekcja::podpory);
+    if (!elementy || !obciazenia || !podpory || *elementy < 1 || *elementy == INT_MAX || *obciazenia < 1 ||
+        *podpory < 1)
+        return;
+    const std::uint64_t wartosci = 6 * std::uint64_t(*elementy) + 2 + 2 * std::uint64_t(*podpory);
+    if (2 * wartosci > rozmiar_)
+        return;
+    t_ = utworz_tablice(*elementy, *podpory, *obciazenia);
+}
+
+// A section that begins once the arrays exist goes straight into its array.
+void Czytelnik::podlacz(Sekcja s)
+{
+    if (!t_.x)
+        return;
+    Zebrana& z = sekcja(s);
+    switch (s) {
+    case Sekcja::x: z.cel = t_.x, z.pojemnosc = t_.il_wezl; break;
+    case Sekcja::a: z.cel = t_.a, z.pojemnosc = t_.il_elem; break;
+    case Sekcja::e: z.cel = t_.e, z.pojemnosc = t_.il_elem; break;
+    case Sekcja::nu: z.cel_calkowity = t_.nu, z.pojemnosc = t_.il_podpor; break;
+    case Sekcja::u: z.cel = t_.u, z.pojemnosc = t_.il_podpor; break;
+    case Sekcja::dt: z.cel = t_.dt, z.pojemnosc = t_.il_elem; break;
+    case Sekcja::si: z.cel = t_.si, z.pojemnosc = t_.il_wezl; break;
+    case Sekcja::alp: z.cel = t_.alp, z.pojemnosc = t_.il_elem; break;
+    default: break;
+    }
+}
+
+std::string sprawdz_licznik(const Zebrana& z, const OpisSekcji& o, int minimum, int maksimum)
+{
     if (!z.wiersz)
         return "brak sekcji " + cudzyslow(o.nazwa);
-    const std::size_t ma = jest_calkowita(o.sekcja) ? z.calkowite.size() : z.rzeczywiste.size();
+    if (z.ile != 1)
+        return w_wierszu(z.wiersz, "po " + cudzyslow(o.nazwa) + " oczekiwano jednej liczby, a jest ich " +
+                                       std::to_string(z.ile));
+    const int licznik = z.calkowite[0];
+    if (licznik < minimum || licznik > maksimum)
+        return w_wierszu(z.wiersz, "wartość " + cudzyslow(o.nazwa) + " musi wynosić od " + std::to_string(minimum) +
+                                       " do " + std::to_string(maksimum) + ", a jest " + std::to_string(licznik));
+    return {};
+}
+
+std::string sprawdz_dlugosc(const Zebrana& z, const OpisSekcji& o, int il_elem, int il_podpor)
+{
+    if (!z.wiersz)
+        return "brak sekcji " + cudzyslow(o.nazwa);
     const std::int64_t powinna = o.dlugosc == Dlugosc::wezly      ? std::int64_t{il_elem} + 1
                                  : o.dlugosc == Dlugosc::elementy ? il_elem
                                                                   : il_podpor;
     const char* czego = o.dlugosc == Dlugosc::wezly      ? "po jednej na węzeł"
                         : o.dlugosc == Dlugosc::elementy ? "po jednej na element"
                                                          : "po jednej na podporę";
-    if (std::int64_t(ma) == powinna)
+    if (z.ile == powinna)
         return {};
-    return w_wierszu(z.wiersz, "sekcja " + cudzyslow(o.nazwa) + " ma " + std::to_string(ma) +
-                                   " wartości, a powinna mieć " + std::to_string(powinna) + " (" + czego +
-                                   ")");
+    return w_wierszu(z.wiersz, "sekcja " + cudzyslow(o.nazwa) + " ma " + std::to_string(z.ile) +
+                                   " wartości, a powinna mieć " + std::to_string(powinna) + " (" + czego + ")");
 }
 
-std::string sprawdz_wezly_podpor(Czytelnik& c, int il_wezl)
+std::string Czytelnik::sprawdz()
 {
-    const Zebrana& z = c.sekcja(Sekcja::nu);
-    for (std::size_t k = 0; k < z.calkowite.size(); ++k)
-        if (z.calkowite[k] < 1 || z.calkowite[k] > il_wezl)
-            return w_wierszu(z.wiersze[k], "węzeł podpory " + std::to_string(z.calkowite[k]) +
-                                               " spoza zakresu 1.." + std::to_string(il_wezl));
+    const int maksima[] = {INT_MAX - 1, INT_MAX, INT_MAX};
+    for (std::size_t k = 0; k < 3; ++k)
+        if (std::string b = sprawdz_licznik(zebrane_[k], sekcje[k], 1, maksima[k]); !b.empty())
+            return b;
+    const int il_elem = zebrane_[0].calkowite[0], il_podpor = zebrane_[2].calkowite[0];
+    for (std::size_t k = 3; k < sekcje.size(); ++k)
+        if (std::string b = sprawdz_dlugosc(zebrane_[k], sekcje[k], il_elem, il_podpor); !b.empty())
+            return b;
+    const Zebrana& nu = sekcja(Sekcja::nu);
+    for (std::size_t k = 0; k < nu.wiersze.size(); ++k) {
+        const int wezel = nu.cel_calkowity ? nu.cel_calkowity[k + 1] : nu.calkowite[k];
+        if (wezel < 1 || wezel > il_elem + 1)
+            return w_wierszu(nu.wiersze[k], "węzeł podpory " + std::to_string(wezel) + " spoza zakresu 1.." +
+                                                std::to_string(il_elem + 1));
+    }
     return {};
 }
 
@@ -308,26 +484,39 @@ void przepisz(const std::vector<T>& z, T* cel)
     std::copy(z.begin(), z.end(), cel + 1);
 }
 
-Tablice zbuduj(Czytelnik& c, int il_elem, int il_obciaz, int il_podpor)
+// Sections kept aside go to their arrays; the working vector starts as the forces.
+void Czytelnik::zbuduj()
 {
-    Tablice t = utworz_tablice(il_elem, il_podpor, il_obciaz);
-    przepisz(c.sekcja(Sekcja::x).rzeczywiste, t.x);
-    przepisz(c.sekcja(Sekcja::a).rzeczywiste, t.a);
-    przepisz(c.sekcja(Sekcja::e).rzeczywiste, t.e);
-    przepisz(c.sekcja(Sekcja::nu).calkowite, t.nu);
-    przepisz(c.sekcja(Sekcja::u).rzeczywiste, t.u);
-    przepisz(c.sekcja(Sekcja::dt).rzeczywiste, t.dt);
-    przepisz(c.sekcja(Sekcja::si).rzeczywiste, t.si);
-    przepisz(c.sekcja(Sekcja::si).rzeczywiste, t.f);
-    przepisz(c.sekcja(Sekcja::alp).rzeczywiste, t.alp);
-    return t;
+    if (!t_.x)
+        t_ = utworz_tablice(zebrane_[0].calkowite[0], zebrane_[2].calkowite[0], zebrane_[1].calkowite[0]);
+    przepisz(sekcja(Sekcja::x).rzeczywiste, t_.x);
+    przepisz(sekcja(Sekcja::a).rzeczywiste, t_.a);
+    przepisz(sekcja(Sekcja::e).rzeczywiste, t_.e);
+    przepisz(sekcja(Sekcja::nu).calkowite, t_.nu);
+    przepisz(sekcja(Sekcja::u).rzeczywiste, t_.u);
+    przepisz(sekcja(Sekcja::dt).rzeczywiste, t_.dt);
+    przepisz(sekcja(Sekcja::si).rzeczywiste, t_.si);
+    przepisz(sekcja(Sekcja::alp).rzeczywiste, t_.alp);
+    std::copy(t_.si + 1, t_.si + t_.il_wezl + 1, t_.f + 1);
+}
+
+std::string Czytelnik::zakoncz()
+{
+    if (!zaczete_.empty())
+        if (std::string b = slowo(zaczete_, wiersz_zaczetego_); !b.empty())
+            return b;
+    zaczete_.clear();
+    if (std::string b = sprawdz(); !b.empty())
+        return b;
+    zbuduj();
+    return {};
 }
 
 } // namespace
 
-bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, std::FILE* out)
+bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, Strumien& s)
 {
-    Pisarz p(out);
+    Pisarz p(s);
     p.tekst("# ZENTA: model pręta (MES dla prętów rozciąganych i ściskanych).\n"
             "# '#' zaczyna komentarz. Sekcja to nazwa i po niej jej wartości.\n\n");
     const int liczniki[] = {t.il_elem, t.il_obciaz, t.il_podpor};
@@ -346,28 +535,47 @@ bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> na
     }
     for (std::size_t k = 3; k < sekcje.size(); ++k)
         zapisz_sekcje(p, sekcje[k], t);
-    return std::fflush(out) == 0 && !std::ferror(out);
+    return s.zakoncz();
+}
+
+bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, std::FILE* out)
+{
+    Strumien s(out);
+    return zapisz_tekst_modelu(t, naprawione, s);
+}
+
+WynikTekstu czytaj_tekst_modelu(const CzytajTekst& czytaj, std::uint64_t rozmiar)
+{
+    WynikTekstu wynik;
+    Czytelnik c(rozmiar);
+    std::unique_ptr<char[]> bufor(new char[1 << 16]);
+    for (;;) {
+        const std::ptrdiff_t ile = czytaj(bufor.get(), std::size_t{1} << 16);
+        if (ile < 0) {
+            wynik.blad = "błąd odczytu";
+            return wynik;
+        }
+        if (ile == 0)
+            break;
+        if (wynik.blad = c.dodaj({bufor.get(), std::size_t(ile)}); !wynik.blad.empty())
+            return wynik;
+    }
+    if (wynik.blad = c.zakoncz(); !wynik.blad.empty())
+        return wynik;
+    wynik.tablice = c.oddaj();
+    wynik.ok = true;
+    return wynik;
 }
 
 WynikTekstu czytaj_tekst_modelu(std::string_view tekst)
 {
-    WynikTekstu wynik;
-    Czytelnik c;
-    if (wynik.blad = c.czytaj(tekst); !wynik.blad.empty())
-        return wynik;
-    int il_elem = 0, il_obciaz = 0, il_podpor = 0;
-    if (wynik.blad = sprawdz_licznik(c, sekcje[0], 1, INT_MAX - 1, il_elem); !wynik.blad.empty())
-        return wynik;
-    if (wynik.blad = sprawdz_licznik(c, sekcje[1], 1, INT_MAX, il_obciaz); !wynik.blad.empty())
-        return wynik;
-    if (wynik.blad = sprawdz_licznik(c, sekcje[2], 1, INT_MAX, il_podpor); !wynik.blad.empty())
-        return wynik;
-    for (std::size_t k = 3; k < sekcje.size(); ++k)
-        if (wynik.blad = sprawdz_dlugosc(c, sekcje[k], il_elem, il_podpor); !wynik.blad.empty())
-            return wynik;
-    if (wynik.blad = sprawdz_wezly_podpor(c, il_elem + 1); !wynik.blad.empty())
-        return wynik;
-    wynik.tablice = zbuduj(c, il_elem, il_obciaz, il_podpor);
-    wynik.ok = true;
-    return wynik;
+    const std::uint64_t rozmiar = tekst.size();
+    return czytaj_tekst_modelu(
+        [&tekst](char* cel, std::size_t najwiecej) {
+            const std::size_t ile = std::min(najwiecej, tekst.size());
+            std::memcpy(cel, tekst.data(), ile);
+            tekst.remove_prefix(ile);
+            return std::ptrdiff_t(ile);
+        },
+        rozmiar);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "m1d.h"
+#include "strumien.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,6 +29,7 @@
 
 // Writes the input data of `t`. Supports the reader had to move to node 1 are
 // noted in comments. False when writing failed.
+bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, Strumien& s);
 bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, std::FILE* out);
 
 struct WynikTekstu {
@@ -33,4 +38,12 @@ struct WynikTekstu {
     std::string blad; // otherwise: what is wrong, in Polish, with its line number
 };
 
+// Reads a text model. A number too small for a float reads as the zero it
+// rounds to, with its sign; one too large is refused.
 WynikTekstu czytaj_tekst_modelu(std::string_view tekst);
+
+// The same from pieces: each call fills at most `najwiecej` bytes at `cel`
+// and answers how many (0 at the end, below 0 on a read error). `rozmiar`:
+// the text's length in bytes, which bounds what is allocated before the end.
+using CzytajTekst = std::function<std::ptrdiff_t(char* cel, std::size_t najwiecej)>;
+WynikTekstu czytaj_tekst_modelu(const CzytajTekst& czytaj, std::uint64_t rozmiar);

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -147,4 +149,50 @@ TEST(TekstModelu, MendedSupportsAreNotedInComments)
     EXPECT_EQ(w.tablice.nu[1], 1);
     zwolnij_tablice(w.tablice);
     zwolnij_tablice(t);
+}
+
+TEST(TekstModelu, ReadInPiecesOfAnySizeGivesTheSameModel)
+{
+    std::mt19937 los(11);
+    Tablice t = zbuduj_tablice(pret_losowy(300, 9, los));
+    const std::string calosc = tekst(t);
+    for (const std::size_t kawalek : {std::size_t{1}, std::size_t{7}, std::size_t{4096}}) {
+        std::size_t odczytane = 0;
+        WynikTekstu w = czytaj_tekst_modelu(
+            [&](char* cel, std::size_t najwiecej) {
+                const std::size_t ile = std::min({najwiecej, kawalek, calosc.size() - odczytane});
+                std::memcpy(cel, calosc.data() + odczytane, ile);
+                odczytane += ile;
+                return std::ptrdiff_t(ile);
+            },
+            calosc.size());
+        ASSERT_TRUE(w.ok) << kawalek << ": " << w.blad;
+        EXPECT_EQ(m1d(w.tablice), m1d(t)) << kawalek;
+        zwolnij_tablice(w.tablice);
+    }
+    zwolnij_tablice(t);
+}
+
+TEST(TekstModelu, MessagesQuoteWhatWasWrittenAndCountEveryKindOfLineEnd)
+{
+    auto zamien = [](std::string t, const std::string& co, const std::string& na) {
+        return t.replace(t.find(co), co.size(), na);
+    };
+    std::string z_cr = dwa_elementy;
+    std::replace(z_cr.begin(), z_cr.end(), '\n', '\r');
+    EXPECT_EQ(blad(zamien(z_cr, "pola 1 2", "pola 1 x")), "wiersz 5: „x” nie jest ani liczbą, ani nazwą sekcji");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 ++1")), "wiersz 5: „++1” nie jest ani liczbą, ani nazwą sekcji");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "podpory 1", "podpory 99999999999")),
+              "wiersz 3: liczba „99999999999” jest za duża (liczby całkowite mieszczą się w ±2147483647)");
+    EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", std::string("pola 1 2\0x", 10))),
+              "wiersz 5: „2\\x00x” nie jest ani liczbą, ani nazwą sekcji");
+    const std::string dlugi(20'000'000, '7');
+    EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 x" + dlugi)),
+              "wiersz 5: „x" + std::string(39, '7') + "…” nie jest ani liczbą, ani nazwą sekcji");
+
+    WynikTekstu w = czytaj_tekst_modelu(zamien(dwa_elementy, "pola 1 2", "pola 1e-46 -1e-46"));
+    ASSERT_TRUE(w.ok) << w.blad; // too small for a float: the zero it rounds to
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.a[1]), 0u);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.a[2]), 0x80000000u);
+    zwolnij_tablice(w.tablice);
 }

@@ -8,14 +8,14 @@
 #include <ostream>
 #include <string_view>
 
+// Takes the next block of bytes of an output; false when it could not.
+using Ujscie = std::function<bool(const void* dane, std::size_t bajty)>;
+
 // Text written through one large buffer, numbers formatted straight into it:
 // what every writer of tables, JSON, CSV, reports, pictures and text models
 // writes with. The bytes go on to their destination in large blocks.
 class Strumien {
 public:
-    // Takes a block of bytes; false when it could not.
-    using Ujscie = std::function<bool(const char* dane, std::size_t bajty)>;
-
     explicit Strumien(Ujscie ujscie);
     explicit Strumien(std::FILE* plik); // flushed by zakoncz
     explicit Strumien(std::ostream& o);

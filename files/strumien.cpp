@@ -12,14 +12,14 @@ constexpr std::size_t rozmiar_bufora = std::size_t{1} << 18;
 Strumien::Strumien(Ujscie ujscie) : ujscie_(std::move(ujscie)), bufor_(new char[rozmiar_bufora]) {}
 
 Strumien::Strumien(std::FILE* plik)
-    : Strumien([plik](const char* dane, std::size_t bajty) { return std::fwrite(dane, 1, bajty, plik) == bajty; })
+    : Strumien([plik](const void* dane, std::size_t bajty) { return std::fwrite(dane, 1, bajty, plik) == bajty; })
 {
     dopchnij_ = [plik] { return std::fflush(plik) == 0 && !std::ferror(plik); };
 }
 
 Strumien::Strumien(std::ostream& o)
-    : Strumien([&o](const char* dane, std::size_t bajty) {
-          o.write(dane, std::streamsize(bajty));
+    : Strumien([&o](const void* dane, std::size_t bajty) {
+          o.write(static_cast<const char*>(dane), std::streamsize(bajty));
           return bool(o);
       })
 {

@@ -1,0 +1,85 @@
+#include "plik_do_czytania.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+std::string powod_bledu(int blad)
+{
+    switch (blad) {
+    case ENOENT: return "nie ma takiego pliku";
+    case EACCES:
+    case EPERM: return "brak uprawnień";
+    case ELOOP: return "za dużo dowiązań symbolicznych (dowiązanie wskazuje samo na siebie?)";
+    case ENAMETOOLONG: return "za długa nazwa";
+    case ENOTDIR: return "część ścieżki nie jest katalogiem";
+    default: return "błąd systemu " + std::to_string(blad);
+    }
+}
+
+std::string powod_rodzaju(mode_t tryb)
+{
+    if (S_ISDIR(tryb))
+        return "to jest katalog";
+    if (S_ISFIFO(tryb))
+        return "to jest potok (FIFO), nie plik";
+    if (S_ISCHR(tryb) || S_ISBLK(tryb))
+        return "to jest urządzenie, nie plik";
+    if (S_ISSOCK(tryb))
+        return "to jest gniazdo, nie plik";
+    return "to nie jest zwykły plik";
+}
+
+} // namespace
+
+PlikDoCzytania::PlikDoCzytania(const std::string& sciezka)
+{
+    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        powod_ = powod_bledu(errno);
+        return;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        powod_ = S_ISREG(st.st_mode) ? powod_bledu(errno) : powod_rodzaju(st.st_mode);
+        ::close(fd);
+        return;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    fd_ = fd;
+    rozmiar_ = std::uint64_t(st.st_size);
+}
+
+PlikDoCzytania::~PlikDoCzytania()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::ptrdiff_t PlikDoCzytania::czytaj(char* cel, std::size_t najwiecej)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd_, cel, std::min<std::size_t>(najwiecej, std::size_t{1} << 30));
+        if (n < 0 && errno == EINTR)
+            continue;
+        return n;
+    }
+}
+
+bool PlikDoCzytania::czytaj_wszystkie(void* cel, std::size_t bajty)
+{
+    auto* p = static_cast<char*>(cel);
+    while (bajty > 0) {
+        const std::ptrdiff_t n = czytaj(p, bajty);
+        if (n <= 0)
+            return false; // an error, or the file shrank while being read
+        p += n;
+        bajty -= std::size_t(n);
+    }
+    return true;
+}
