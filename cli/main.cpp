@@ -7,6 +7,7 @@
 #include "konwersja.h"
 #include "model.h"
 #include "opcje.h"
+#include "plik_wyjsciowy.h"
 #include "raport.h"
 #include "rysunek_pliku.h"
 #include "sprawdz_model.h"
@@ -23,7 +24,6 @@
 
 #include <clocale>
 #include <cstdio>
-#include <fstream>
 #include <optional>
 
 namespace {
@@ -51,8 +51,10 @@ bool zapisz_pliki(const Polecenie& c, const std::vector<NaprawionaPodpora>& napr
             return false;
     if (c.raport.isEmpty())
         return true;
-    std::ofstream html(sciezka(c.raport), std::ios::binary);
-    return html && zapisz_raport(html, QFileInfo(c.model).fileName().toStdString(), naprawione);
+    return zapisz_plik(c.raport, [&](const Ujscie& ujscie) {
+        Strumien s(ujscie);
+        return zapisz_raport(s, QFileInfo(c.model).fileName().toStdString(), naprawione);
+    });
 }
 
 bool wypisz(const Polecenie& c, std::FILE* out)

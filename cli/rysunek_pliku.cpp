@@ -2,26 +2,33 @@
 
 #include "gracz.h"
 #include "kolory.h"
+#include "plik_wyjsciowy.h"
 #include "rysunek.h"
 #include "svg.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
 
-#include <fstream>
-
+// Both through the safe writer: a failure leaves an earlier file as it was.
 bool zapisz_obraz(const QString& sciezka, const Rysunek& rysunek, QSize rozmiar)
 {
     if (sciezka.endsWith(".png", Qt::CaseInsensitive)) {
         QImage png(rozmiar, QImage::Format_RGB32);
         png.fill(Qt::white);
         odtworz(rysunek, png);
-        return png.save(sciezka, "PNG");
+        QByteArray bajty;
+        QBuffer bufor(&bajty);
+        if (!bufor.open(QIODevice::WriteOnly) || !png.save(&bufor, "PNG"))
+            return false;
+        return zapisz_plik(sciezka, [&bajty](const Ujscie& ujscie) { return ujscie(bajty.constData(), std::size_t(bajty.size())); });
     }
-    std::ofstream plik(QFile::encodeName(sciezka).toStdString(), std::ios::binary);
-    zapisz_svg(rysunek, rozmiar.width(), rozmiar.height(), plik, zmierz_tekst);
-    plik.close();
-    return bool(plik);
+    return zapisz_plik(sciezka, [&](const Ujscie& ujscie) {
+        Strumien s(ujscie);
+        OpcjeSvg opcje;
+        opcje.miara = zmierz_tekst;
+        zapisz_svg(rysunek, rozmiar.width(), rozmiar.height(), s, opcje);
+        return s.zakoncz();
+    });
 }
 
 bool zapisz_rysunek(const QString& sciezka, QSize rozmiar, bool napr)

@@ -1,6 +1,5 @@
 #include "strumien.h"
 
-#include <charconv>
 #include <cstring>
 
 namespace {
@@ -57,20 +56,6 @@ Strumien& Strumien::operator<<(char znak)
 {
     *miejsce(1) = znak;
     ++zajete_;
-    return *this;
-}
-
-Strumien& Strumien::operator<<(int liczba)
-{
-    char* p = miejsce(16);
-    zajete_ += std::size_t(std::to_chars(p, p + 16, liczba).ptr - p);
-    return *this;
-}
-
-Strumien& Strumien::operator<<(long long liczba)
-{
-    char* p = miejsce(24);
-    zajete_ += std::size_t(std::to_chars(p, p + 24, liczba).ptr - p);
     return *this;
 }
 

@@ -2,6 +2,8 @@
 
 #include "format.h"
 
+#include <charconv>
+#include <concepts>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -25,8 +27,14 @@ public:
 
     Strumien& operator<<(std::string_view tekst);
     Strumien& operator<<(char znak);
-    Strumien& operator<<(int liczba);
-    Strumien& operator<<(long long liczba);
+    template <std::integral T>
+        requires(!std::same_as<T, char> && !std::same_as<T, bool>)
+    Strumien& operator<<(T liczba)
+    {
+        char* p = miejsce(24);
+        zajete_ += std::size_t(std::to_chars(p, p + 24, liczba).ptr - p);
+        return *this;
+    }
     // The bytes printf writes for `v` in format `f`.
     Strumien& liczba(double v, FormatLiczby f);
 

@@ -8,14 +8,15 @@
 
 namespace {
 
-template <typename Zenta>
-Roznica roznica(Zenta zenta, const std::vector<double>& wzorzec, int ile)
+template <typename Zenta, typename Wzorzec>
+Roznica roznica(Zenta zenta, Wzorzec wzorzec, int ile)
 {
     Roznica r;
     double skala = 0, najwieksza = -1;
     for (int k = 1; k <= ile; ++k) {
-        skala = std::fmax(skala, std::fabs(wzorzec[std::size_t(k)]));
-        const double d = std::fabs(zenta(k) - wzorzec[std::size_t(k)]);
+        const double w = wzorzec(k);
+        skala = std::fmax(skala, std::fabs(w));
+        const double d = std::fabs(zenta(k) - w);
         if (d > najwieksza || std::isnan(d)) {
             najwieksza = std::isnan(d) ? INFINITY : d;
             r.gdzie = k;
@@ -24,20 +25,41 @@ Roznica roznica(Zenta zenta, const std::vector<double>& wzorzec, int ile)
     if (r.gdzie == 0)
         return r;
     r.zenta = zenta(r.gdzie);
-    r.wzorzec = wzorzec[std::size_t(r.gdzie)];
+    r.wzorzec = wzorzec(r.gdzie);
     r.bezwzgledna = skala == 0;
     r.wzgledna = r.bezwzgledna ? najwieksza : najwieksza / skala;
     return r;
 }
 
-std::vector<double> z_tablicy(const float* v, int ile) { return std::vector<double>(v, v + ile + 1); }
+// What the analysis stored, item by item.
+double przemieszczenie(int j) { return f[j]; }
+double naprezenie(int i) { return stress[i]; }
+double reakcja(int p) { return react[p]; }
 
-Roznice porownaj(const std::vector<double>& q, const std::vector<double>& s, const std::vector<double>& r,
-                 const Rozwiazanie& wzorzec)
+// The displacements, stresses and reactions of a solution, item by item.
+auto przemieszczenia(const Rozwiazanie& r)
 {
-    auto z = [](const std::vector<double>& v) { return [&v](int k) { return v[std::size_t(k)]; }; };
-    return {roznica(z(q), wzorzec.przemieszczenia, il_wezl), roznica(z(s), wzorzec.naprezenia, il_elem),
-            roznica(z(r), wzorzec.reakcje, il_podpor)};
+    return [&r](int j) { return r.przemieszczenia[std::size_t(j)]; };
+}
+auto naprezenia(const Rozwiazanie& r)
+{
+    return [&r](int i) { return r.naprezenie(i); };
+}
+auto reakcje(const Rozwiazanie& r)
+{
+    return [&r](int p) { return r.reakcja(p); };
+}
+
+Roznice porownaj_z_analiza(const Rozwiazanie& wzorzec)
+{
+    return {roznica(przemieszczenie, przemieszczenia(wzorzec), il_wezl),
+            roznica(naprezenie, naprezenia(wzorzec), il_elem), roznica(reakcja, reakcje(wzorzec), il_podpor)};
+}
+
+Roznice porownaj(const Rozwiazanie& r, const Rozwiazanie& wzorzec)
+{
+    return {roznica(przemieszczenia(r), przemieszczenia(wzorzec), il_wezl),
+            roznica(naprezenia(r), naprezenia(wzorzec), il_elem), roznica(reakcje(r), reakcje(wzorzec), il_podpor)};
 }
 
 void policz_rownowage(Bilans& b)
@@ -80,20 +102,19 @@ std::string udzialy(const char* wielkosc, const Roznica& kara, const Roznica& pr
 
 } // namespace
 
-Bilans policz_bilans()
+Bilans policz_bilans() { return policz_bilans(rozwiaz_w_podwojnej(Wiezy::kara)); }
+
+Bilans policz_bilans(const Rozwiazanie& z_kara)
 {
     Bilans b;
     policz_rownowage(b);
     const Rozwiazanie dokladne = rozwiaz_w_podwojnej(Wiezy::sztywne);
-    const Rozwiazanie z_kara = rozwiaz_w_podwojnej(Wiezy::kara);
     if (!dokladne.ok || !z_kara.ok)
         return b;
     b.rozwiazano = true;
-    b.calkowite =
-        porownaj(z_tablicy(f, il_wezl), z_tablicy(stress, il_elem), z_tablicy(react, il_podpor), dokladne);
-    b.od_kary = porownaj(z_kara.przemieszczenia, z_kara.naprezenia, z_kara.reakcje, dokladne);
-    b.od_precyzji =
-        porownaj(z_tablicy(f, il_wezl), z_tablicy(stress, il_elem), z_tablicy(react, il_podpor), z_kara);
+    b.calkowite = porownaj_z_analiza(dokladne);
+    b.od_kary = porownaj(z_kara, dokladne);
+    b.od_precyzji = porownaj_z_analiza(z_kara);
     return b;
 }
 

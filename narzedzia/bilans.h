@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rozwiazanie_dokladne.h"
+
 #include <string>
 #include <vector>
 
@@ -31,6 +33,8 @@ struct Bilans {
 };
 
 Bilans policz_bilans();
+// The same with the model's penalised double solution already found.
+Bilans policz_bilans(const Rozwiazanie& z_kara);
 
 // The verification as Polish text lines.
 std::vector<std::string> opisz_bilans(const Bilans& b);

@@ -27,7 +27,7 @@ std::string liczba_html(double v)
     return t;
 }
 
-void poczatek_tabeli(std::ostream& o, std::initializer_list<std::string_view> naglowki,
+void poczatek_tabeli(Strumien& o, std::initializer_list<std::string_view> naglowki,
                      std::string_view klasa)
 {
     o << "<table" << (klasa.empty() ? "" : " class=\"") << klasa << (klasa.empty() ? "" : "\"") << "><tr>";
@@ -36,4 +36,4 @@ void poczatek_tabeli(std::ostream& o, std::initializer_list<std::string_view> na
     o << "</tr>\n";
 }
 
-void koniec_tabeli(std::ostream& o) { o << "</table>\n"; }
+void koniec_tabeli(Strumien& o) { o << "</table>\n"; }

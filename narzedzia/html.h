@@ -1,6 +1,7 @@
 #pragma once
 
-#include <ostream>
+#include "strumien.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,12 +14,12 @@ std::string html(std::string_view tekst);
 std::string liczba_html(double v);
 
 // <table> with a header row; rows are added with wiersz_html.
-void poczatek_tabeli(std::ostream& o, std::initializer_list<std::string_view> naglowki,
+void poczatek_tabeli(Strumien& o, std::initializer_list<std::string_view> naglowki,
                      std::string_view klasa = {});
-void koniec_tabeli(std::ostream& o);
+void koniec_tabeli(Strumien& o);
 
 template <typename... Komorki>
-void wiersz_html(std::ostream& o, const Komorki&... komorki)
+void wiersz_html(Strumien& o, const Komorki&... komorki)
 {
     o << "<tr>";
     ((o << "<td>" << komorki << "</td>"), ...);

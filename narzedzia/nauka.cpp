@@ -18,7 +18,7 @@ struct Pasmo {
     std::vector<float> przekatna, sprzezenie, obciazenie;
 };
 
-void elementy(std::ostream& o, Pasmo& p)
+void elementy(Strumien& o, Pasmo& p)
 {
     o << "<h3>1. Macierze sztywności i obciążenia termiczne elementów</h3>\n"
          "<p>Element i łączy węzły i oraz i+1. Macierz sztywności elementu to (E·A/L)·[1 −1; −1 1], "
@@ -44,7 +44,7 @@ void elementy(std::ostream& o, Pasmo& p)
     koniec_tabeli(o);
 }
 
-void pasmo(std::ostream& o, const Pasmo& p, const char* tytul)
+void pasmo(Strumien& o, const Pasmo& p, const char* tytul)
 {
     o << tytul;
     poczatek_tabeli(o, {"węzeł j", "s[j][1] (przekątna)", "s[j][2] (sprzężenie z j+1)", "f[j]"}, "nauka");
@@ -54,7 +54,7 @@ void pasmo(std::ostream& o, const Pasmo& p, const char* tytul)
     koniec_tabeli(o);
 }
 
-void kary(std::ostream& o, Pasmo& p)
+void kary(Strumien& o, Pasmo& p)
 {
     o << "<h3>3. Podpory metodą kary</h3>\n<p>Każda podpora k w węźle n dodaje sprężynę o sztywności "
          "C = 1e10: s[n][1] += C, f[n] += C·u<sub>k</sub>.</p>\n";
@@ -68,7 +68,7 @@ void kary(std::ostream& o, Pasmo& p)
     koniec_tabeli(o);
 }
 
-void eliminacja(std::ostream& o, Pasmo& p)
+void eliminacja(Strumien& o, Pasmo& p)
 {
     o << "<h3>4. Eliminacja Gaussa (bez wyboru elementu głównego)</h3>\n<p>Dla k = 1…n−1: "
          "c = s[k][2] / s[k][1]; s[k+1][1] −= c·s[k][2]; f[k+1] −= c·f[k].</p>\n";
@@ -82,7 +82,7 @@ void eliminacja(std::ostream& o, Pasmo& p)
     koniec_tabeli(o);
 }
 
-void podstawianie(std::ostream& o, Pasmo& p)
+void podstawianie(Strumien& o, Pasmo& p)
 {
     o << "<h3>5. Podstawianie wstecz</h3>\n<p>u<sub>n</sub> = f[n] / s[n][1]; dla i = n−1…1: "
          "u<sub>i</sub> = (f[i] − s[i][2]·u<sub>i+1</sub>) / s[i][1].</p>\n";
@@ -99,7 +99,7 @@ void podstawianie(std::ostream& o, Pasmo& p)
     koniec_tabeli(o);
 }
 
-void naprezenia_i_reakcje(std::ostream& o, const std::vector<float>& q)
+void naprezenia_i_reakcje(Strumien& o, const std::vector<float>& q)
 {
     o << "<h3>6. Naprężenia i reakcje</h3>\n<p>σ<sub>i</sub> = ((u<sub>i+1</sub> − u<sub>i</sub>) / "
          "(x<sub>i+1</sub> − x<sub>i</sub>) − α·ΔT)·E; reakcja podpory k: R<sub>k</sub> = (u<sub>k</sub> − "
@@ -121,7 +121,7 @@ void naprezenia_i_reakcje(std::ostream& o, const std::vector<float>& q)
 
 } // namespace
 
-void opisz_krok_po_kroku(std::ostream& o)
+void opisz_krok_po_kroku(Strumien& o)
 {
     const std::size_t rozmiar = std::size_t(il_wezl) + 1;
     Pasmo p{std::vector<float>(rozmiar, 0.0f), std::vector<float>(rozmiar, 0.0f),

@@ -5,13 +5,13 @@
 #include "model.h"
 #include "nauka.h"
 #include "pochodne.h"
+#include "rozwiazanie_dokladne.h"
 #include "rysunek.h"
 #include "sprawdzenie.h"
 #include "svg.h"
 #include "wykres.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 
@@ -33,20 +33,16 @@ nav a { margin-right: 1em; }
 pre { background: #f4f4f4; padding: 0.6em; }
 )";
 
-std::string bez_prologu(const std::string& svg)
+// A picture inside the page: no XML declaration, ids of its own.
+void svg(Strumien& o, const Rysunek& r, int szerokosc, int wysokosc, std::string_view przedrostek)
 {
-    const std::size_t koniec = svg.starts_with("<?xml") ? svg.find('\n') : std::string::npos;
-    return koniec == std::string::npos ? svg : svg.substr(koniec + 1);
+    OpcjeSvg opcje;
+    opcje.deklaracja_xml = false;
+    opcje.przedrostek = przedrostek;
+    zapisz_svg(r, szerokosc, wysokosc, o, opcje);
 }
 
-void svg(std::ostream& o, const Rysunek& r, int szerokosc, int wysokosc)
-{
-    std::ostringstream s;
-    zapisz_svg(r, szerokosc, wysokosc, s);
-    o << bez_prologu(s.str());
-}
-
-int wiersze(std::ostream& o, int ile)
+int wiersze(Strumien& o, int ile)
 {
     if (ile > najwiecej_wierszy_raportu)
         o << "<p>Pokazano " << najwiecej_wierszy_raportu << " pierwszych z " << ile
@@ -54,12 +50,12 @@ int wiersze(std::ostream& o, int ile)
     return std::min(ile, najwiecej_wierszy_raportu);
 }
 
-void sprawdzenie(std::ostream& o, std::span<const NaprawionaPodpora> naprawione)
+void sprawdzenie(Strumien& o, std::span<const NaprawionaPodpora> naprawione, const Rozwiazanie& z_kara)
 {
     o << "<h2 id=\"sprawdzenie\">Sprawdzenie modelu</h2>\n";
     std::vector<Uwaga> uwagi = sprawdz_dane(naprawione);
     if (!sa_bledy(uwagi)) {
-        const std::vector<Uwaga> po = sprawdz_wyniki();
+        const std::vector<Uwaga> po = sprawdz_wyniki(z_kara);
         uwagi.insert(uwagi.end(), po.begin(), po.end());
     }
     if (uwagi.empty()) {
@@ -73,17 +69,17 @@ void sprawdzenie(std::ostream& o, std::span<const NaprawionaPodpora> naprawione)
     o << "</ul>\n";
 }
 
-void rysunek(std::ostream& o)
+void rysunek(Strumien& o)
 {
     o << "<h2 id=\"rysunek\">Rysunek pręta</h2>\n<p>Tak, jak pokazuje go okno programu z włączonymi "
          "naprężeniami: kolor elementu to jego naprężenie, legenda po prawej.</p>\n";
     TablicaKolorow knapr{};
     Pasek_kol(knapr);
     svg(o, rysuj(UstawieniaWidoku{true, 1, &knapr}, szerokosc_rysunku, wysokosc_rysunku).rysunek,
-        szerokosc_rysunku, wysokosc_rysunku);
+        szerokosc_rysunku, wysokosc_rysunku, "r");
 }
 
-void dane(std::ostream& o)
+void dane(Strumien& o)
 {
     o << "<h2 id=\"dane\">Dane</h2>\n<div class=\"kolumny\"><div>\n<h3>Elementy</h3>\n";
     const int ile_el = wiersze(o, il_elem);
@@ -108,7 +104,7 @@ void dane(std::ostream& o)
     o << "</div></div>\n";
 }
 
-void wyniki(std::ostream& o)
+void wyniki(Strumien& o)
 {
     o << "<h2 id=\"wyniki\">Wyniki</h2>\n<h3>Elementy</h3>\n";
     const int ile_el = wiersze(o, il_elem);
@@ -135,29 +131,29 @@ void wyniki(std::ostream& o)
     o << "</div></div>\n";
 }
 
-void wykresy(std::ostream& o)
+void wykresy(Strumien& o)
 {
     o << "<h2 id=\"wykresy\">Wykresy</h2>\n";
-    for (const RodzajWykresu r :
-         {RodzajWykresu::sila, RodzajWykresu::naprezenie, RodzajWykresu::przemieszczenie}) {
-        svg(o, rysuj_wykres(r, szerokosc_rysunku, wysokosc_wykresu).rysunek, szerokosc_rysunku,
-            wysokosc_wykresu);
+    for (const auto& [r, przedrostek] : {std::pair{RodzajWykresu::sila, "n"}, {RodzajWykresu::naprezenie, "s"},
+                                          {RodzajWykresu::przemieszczenie, "u"}}) {
+        svg(o, rysuj_wykres(r, szerokosc_rysunku, wysokosc_wykresu).rysunek, szerokosc_rysunku, wysokosc_wykresu,
+            przedrostek);
         o << "\n";
     }
 }
 
-void weryfikacja(std::ostream& o)
+void weryfikacja(Strumien& o, const Rozwiazanie& z_kara)
 {
     o << "<h2 id=\"weryfikacja\">Weryfikacja</h2>\n<p>Rozwiązanie niezależne: ten sam pręt rozwiązany w "
          "podwójnej "
          "precyzji, z przemieszczeniami podpór narzuconymi dokładnie zamiast kary. Różnice pokazują, ile "
          "wyniki zawdzięczają karze 1e10, a ile zapisowi liczb w pojedynczej precyzji.</p>\n<pre>";
-    for (const std::string& w : opisz_bilans(policz_bilans()))
+    for (const std::string& w : opisz_bilans(policz_bilans(z_kara)))
         o << html(w) << "\n";
     o << "</pre>\n";
 }
 
-void krok_po_kroku(std::ostream& o)
+void krok_po_kroku(Strumien& o)
 {
     o << "<h2 id=\"nauka\">Krok po kroku</h2>\n";
     if (il_elem > najwiecej_elementow_nauki) {
@@ -170,7 +166,7 @@ void krok_po_kroku(std::ostream& o)
 
 } // namespace
 
-bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu,
+bool zapisz_raport(Strumien& o, const std::string& nazwa_modelu,
                    std::span<const NaprawionaPodpora> naprawione)
 {
     o << "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n<title>ZENTA: "
@@ -182,14 +178,14 @@ bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu,
       << "<a href=\"#rysunek\">Rysunek</a><a href=\"#dane\">Dane</a><a href=\"#wyniki\">Wyniki</a>"
       << "<a href=\"#wykresy\">Wykresy</a><a href=\"#weryfikacja\">Weryfikacja</a><a href=\"#nauka\">Krok po "
       << "kroku</a></nav>\n";
-    sprawdzenie(o, naprawione);
+    const Rozwiazanie z_kara = rozwiaz_w_podwojnej(Wiezy::kara); // for the check and the verification
+    sprawdzenie(o, naprawione, z_kara);
     rysunek(o);
     dane(o);
     wyniki(o);
     wykresy(o);
-    weryfikacja(o);
+    weryfikacja(o, z_kara);
     krok_po_kroku(o);
     o << "</body>\n</html>\n";
-    o.flush();
-    return bool(o);
+    return o.zakoncz();
 }

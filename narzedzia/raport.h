@@ -1,8 +1,8 @@
 #pragma once
 
 #include "m1d.h"
+#include "strumien.h"
 
-#include <ostream>
 #include <span>
 #include <string>
 
@@ -10,7 +10,7 @@
 // the picture, input and results tables, diagrams, the verification and, for
 // small models, the analysis step by step. Pictures are inline SVG; the page
 // needs nothing else. False when writing failed.
-bool zapisz_raport(std::ostream& o, const std::string& nazwa_modelu,
+bool zapisz_raport(Strumien& o, const std::string& nazwa_modelu,
                    std::span<const NaprawionaPodpora> naprawione);
 
 // Tables longer than this show their first rows and say how many there are.

@@ -163,13 +163,15 @@ struct Odstepstwo {
     int gdzie = 0;
 };
 
-Odstepstwo odstepstwo(const float* zenta, const std::vector<double>& podwojna, int ile)
+template <typename Podwojna>
+Odstepstwo odstepstwo(const float* zenta, Podwojna podwojna, int ile)
 {
     double skala = 0, najwieksza = 0;
     Odstepstwo o;
     for (int k = 1; k <= ile; ++k) {
-        skala = std::fmax(skala, std::fabs(podwojna[std::size_t(k)]));
-        const double d = std::fabs(double(zenta[k]) - podwojna[std::size_t(k)]);
+        const double w = podwojna(k);
+        skala = std::fmax(skala, std::fabs(w));
+        const double d = std::fabs(double(zenta[k]) - w);
         if (d > najwieksza) {
             najwieksza = d;
             o.gdzie = k;
@@ -180,13 +182,12 @@ Odstepstwo odstepstwo(const float* zenta, const std::vector<double>& podwojna, i
 }
 
 // The same penalised system in double: what differs is the float32 storage.
-void sprawdz_rozdzielczosc(std::vector<Uwaga>& u)
+void sprawdz_rozdzielczosc(std::vector<Uwaga>& u, const Rozwiazanie& podwojna)
 {
-    const Rozwiazanie podwojna = rozwiaz_w_podwojnej(Wiezy::kara);
     if (!podwojna.ok)
         return;
-    const Odstepstwo q = odstepstwo(f, podwojna.przemieszczenia, il_wezl);
-    const Odstepstwo s = odstepstwo(stress, podwojna.naprezenia, il_elem);
+    const Odstepstwo q = odstepstwo(f, [&](int j) { return podwojna.przemieszczenia[std::size_t(j)]; }, il_wezl);
+    const Odstepstwo s = odstepstwo(stress, [&](int i) { return podwojna.naprezenie(i); }, il_elem);
     if (std::fmax(q.wzgledne, s.wzgledne) <= rozdzielczosc_za_mala)
         return;
     const bool wezel = q.wzgledne >= s.wzgledne;
@@ -194,8 +195,7 @@ void sprawdz_rozdzielczosc(std::vector<Uwaga>& u)
     const std::string gdzie =
         wezel ? "Węzeł " + std::to_string(o.gdzie) + ": przemieszczenie " + g(f[o.gdzie])
               : "Element " + std::to_string(o.gdzie) + ": naprężenie " + g(stress[o.gdzie]);
-    const double wzorzec =
-        wezel ? podwojna.przemieszczenia[std::size_t(o.gdzie)] : podwojna.naprezenia[std::size_t(o.gdzie)];
+    const double wzorzec = wezel ? podwojna.przemieszczenia[std::size_t(o.gdzie)] : podwojna.naprezenie(o.gdzie);
     u.push_back(
         {Waga::ostrzezenie, gdzie + " różni się od obliczonego w podwójnej precyzji (" + g(wzorzec) + ") o " +
                                 printf_liczby("%.2g", 100 * o.wzgledne) +
@@ -248,11 +248,13 @@ std::vector<Uwaga> sprawdz_dane(std::span<const NaprawionaPodpora> naprawione)
     return u;
 }
 
-std::vector<Uwaga> sprawdz_wyniki()
+std::vector<Uwaga> sprawdz_wyniki() { return sprawdz_wyniki(rozwiaz_w_podwojnej(Wiezy::kara)); }
+
+std::vector<Uwaga> sprawdz_wyniki(const Rozwiazanie& z_kara)
 {
     std::vector<Uwaga> u;
     sprawdz_odksztalcenia(u);
-    sprawdz_rozdzielczosc(u);
+    sprawdz_rozdzielczosc(u, z_kara);
     sprawdz_reakcje(u);
     return u;
 }

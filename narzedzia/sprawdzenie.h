@@ -1,6 +1,7 @@
 #pragma once
 
 #include "m1d.h"
+#include "rozwiazanie_dokladne.h"
 
 #include <optional>
 #include <span>
@@ -29,6 +30,8 @@ std::vector<Uwaga> sprawdz_dane(std::span<const NaprawionaPodpora> naprawione);
 // Faults visible in the results of the analysed model: strains too large to be
 // meant, and float32 storage too coarse for the model.
 std::vector<Uwaga> sprawdz_wyniki();
+// The same with the model's penalised double solution already found.
+std::vector<Uwaga> sprawdz_wyniki(const Rozwiazanie& z_kara);
 
 bool sa_bledy(const std::vector<Uwaga>& uwagi);
 

@@ -2,83 +2,123 @@
 
 #include "piksele.h"
 
-#include <cstdio>
+#include <map>
 #include <string>
+#include <tuple>
 
 namespace {
 
-std::string kolor_svg(Kolor k)
+void kolor_svg(Strumien& s, Kolor k)
 {
-    char bufor[8];
-    std::snprintf(bufor, sizeof bufor, "#%02x%02x%02x", czerwony(k), zielony(k), niebieski(k));
-    return bufor;
+    constexpr const char* cyfry = "0123456789abcdef";
+    s << '#';
+    for (const int skladowa : {czerwony(k), zielony(k), niebieski(k)})
+        s << cyfry[skladowa >> 4] << cyfry[skladowa & 0xf];
 }
 
-std::string xml(const std::string& tekst)
+void xml(Strumien& s, std::string_view tekst)
 {
-    std::string wynik;
     for (char c : tekst) {
         switch (c) {
-        case '&': wynik += "&amp;"; break;
-        case '<': wynik += "&lt;"; break;
-        case '>': wynik += "&gt;"; break;
-        case '"': wynik += "&quot;"; break;
-        default: wynik += c;
+        case '&': s << "&amp;"; break;
+        case '<': s << "&lt;"; break;
+        case '>': s << "&gt;"; break;
+        case '"': s << "&quot;"; break;
+        default: s << c;
         }
     }
-    return wynik;
 }
 
-class Pisarz : public Wypelnianie {
+// The rectangles of pixels, each as one <rect>.
+class Prostokaty : public Wypelnianie {
 public:
-    Pisarz(std::ostream& o, int w, int h, const Mierzenie& miara) : o_(o), w_(w), h_(h), miara_(miara) {}
-
+    explicit Prostokaty(Strumien& s) : s_(s) {}
     void wypelnij(int x1, int y1, int x2, int y2, Kolor k) override
     {
         if (x2 < x1 || y2 < y1)
             return;
-        o_ << "<rect x=\"" << x1 << "\" y=\"" << y1 << "\" width=\"" << x2 - x1 + 1 << "\" height=\""
-           << y2 - y1 + 1 << "\" fill=\"" << kolor_svg(k) << "\"/>\n";
+        s_ << "<rect x=\"" << x1 << "\" y=\"" << y1 << "\" width=\"" << x2 - x1 + 1 << "\" height=\"" << y2 - y1 + 1
+           << "\" fill=\"";
+        kolor_svg(s_, k);
+        s_ << "\"/>\n";
     }
 
-    void operator()(const Prostokat& r) { wypelnienia(r, *this); }
-    void operator()(const Linia& l) { wypelnienia(l, w_, h_, *this); }
-    void operator()(const ProstokatyNaOsi& s)
+private:
+    Strumien& s_;
+};
+
+class Pisarz {
+public:
+    Pisarz(Strumien& s, int w, int h, const OpcjeSvg& opcje) : s_(s), prostokaty_(s), w_(w), h_(h), opcje_(opcje) {}
+
+    void operator()(const Prostokat& r) { wypelnienia(r, prostokaty_); }
+    void operator()(const ProstokatyNaOsi& r)
     {
-        for (const Prostokat& r : s.prostokaty)
-            (*this)(r);
+        for (const Prostokat& p : r.prostokaty)
+            (*this)(p);
+    }
+    void operator()(const Linia& l)
+    {
+        if (l.x1 == l.x2 || l.y1 == l.y2) {
+            wypelnienia(l, w_, h_, prostokaty_);
+            return;
+        }
+        const int id = ksztalt(l); // may define it first
+        s_ << "<use xlink:href=\"#" << opcje_.przedrostek << id << "\" x=\"" << l.x1 << "\" y=\"" << l.y1 << "\"/>\n";
     }
     void operator()(const Tekst& t)
     {
-        if (!miara_) {
-            o_ << "<text x=\"" << t.x << "\" y=\"" << t.y << "\" " << kroj << " font-size=\"" << t.wysokosc
-               << "px\" dominant-baseline=\"text-before-edge\" fill=\"" << kolor_svg(t.kolor) << "\">" << xml(t.tekst)
-               << "</text>\n";
-            return;
+        if (!opcje_.miara) {
+            s_ << "<text x=\"" << t.x << "\" y=\"" << t.y << "\" " << kroj << " font-size=\"" << t.wysokosc
+               << "px\" dominant-baseline=\"text-before-edge\"";
+        } else {
+            const MiaraNapisu m = opcje_.miara(t);
+            prostokaty_.wypelnij(t.x, t.y, t.x + m.szerokosc - 1, t.y + t.wysokosc - 1, t.tlo);
+            s_ << "<text x=\"" << t.x << "\" y=\"" << t.y + m.wzniesienie << "\" " << kroj << " font-size=\"" << m.em
+               << "px\"";
         }
-        const MiaraNapisu m = miara_(t);
-        wypelnij(t.x, t.y, t.x + m.szerokosc - 1, t.y + t.wysokosc - 1, t.tlo);
-        o_ << "<text x=\"" << t.x << "\" y=\"" << t.y + m.wzniesienie << "\" " << kroj << " font-size=\"" << m.em
-           << "px\" fill=\"" << kolor_svg(t.kolor) << "\">" << xml(t.tekst) << "</text>\n";
+        s_ << " fill=\"";
+        kolor_svg(s_, t.kolor);
+        s_ << "\">";
+        xml(s_, t.tekst);
+        s_ << "</text>\n";
     }
 
 private:
     static constexpr const char* kroj = "font-family=\"Arial, Liberation Sans, sans-serif\"";
-    std::ostream& o_;
+
+    // The id of a slanted line's pixels drawn from the origin: defined where
+    // first needed (pixels do not depend on where a line starts).
+    int ksztalt(const Linia& l)
+    {
+        const auto klucz = std::make_tuple(l.x2 - l.x1, l.y2 - l.y1, l.pioro.grubosc, l.pioro.kolor);
+        const auto [it, nowy] = ksztalty_.emplace(klucz, int(ksztalty_.size()) + 1);
+        if (nowy) {
+            s_ << "<defs><g id=\"" << opcje_.przedrostek << it->second << "\">\n";
+            wypelnienia(Linia{0, 0, l.x2 - l.x1, l.y2 - l.y1, l.pioro}, w_, h_, prostokaty_);
+            s_ << "</g></defs>\n";
+        }
+        return it->second;
+    }
+
+    Strumien& s_;
+    Prostokaty prostokaty_;
     int w_, h_;
-    const Mierzenie& miara_;
+    const OpcjeSvg& opcje_;
+    std::map<std::tuple<int, int, int, Kolor>, int> ksztalty_;
 };
 
 } // namespace
 
-void zapisz_svg(const Rysunek& rysunek, int szerokosc, int wysokosc, std::ostream& wyjscie, const Mierzenie& miara)
+void zapisz_svg(const Rysunek& rysunek, int szerokosc, int wysokosc, Strumien& s, const OpcjeSvg& opcje)
 {
-    wyjscie << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << szerokosc << "\" height=\"" << wysokosc
-            << "\" viewBox=\"0 0 " << szerokosc << ' ' << wysokosc << "\" shape-rendering=\"crispEdges\">\n"
-            << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
-    Pisarz pisarz{wyjscie, szerokosc, wysokosc, miara};
+    if (opcje.deklaracja_xml)
+        s << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    s << "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\""
+      << szerokosc << "\" height=\"" << wysokosc << "\" viewBox=\"0 0 " << szerokosc << ' ' << wysokosc
+      << "\" shape-rendering=\"crispEdges\">\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+    Pisarz pisarz{s, szerokosc, wysokosc, opcje};
     for (const ElementRysunku& e : rysunek)
         std::visit(pisarz, e);
-    wyjscie << "</svg>\n";
+    s << "</svg>\n";
 }

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -160,20 +161,35 @@ TEST_F(ZentaOblicz, HelpIsPolish)
 
 namespace {
 
-// The SVG's rectangles painted in order give the PNG's pixels; only the
-// glyphs inside the text boxes are left to the SVG viewer's fonts.
+// The SVG's rectangles painted in order (a shape defined once painted
+// wherever it is used) give the PNG's pixels; only the glyphs inside the text
+// boxes are left to the SVG viewer's fonts.
 QImage z_prostokatow_svg(const std::string& svg, int w, int h, std::vector<QRect>& ramki_napisow)
 {
     QImage obraz(w, h, QImage::Format_RGB32);
     obraz.fill(Qt::white);
     const std::regex prostokat(R"re(<rect x="(-?\d+)" y="(-?\d+)" width="(\d+)" height="(\d+)" fill="#([0-9a-f]{6})"/>)re");
+    const std::regex ksztalt(R"re(<defs><g id="(\w+)">)re"), uzycie(R"re(<use xlink:href="#(\w+)" x="(-?\d+)" y="(-?\d+)"/>)re");
+    std::map<std::string, std::vector<std::pair<QRect, QColor>>> ksztalty;
+    std::string definiowany;
     std::istringstream wiersze(svg);
     QRect ostatni;
     for (std::string wiersz; std::getline(wiersze, wiersz);) {
         std::smatch m;
         if (std::regex_match(wiersz, m, prostokat)) {
             ostatni = QRect(std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4]));
-            QPainter(&obraz).fillRect(ostatni, QColor(QString("#") + QString::fromStdString(m[5].str())));
+            const QColor kolor(QString("#") + QString::fromStdString(m[5].str()));
+            if (definiowany.empty())
+                QPainter(&obraz).fillRect(ostatni, kolor);
+            else
+                ksztalty[definiowany].emplace_back(ostatni, kolor);
+        } else if (std::regex_match(wiersz, m, ksztalt)) {
+            definiowany = m[1];
+        } else if (wiersz == "</g></defs>") {
+            definiowany.clear();
+        } else if (std::regex_match(wiersz, m, uzycie)) {
+            for (const auto& [r, kolor] : ksztalty[m[1]])
+                QPainter(&obraz).fillRect(r.translated(std::stoi(m[2]), std::stoi(m[3])), kolor);
         } else if (wiersz.starts_with("<text")) {
             ramki_napisow.push_back(ostatni);
         }

@@ -3,7 +3,6 @@
 #include "raport.h"
 
 #include <random>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -12,9 +11,13 @@ using Raport = ZModelem;
 
 std::string raport(const std::string& nazwa = "pret.M1D", std::span<const NaprawionaPodpora> naprawione = {})
 {
-    std::ostringstream o;
-    EXPECT_TRUE(zapisz_raport(o, nazwa, naprawione));
-    return o.str();
+    std::string html;
+    Strumien s([&html](const void* d, std::size_t n) {
+        html.append(static_cast<const char*>(d), n);
+        return true;
+    });
+    EXPECT_TRUE(zapisz_raport(s, nazwa, naprawione));
+    return html;
 }
 
 int ile_razy(const std::string& t, const std::string& co)
