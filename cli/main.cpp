@@ -24,7 +24,9 @@
 
 #include <clocale>
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -94,20 +96,33 @@ int wykonaj(const Polecenie& c)
     return sukces;
 }
 
+// Pictures need fonts, and fonts a platform (the one that needs no display);
+// everything else starts without them.
+std::unique_ptr<QCoreApplication> aplikacja(int& argc, char* argv[])
+{
+    bool rysuje = false;
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view a = argv[k];
+        rysuje = rysuje || a.starts_with("--rysunek") || a.starts_with("--wykres");
+    }
+    if (!rysuje)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    // Pictures need fonts, and fonts a platform: the one that needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(bez_komunikatow_qt);
-    QGuiApplication aplikacja(argc, argv);
+    const std::unique_ptr<QCoreApplication> program = aplikacja(argc, argv);
     // Qt adopts the environment's locale; numbers are printed with a point.
     std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setApplicationName("zenta-oblicz");
     QTranslator tlumacz;
-    zaladuj_polskie_teksty_qt(aplikacja, tlumacz);
+    zaladuj_polskie_teksty_qt(*program, tlumacz);
 
     const Rozbior rozbior = rozbierz(QCoreApplication::arguments());
     if (!rozbior.polecenie)
@@ -116,8 +131,6 @@ int main(int argc, char* argv[])
         std::fputs(rozbior.pomoc.toLocal8Bit().constData(), stdout);
         return sukces;
     }
-    static char bufor[1 << 20];
-    std::setvbuf(stdout, bufor, _IOFBF, sizeof bufor);
     const int kod = wykonaj(*rozbior.polecenie);
     if (!Pusty)
         zwolnij_model();

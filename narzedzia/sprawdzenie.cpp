@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <concepts>
 #include <numeric>
 
 namespace {
@@ -30,10 +31,13 @@ public:
         if (pominiete_)
             uwagi_.push_back({waga_, "… i dalsze (" + std::to_string(pominiete_) + "): " + czego_, falszuje_});
     }
-    void dodaj(const std::string& tekst)
+    // The text is made only when the item is named.
+    template <typename Tekst>
+        requires std::invocable<Tekst>
+    void dodaj(Tekst tekst)
     {
         if (wymienione_ < najwiecej_wymienionych) {
-            uwagi_.push_back({waga_, tekst, falszuje_});
+            uwagi_.push_back({waga_, tekst(), falszuje_});
             ++wymienione_;
         } else
             ++pominiete_;
@@ -53,8 +57,10 @@ void sprawdz_skonczone(std::vector<Uwaga>& u, const char* kto, const char* co, c
     Rodzaj r(u, Waga::blad, std::string("wartości, które nie są liczbami skończonymi (") + co + ")");
     for (int k = 1; k <= ile; ++k)
         if (!std::isfinite(v[k]))
-            r.dodaj(std::string(kto) + " " + std::to_string(k) + ": " + co + " nie jest liczbą skończoną (" +
-                    g(v[k]) + ")");
+            r.dodaj([&] {
+                return std::string(kto) + " " + std::to_string(k) + ": " + co + " nie jest liczbą skończoną (" +
+                       g(v[k]) + ")";
+            });
 }
 
 std::string wspolrzedna(int j)
@@ -70,13 +76,17 @@ void sprawdz_dlugosci(std::vector<Uwaga>& u)
 {
     Rodzaj zerowe(u, Waga::blad, "elementy o długości zerowej");
     Rodzaj ujemne(u, Waga::ostrzezenie, "elementy o długości ujemnej");
-    for (int i = 1; i <= il_elem; ++i) {
-        const std::string xi = wspolrzedna(i), xj = wspolrzedna(i + 1);
+    for (int i = 1; i <= il_elem; ++i) { // the texts are made only for what is reported
         if (x[i + 1] == x[i])
-            zerowe.dodaj("Element " + std::to_string(i) + ": długość zerowa (" + xi + ", " + xj + ")");
+            zerowe.dodaj([i] {
+                return "Element " + std::to_string(i) + ": długość zerowa (" + wspolrzedna(i) + ", " +
+                       wspolrzedna(i + 1) + ")";
+            });
         else if (x[i + 1] < x[i])
-            ujemne.dodaj("Element " + std::to_string(i) + ": długość ujemna (" + xj + " < " + xi +
-                         "); węzły powinny iść w kierunku rosnących x");
+            ujemne.dodaj([i] {
+                return "Element " + std::to_string(i) + ": długość ujemna (" + wspolrzedna(i + 1) + " < " +
+                       wspolrzedna(i) + "); węzły powinny iść w kierunku rosnących x";
+            });
     }
 }
 
@@ -88,7 +98,7 @@ void sprawdz_sztywnosci(std::vector<Uwaga>& u)
     for (int i = 1; i <= il_elem; ++i) {
         const double ea = double(e[i]) * a[i];
         if (ea <= 0)
-            r.dodaj("Element " + std::to_string(i) + ": E·A = " + g(ea) + " ≤ 0 (element nie ma sztywności)");
+            r.dodaj([&] { return "Element " + std::to_string(i) + ": E·A = " + g(ea) + " ≤ 0 (element nie ma sztywności)"; });
         const double eal = ea / std::fabs(double(x[i + 1]) - x[i]);
         if (std::isfinite(eal) && eal > najwieksza) {
             najwieksza = eal;
@@ -109,9 +119,10 @@ void sprawdz_naprawione(std::vector<Uwaga>& u, std::span<const NaprawionaPodpora
 {
     Rodzaj r(u, Waga::ostrzezenie, "podpory z numerem węzła spoza pręta", true);
     for (const NaprawionaPodpora& n : naprawione)
-        r.dodaj("Podpora " + std::to_string(n.podpora) + ": w pliku węzeł " +
-                std::to_string(n.numer_w_pliku) + " spoza 1.." + std::to_string(il_wezl) +
-                "; przyjęto węzeł 1");
+        r.dodaj([&] {
+            return "Podpora " + std::to_string(n.podpora) + ": w pliku węzeł " + std::to_string(n.numer_w_pliku) +
+                   " spoza 1.." + std::to_string(il_wezl) + "; przyjęto węzeł 1";
+        });
 }
 
 // "2 podpory", "5 podpór", "22 podpory"
@@ -131,16 +142,17 @@ void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
         std::size_t koniec = k + 1;
         while (koniec < kolejnosc.size() && nu[kolejnosc[koniec]] == nu[kolejnosc[k]])
             ++koniec;
-        if (koniec - k > 1) {
-            std::string ktore, wartosci;
-            for (std::size_t m = k; m < koniec; ++m) {
-                const char* przecinek = m > k ? ", " : "";
-                ktore.append(przecinek).append(std::to_string(kolejnosc[m]));
-                wartosci.append(przecinek).append(g(::u[kolejnosc[m]]));
-            }
-            r.dodaj("Węzeł " + std::to_string(nu[kolejnosc[k]]) + ": " + podpory(koniec - k) + " (" + ktore +
-                    ") z wymuszeniami " + wartosci + "; kary się sumują, węzeł przyjmie ich średnią");
-        }
+        if (koniec - k > 1)
+            r.dodaj([&] {
+                std::string ktore, wartosci;
+                for (std::size_t m = k; m < koniec; ++m) {
+                    const char* przecinek = m > k ? ", " : "";
+                    ktore.append(przecinek).append(std::to_string(kolejnosc[m]));
+                    wartosci.append(przecinek).append(g(::u[kolejnosc[m]]));
+                }
+                return "Węzeł " + std::to_string(nu[kolejnosc[k]]) + ": " + podpory(koniec - k) + " (" + ktore +
+                       ") z wymuszeniami " + wartosci + "; kary się sumują, węzeł przyjmie ich średnią";
+            });
         k = koniec;
     }
 }
@@ -152,9 +164,10 @@ void sprawdz_odksztalcenia(std::vector<Uwaga>& u)
         const WielkosciElementu w = wielkosci_elementu(i);
         const double najwieksze = std::fmax(std::fabs(w.odksztalcenie), std::fabs(w.mechaniczne));
         if (najwieksze > odksztalcenie_za_duze)
-            r.dodaj("Element " + std::to_string(i) + ": odkształcenie " +
-                    printf_liczby("%.3g", 100 * najwieksze) +
-                    " % przekracza 1 % (teoria liniowa; czy jednostki E, A, sił i długości są spójne?)");
+            r.dodaj([&] {
+                return "Element " + std::to_string(i) + ": odkształcenie " + printf_liczby("%.3g", 100 * najwieksze) +
+                       " % przekracza 1 % (teoria liniowa; czy jednostki E, A, sił i długości są spójne?)";
+            });
     }
 }
 
@@ -218,10 +231,12 @@ void sprawdz_reakcje(std::vector<Uwaga>& uw)
         const float q = std::fabs(f[nu[k]]);
         const double krok = (double(std::nextafter(q, INFINITY)) - q) * kara;
         if (std::isfinite(krok) && krok > rozdzielczosc_za_mala * skala)
-            r.dodaj("Podpora " + std::to_string(k) + " (węzeł " + std::to_string(nu[k]) + "): reakcja " +
-                    g(react[k]) + " jest znana tylko z dokładnością ±" + printf_liczby("%.3g", krok) +
-                    " (przemieszczenie węzła " + g(f[nu[k]]) +
-                    " w liczbach pojedynczej precyzji razy kara 1e10); --bilans pokaże skutek");
+            r.dodaj([&] {
+                return "Podpora " + std::to_string(k) + " (węzeł " + std::to_string(nu[k]) + "): reakcja " +
+                       g(react[k]) + " jest znana tylko z dokładnością ±" + printf_liczby("%.3g", krok) +
+                       " (przemieszczenie węzła " + g(f[nu[k]]) +
+                       " w liczbach pojedynczej precyzji razy kara 1e10); --bilans pokaże skutek";
+            });
     }
 }
 

@@ -29,6 +29,15 @@ struct Zakres {
     bool pusty() const { return lo > hi; }
 };
 
+// lround of a value within ±1e6, without the library call: half away from zero.
+int zaokraglij(double t)
+{
+    int k = int(t); // toward zero
+    const double reszta = t - k;
+    k += (reszta >= 0.5) - (reszta <= -0.5);
+    return k;
+}
+
 // Linear map of [lo, hi] onto pixels [p1, p2]; far values are clamped before
 // they become ints.
 struct Os {
@@ -37,7 +46,7 @@ struct Os {
     int piksel(double v) const
     {
         const double t = hi > lo ? p1 + (v - lo) / (hi - lo) * (p2 - p1) : 0.5 * (p1 + p2);
-        return std::isnan(t) ? p1 : int(std::lround(std::clamp(t, -1.0e6, 1.0e6)));
+        return std::isnan(t) ? p1 : zaokraglij(std::clamp(t, -1.0e6, 1.0e6));
     }
     double wartosc(double piksel) const { return lo + (piksel - p1) / double(p2 - p1) * (hi - lo); }
 };
