@@ -31,14 +31,15 @@ void tablica_json(Strumien& s, const char* nazwa, const float* v, int n)
     s << ']';
 }
 
-// Derived per-element values, in double: 9 significant digits.
-void tablica_pochodna_json(Strumien& s, const char* nazwa, double WielkosciElementu::*pole)
+// A derived per-element value, in double: 9 significant digits.
+template <typename Wartosc>
+void tablica_pochodna_json(Strumien& s, const char* nazwa, Wartosc wartosc)
 {
     s << ",\"" << nazwa << "\":[";
     for (int i = 1; i <= il_elem; ++i) {
         if (i > 1)
             s << ',';
-        liczba_json(s, wielkosci_elementu(i).*pole);
+        liczba_json(s, wartosc(i));
     }
     s << ']';
 }
@@ -75,12 +76,12 @@ bool wypisz_json(std::FILE* out, const Bilans* bilans)
     tablica_json(s, "f", f, il_wezl);
     tablica_json(s, "stress", stress, il_elem);
     tablica_json(s, "react", react, il_podpor);
-    tablica_pochodna_json(s, "L", &WielkosciElementu::dlugosc);
-    tablica_pochodna_json(s, "N", &WielkosciElementu::sila);
-    tablica_pochodna_json(s, "eps", &WielkosciElementu::odksztalcenie);
-    tablica_pochodna_json(s, "eps_T", &WielkosciElementu::termiczne);
-    tablica_pochodna_json(s, "eps_m", &WielkosciElementu::mechaniczne);
-    tablica_pochodna_json(s, "dL", &WielkosciElementu::wydluzenie);
+    tablica_pochodna_json(s, "L", [](int i) { return std::fabs(dlugosc_ze_znakiem(i)); });
+    tablica_pochodna_json(s, "N", sila_osiowa);
+    tablica_pochodna_json(s, "eps", odksztalcenie);
+    tablica_pochodna_json(s, "eps_T", odksztalcenie_termiczne);
+    tablica_pochodna_json(s, "eps_m", [](int i) { return odksztalcenie(i) - odksztalcenie_termiczne(i); });
+    tablica_pochodna_json(s, "dL", wydluzenie);
     if (bilans) {
         s << ",\"bilans\":";
         wypisz_bilans_json(*bilans, s);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -28,10 +29,25 @@ constexpr char pary[] = "0001020304050607080910111213141516171819202122232425262
                         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                         "8081828384858687888990919293949596979899";
 
-// The decimal digits of n, exactly `ile` of them (leading zeros), ending at `koniec`.
+// Exactly eight digits of n < 10^8 at p: two halves found side by side.
+void osiem_cyfr(char* p, std::uint32_t n)
+{
+    const std::uint32_t gora = n / 10000, dol = n % 10000;
+    std::memcpy(p, pary + 2 * (gora / 100), 2);
+    std::memcpy(p + 2, pary + 2 * (gora % 100), 2);
+    std::memcpy(p + 4, pary + 2 * (dol / 100), 2);
+    std::memcpy(p + 6, pary + 2 * (dol % 100), 2);
+}
+
+// The decimal digits of n, exactly `ile` of them (leading zeros), ending at
+// `koniec`. Every division is by a constant: a multiplication.
 void cyfry_od_konca(char* koniec, std::uint64_t n, int ile)
 {
-    for (; ile >= 4; ile -= 4, n /= 10000) { // four at a time: half the chain of divisions
+    for (; ile >= 8; ile -= 8, n /= 100000000) {
+        koniec -= 8;
+        osiem_cyfr(koniec, std::uint32_t(n % 100000000));
+    }
+    for (; ile >= 4; ile -= 4, n /= 10000) {
         const auto cztery = std::uint32_t(n % 10000);
         koniec -= 4;
         std::memcpy(koniec, pary + 2 * (cztery / 100), 2);
@@ -142,38 +158,38 @@ bool stale_dokladnie(char*& p, double v, int precyzja)
     return true;
 }
 
-// a · b exactly, as hi + lo (Dekker's product: no fused multiply-add, which
-// the build forbids the compiler to introduce).
-void iloczyn_dokladny(double a, double b, double& hi, double& lo)
-{
-    constexpr double rozszczepienie = 134217729.0; // 2^27 + 1
-    const double ca = rozszczepienie * a, cb = rozszczepienie * b;
-    const double a1 = ca - (ca - a), a2 = a - a1, b1 = cb - (cb - b), b2 = b - b1;
-    hi = a * b;
-    lo = ((a1 * b1 - hi) + a1 * b2 + a2 * b1) + a2 * b2;
-}
-
-constexpr auto potegi10_double = [] {
-    std::array<double, 23> p{}; // 10^22 = 2^22 · 5^22 and 5^22 < 2^53: all exact
+constexpr auto potegi5 = [] {
+    std::array<std::uint64_t, 28> p{}; // 5^27 < 2^63
     p[0] = 1;
     for (std::size_t k = 1; k < p.size(); ++k)
-        p[k] = p[k - 1] * 10;
+        p[k] = p[k - 1] * 5;
     return p;
 }();
 
-// q = |v| · 10^n rounded half to even, exactly, for 0 <= n <= 22 and a
-// result below 2^52: the product is exact as hi + lo.
-bool zaokraglij_mnozac(double v, int n, std::uint64_t& q)
+// q = |v| · 10^n rounded half to even, exactly, for 0 <= n <= 27: |v| · 10^n
+// is m · 5^n · 2^(e + n), one 128-bit product and a shift.
+bool zaokraglij_mnozac(const Rozklad& r, int n, std::uint64_t& q)
 {
-    double hi = 0, lo = 0;
-    iloczyn_dokladny(std::fabs(v), potegi10_double[std::size_t(n)], hi, lo);
-    if (!(hi < 0x1p52))
+    const u128 iloczyn = u128(r.m) * potegi5[std::size_t(n)]; // below 2^117
+    const int przesuniecie = -(r.e + n);
+    if (przesuniecie <= 0) {
+        const auto starsze = std::uint64_t(iloczyn >> 64), mlodsze = std::uint64_t(iloczyn);
+        const int bity = starsze ? 64 + std::bit_width(starsze) : std::bit_width(mlodsze);
+        if (bity - przesuniecie > 63)
+            return false;
+        q = std::uint64_t(iloczyn << -przesuniecie);
+        return true;
+    }
+    if (przesuniecie >= 128) {
+        q = 0; // below 2^-11
+        return true;
+    }
+    u128 wynik = iloczyn >> przesuniecie;
+    const u128 reszta = iloczyn - (wynik << przesuniecie), polowa = u128(1) << (przesuniecie - 1);
+    wynik += reszta > polowa || (reszta == polowa && (wynik & 1));
+    if (wynik >> 63)
         return false;
-    const auto calosc = std::int64_t(hi); // signed conversions are the machine's own
-    const double od_polowy = (hi - double(calosc)) - 0.5; // exact; a multiple of hi's ulp, which |lo| is below
-    const bool wyzej = od_polowy > 0 || (od_polowy == 0 && lo > 0);
-    const bool remis = od_polowy == 0 && lo == 0;
-    q = std::uint64_t(calosc) + (wyzej || (remis && (calosc & 1)));
+    q = std::uint64_t(wynik);
     return true;
 }
 
@@ -210,7 +226,7 @@ bool cyfry_znaczace(double v, int P, std::uint64_t& q, int& wykladnik)
     int k = int((std::int64_t{e2} * 78913) >> 18); // floor(log10 2^e2): the exponent, or one below
     for (int proba = 0; proba < 2; ++proba, ++k) {
         const int n = P - 1 - k;
-        const bool ok = n >= 0 ? n <= 22 && zaokraglij_mnozac(v, n, q) : zaokraglij_dzielac(r, -n, q);
+        const bool ok = n >= 0 ? n <= 27 && zaokraglij_mnozac(r, n, q) : zaokraglij_dzielac(r, -n, q);
         if (!ok)
             return false;
         if (q <= potega10(P)) // not one exponent too small
@@ -224,26 +240,41 @@ bool cyfry_znaczace(double v, int P, std::uint64_t& q, int& wykladnik)
     return q >= potega10(P - 1) && q < potega10(P);
 }
 
-// The end of a number written up to `koniec` without the zeros that would
-// end its fraction, and without a point that has nothing after it.
-char* bez_zer_ulamka(char* koniec)
+// q / 10^n and q % 10^n for n in 0..17, each by a constant divisor (a
+// division by a number known only at run time is several times slower).
+template <std::size_t... N>
+constexpr auto dzielenia(std::index_sequence<N...>)
 {
-    while (koniec[-1] == '0')
-        --koniec;
-    return koniec[-1] == '.' ? koniec - 1 : koniec;
+    using Dzielenie = std::pair<std::uint64_t, std::uint64_t> (*)(std::uint64_t);
+    return std::array<Dzielenie, sizeof...(N)>{
+        [](std::uint64_t q) { return std::pair{q / potegi10[N], q % potegi10[N]}; }...};
+}
+constexpr auto podziel_przez_potege = dzielenia(std::make_index_sequence<18>());
+
+// Drops up to `najwiecej` zeros at the end of q; answers how many went.
+int bez_zer_na_koncu(std::uint64_t& q, int najwiecej)
+{
+    int zera = 0;
+    while (zera < najwiecej && q % 10 == 0) {
+        q /= 10;
+        ++zera;
+    }
+    return zera;
 }
 
 // %.Pg from the P significant digits q and the exponent X, as printf lays
-// them out; the digits go straight to their places.
+// them out: no zeros at the end of a fraction, no point with nothing after
+// it. Every digit is written once, in its place.
 char* ogolny_z_cyfr(char* p, bool ujemna, std::uint64_t q, int X, int P)
 {
     if (ujemna)
         *p++ = '-';
     if (X < -4 || X >= P) {
-        cyfry_od_konca(p + 1 + P, q, P);
+        const int znaczace = P - bez_zer_na_koncu(q, P - 1);
+        cyfry_od_konca(p + 1 + znaczace, q, znaczace);
         p[0] = p[1];
         p[1] = '.';
-        p = bez_zer_ulamka(p + 1 + P);
+        p += znaczace > 1 ? znaczace + 1 : 1;
         *p++ = 'e';
         *p++ = X < 0 ? '-' : '+';
         const int w = X < 0 ? -X : X; // at most 324: two digits, or three
@@ -253,21 +284,20 @@ char* ogolny_z_cyfr(char* p, bool ujemna, std::uint64_t q, int X, int P)
         return p + 2;
     }
     if (X >= 0) {
-        const int po_kropce = P - 1 - X;
-        if (po_kropce == 0) {
-            cyfry_od_konca(p + P, q, P);
-            return p + P;
-        }
-        const std::uint64_t dzielnik = potega10(po_kropce);
-        cyfry_od_konca(p + X + 1, q / dzielnik, X + 1);
+        const int ulamkowe = P - 1 - X - bez_zer_na_koncu(q, P - 1 - X);
+        const auto [calkowita, ulamek] = podziel_przez_potege[std::size_t(ulamkowe)](q);
+        cyfry_od_konca(p + X + 1, calkowita, X + 1);
+        if (ulamkowe == 0)
+            return p + X + 1;
         p[X + 1] = '.';
-        cyfry_od_konca(p + P + 1, q % dzielnik, po_kropce);
-        return bez_zer_ulamka(p + P + 1);
+        cyfry_od_konca(p + X + 2 + ulamkowe, ulamek, ulamkowe);
+        return p + X + 2 + ulamkowe;
     }
+    const int znaczace = P - bez_zer_na_koncu(q, P - 1);
     std::memcpy(p, "0.0000", 6); // "0." and -X - 1 zeros: X >= -4
     p += 1 - X;
-    cyfry_od_konca(p + P, q, P);
-    return bez_zer_ulamka(p + P);
+    cyfry_od_konca(p + znaczace, q, znaczace);
+    return p + znaczace;
 }
 
 char* przez_to_chars(char* p, double v, std::chars_format styl, int precyzja)

@@ -2,5 +2,5 @@
 # the fuzz scripts, with $zrodla set to the repository).
 rdzen=("$zrodla"/model/{bloki,pom_mac,model,macierze,oblicz,instalacja}.cpp "$zrodla"/files/{format,strumien,plik_do_czytania,m1d,tekst_modelu}.cpp
        "$zrodla"/views/{kolory,tabele,tabele_tekst,rysunek,odczyt,piksele,svg}.cpp
-       "$zrodla"/narzedzia/{pochodne,rozwiazanie_dokladne,bilans,sprawdzenie,obwiednia,wykres,html,nauka,raport}.cpp)
+       "$zrodla"/narzedzia/{rozwiazanie_dokladne,bilans,sprawdzenie,obwiednia,wykres,html,nauka,raport}.cpp)
 naglowki=(-I"$zrodla/model" -I"$zrodla/files" -I"$zrodla/views" -I"$zrodla/narzedzia")
