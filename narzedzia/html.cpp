@@ -2,6 +2,9 @@
 
 #include "format.h"
 
+#include <algorithm>
+#include <cstring>
+
 std::string html(std::string_view tekst)
 {
     std::string w;
@@ -17,14 +20,32 @@ std::string html(std::string_view tekst)
     return w;
 }
 
-std::string liczba_html(double v)
+namespace {
+
+// Into b (room for a number and two bytes more); the end.
+char* zapisz_liczbe_html(char* b, double v)
 {
     if (v == 0)
         v = 0; // no "−0"
-    std::string t = printf_liczby("%.7g", v);
-    if (!t.empty() && t[0] == '-')
-        t.replace(0, 1, "−");
-    return t;
+    char* koniec = zapisz_liczbe(b + 2, v, format_liczby("%.7g"));
+    if (b[2] != '-')
+        return std::copy(b + 2, koniec, b);
+    std::memcpy(b, "−", 3); // U+2212 in place of the hyphen
+    return koniec;
+}
+
+} // namespace
+
+std::string liczba_html(double v)
+{
+    char b[miejsce_na_liczbe + 2];
+    return std::string(b, zapisz_liczbe_html(b, v));
+}
+
+Strumien& operator<<(Strumien& s, LiczbaHtml l)
+{
+    char b[miejsce_na_liczbe + 2];
+    return s << std::string_view(b, std::size_t(zapisz_liczbe_html(b, l.v) - b));
 }
 
 void poczatek_tabeli(Strumien& o, std::initializer_list<std::string_view> naglowki,

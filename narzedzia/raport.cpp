@@ -86,20 +86,20 @@ void dane(Strumien& o)
     poczatek_tabeli(o, {"element", "węzły", "L", "A", "E", "α", "ΔT"});
     for (int i = 1; i <= ile_el; ++i)
         wiersz_html(o, i, std::to_string(i) + "–" + std::to_string(i + 1),
-                    liczba_html(wielkosci_elementu(i).dlugosc), liczba_html(a[i]), liczba_html(e[i]),
-                    liczba_html(alp[i]), liczba_html(dt[i]));
+                    LiczbaHtml{wielkosci_elementu(i).dlugosc}, LiczbaHtml{a[i]}, LiczbaHtml{e[i]},
+                    LiczbaHtml{alp[i]}, LiczbaHtml{dt[i]});
     koniec_tabeli(o);
     o << "</div><div>\n<h3>Węzły</h3>\n";
     const int ile_w = wiersze(o, il_wezl);
     poczatek_tabeli(o, {"węzeł", "x", "siła"});
     for (int j = 1; j <= ile_w; ++j)
-        wiersz_html(o, j, liczba_html(x[j]), liczba_html(si[j]));
+        wiersz_html(o, j, LiczbaHtml{x[j]}, LiczbaHtml{si[j]});
     koniec_tabeli(o);
     o << "</div><div>\n<h3>Podpory</h3>\n";
     const int ile_p = wiersze(o, il_podpor);
     poczatek_tabeli(o, {"podpora", "węzeł", "wymuszenie u"});
     for (int k = 1; k <= ile_p; ++k)
-        wiersz_html(o, k, nu[k], liczba_html(u[k]));
+        wiersz_html(o, k, nu[k], LiczbaHtml{u[k]});
     koniec_tabeli(o);
     o << "</div></div>\n";
 }
@@ -112,21 +112,21 @@ void wyniki(Strumien& o)
                         "ε<sub>m</sub> = ε − ε<sub>T</sub>", "ΔL"});
     for (int i = 1; i <= ile_el; ++i) {
         const WielkosciElementu w = wielkosci_elementu(i);
-        wiersz_html(o, i, liczba_html(stress[i]), liczba_html(w.sila), liczba_html(w.odksztalcenie),
-                    liczba_html(w.termiczne), liczba_html(w.mechaniczne), liczba_html(w.wydluzenie));
+        wiersz_html(o, i, LiczbaHtml{stress[i]}, LiczbaHtml{w.sila}, LiczbaHtml{w.odksztalcenie},
+                    LiczbaHtml{w.termiczne}, LiczbaHtml{w.mechaniczne}, LiczbaHtml{w.wydluzenie});
     }
     koniec_tabeli(o);
     o << "<div class=\"kolumny\"><div>\n<h3>Przemieszczenia węzłów</h3>\n";
     const int ile_w = wiersze(o, il_wezl);
     poczatek_tabeli(o, {"węzeł", "u"});
     for (int j = 1; j <= ile_w; ++j)
-        wiersz_html(o, j, liczba_html(f[j]));
+        wiersz_html(o, j, LiczbaHtml{f[j]});
     koniec_tabeli(o);
     o << "</div><div>\n<h3>Reakcje podpór</h3>\n";
     const int ile_p = wiersze(o, il_podpor);
     poczatek_tabeli(o, {"podpora", "węzeł", "reakcja"});
     for (int k = 1; k <= ile_p; ++k)
-        wiersz_html(o, k, nu[k], liczba_html(react[k]));
+        wiersz_html(o, k, nu[k], LiczbaHtml{react[k]});
     koniec_tabeli(o);
     o << "</div></div>\n";
 }

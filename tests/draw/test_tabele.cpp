@@ -117,14 +117,6 @@ TEST_F(Tabele, AViewportInTheMiddleOfALargeModelDrawsOnlyItsRows)
     EXPECT_EQ(y_tekstu(r, 5, "499999"), 0);
 }
 
-TEST(TabeleFormaty, PrintfFormatsOfTheWindows)
-{
-    EXPECT_EQ(tabele::liczba(tabele::format_naprezenia, 1.5), "  1.50000000");
-    EXPECT_EQ(tabele::liczba(tabele::format_przemieszczenia, 0.001), "0.001000000000000");
-    EXPECT_EQ(tabele::liczba(tabele::format_danych, -3.0), "  -3.000");
-    EXPECT_EQ(tabele::liczba(tabele::format_reakcji, 3.0e38).size(), 39u + 16u);
-}
-
 TEST(TabelePrzewijanie, StepsOfTenPixelsAsTheRowsNeed)
 {
     EXPECT_EQ(tabele::przewijanie(3, 40 * 3 + 165 + 40 + 20, 400).kroki, 20); // (40·3 + 80) / 10
