@@ -1,5 +1,6 @@
-// Nanoseconds per number: the program's formatter against snprintf, on the
-// same random floats, for a fixed and a general format.
+// Nanoseconds per number: the program's formatter against snprintf into a
+// buffer and against snprintf into a std::string (how the program formatted
+// before), on the same random floats, for the table and JSON formats.
 //   build/bench/bench_format
 
 #include "format.h"
@@ -8,6 +9,7 @@
 
 #include <cstdio>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -34,6 +36,17 @@ void BM_snprintf(benchmark::State& stan, const char* format)
     }
 }
 
+void BM_snprintf_do_stringa(benchmark::State& stan, const char* format)
+{
+    std::size_t k = 0;
+    for (auto _ : stan) {
+        char b[64];
+        const int n = std::snprintf(b, sizeof b, format, liczby()[k++ & 0xffff]);
+        std::string t(b, std::size_t(n));
+        benchmark::DoNotOptimize(t);
+    }
+}
+
 void BM_zapisz_liczbe(benchmark::State& stan, const char* format)
 {
     char b[miejsce_na_liczbe];
@@ -47,10 +60,12 @@ void BM_zapisz_liczbe(benchmark::State& stan, const char* format)
 
 } // namespace
 
+BENCHMARK_CAPTURE(BM_snprintf_do_stringa, stress_12_8f, "%12.8f");
 BENCHMARK_CAPTURE(BM_snprintf, stress_12_8f, "%12.8f");
 BENCHMARK_CAPTURE(BM_zapisz_liczbe, stress_12_8f, "%12.8f");
 BENCHMARK_CAPTURE(BM_snprintf, displacement_2_15f, "%2.15f");
 BENCHMARK_CAPTURE(BM_zapisz_liczbe, displacement_2_15f, "%2.15f");
+BENCHMARK_CAPTURE(BM_snprintf_do_stringa, json_9g, "%.9g");
 BENCHMARK_CAPTURE(BM_snprintf, json_9g, "%.9g");
 BENCHMARK_CAPTURE(BM_zapisz_liczbe, json_9g, "%.9g");
 
