@@ -124,27 +124,65 @@ std::uint64_t dlugosc_m1d(int il_elem, int il_podpor)
     return 20 + 24 * std::uint64_t(std::int64_t{il_elem}) + 8 * std::uint64_t(std::int64_t{il_podpor});
 }
 
+namespace {
+
+WynikOdczytu odrzucony(std::string powod)
+{
+    WynikOdczytu w;
+    w.powod = std::move(powod);
+    return w;
+}
+
+// "1 bajt", "2 bajty", "5 bajtów", "22 bajty", "12 bajtów"
+std::string bajty(std::uint64_t ile)
+{
+    const std::uint64_t jednosci = ile % 10, dziesiatki = ile % 100 / 10;
+    const char* slowo = ile == 1                                            ? " bajt"
+                        : jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? " bajty"
+                                                                            : " bajtów";
+    return std::to_string(ile) + slowo;
+}
+
+// Empty when the three counts can make a model.
+std::string sprawdz_liczniki(int elementy, int obciazenia, int podpory)
+{
+    if (elementy < 1)
+        return "liczba elementów " + std::to_string(elementy);
+    if (elementy == INT_MAX)
+        return "liczba elementów " + std::to_string(elementy) + " jest za duża";
+    if (obciazenia < 1)
+        return "liczba obciążeń " + std::to_string(obciazenia);
+    if (podpory < 1)
+        return "liczba podpór " + std::to_string(podpory);
+    return {};
+}
+
+} // namespace
+
 WynikOdczytu czytaj_m1d(ZrodloM1D& zrodlo)
 {
-    WynikOdczytu wynik;
     const std::uint64_t dostepne = zrodlo.rozmiar();
     unsigned char liczniki[12];
-    if (dostepne < sizeof liczniki || !zrodlo.czytaj(liczniki, sizeof liczniki))
-        return wynik;
+    if (dostepne < sizeof liczniki)
+        return odrzucony("plik ma " + bajty(dostepne) + ", a same liczności zajmują 12");
+    if (!zrodlo.czytaj(liczniki, sizeof liczniki))
+        return odrzucony("plik skończył się wcześniej, niż podał system");
     const int elementy = liczba_z_bajtow(liczniki);
     const int obciazenia = liczba_z_bajtow(liczniki + 4);
     const int podpory = liczba_z_bajtow(liczniki + 8);
-    if (elementy < 1 || obciazenia < 1 || podpory < 1 || elementy == INT_MAX)
-        return wynik;
+    if (std::string b = sprawdz_liczniki(elementy, obciazenia, podpory); !b.empty())
+        return odrzucony(b);
     // Checked before anything is allocated: a short file claiming huge counts
     // is refused at once.
     if (dostepne < dlugosc_m1d(elementy, podpory))
-        return wynik;
+        return odrzucony("plik ma " + bajty(dostepne) + ", a liczności wymagają " +
+                         std::to_string(dlugosc_m1d(elementy, podpory)));
 
+    WynikOdczytu wynik;
     Tablice t = utworz_tablice(elementy, podpory, obciazenia);
     if (!czytaj_tablice_modelu(zrodlo, t)) {
         zwolnij_tablice(t);
-        return wynik;
+        return odrzucony("plik skończył się wcześniej, niż podał system (zmienił się podczas czytania?)");
     }
     popraw_wezly_podpor(t, wynik.naprawione);
     std::copy(t.si + 1, t.si + t.il_wezl + 1, t.f + 1);
@@ -163,10 +201,17 @@ WynikOdczytu czytaj_plik_m1d(const std::string& sciezka)
 {
     PlikDoCzytania plik(sciezka);
     if (!plik.otwarty()) {
-        WynikOdczytu wynik;
+        WynikOdczytu wynik = odrzucony(plik.powod());
         wynik.stan = Odczyt::nie_mozna_otworzyc;
         return wynik;
     }
+    return czytaj_plik_m1d(plik);
+}
+
+WynikOdczytu czytaj_plik_m1d(PlikDoCzytania& plik)
+{
+    if (!plik.od_poczatku())
+        return odrzucony("nie można czytać pliku od początku");
     ZrodloPlik zrodlo(plik);
     return czytaj_m1d(zrodlo);
 }

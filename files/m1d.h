@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model.h"
+#include "plik_do_czytania.h"
 #include "strumien.h"
 
 #include <cstddef>
@@ -45,6 +46,7 @@ struct WynikOdczytu {
     Odczyt stan = Odczyt::bledny_plik;
     Tablice tablice; // on ok: fresh arrays owned by the caller; otherwise empty
     std::vector<NaprawionaPodpora> naprawione; // on ok, in support order
+    std::string powod; // otherwise what is wrong, in Polish ("liczba elementów 0")
 };
 
 // Reads a model into fresh arrays; nothing is allocated before the counts and
@@ -54,6 +56,8 @@ struct WynikOdczytu {
 WynikOdczytu czytaj_m1d(ZrodloM1D& zrodlo);
 WynikOdczytu czytaj_m1d(std::span<const std::byte> bajty);
 WynikOdczytu czytaj_plik_m1d(const std::string& sciezka);
+// From a file already opened (and maybe looked into: it is read from its start).
+WynikOdczytu czytaj_plik_m1d(PlikDoCzytania& plik);
 
 // Writes the input data of `t` (forces from si, never from f) to `ujscie`,
 // which takes the bytes in order; it stops at the first block refused.

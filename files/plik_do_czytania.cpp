@@ -1,41 +1,13 @@
 #include "plik_do_czytania.h"
 
+#include "powody.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-
-namespace {
-
-std::string powod_bledu(int blad)
-{
-    switch (blad) {
-    case ENOENT: return "nie ma takiego pliku";
-    case EACCES:
-    case EPERM: return "brak uprawnień";
-    case ELOOP: return "za dużo dowiązań symbolicznych (dowiązanie wskazuje samo na siebie?)";
-    case ENAMETOOLONG: return "za długa nazwa";
-    case ENOTDIR: return "część ścieżki nie jest katalogiem";
-    default: return "błąd systemu " + std::to_string(blad);
-    }
-}
-
-std::string powod_rodzaju(mode_t tryb)
-{
-    if (S_ISDIR(tryb))
-        return "to jest katalog";
-    if (S_ISFIFO(tryb))
-        return "to jest potok (FIFO), nie plik";
-    if (S_ISCHR(tryb) || S_ISBLK(tryb))
-        return "to jest urządzenie, nie plik";
-    if (S_ISSOCK(tryb))
-        return "to jest gniazdo, nie plik";
-    return "to nie jest zwykły plik";
-}
-
-} // namespace
 
 PlikDoCzytania::PlikDoCzytania(const std::string& sciezka)
 {
@@ -70,6 +42,8 @@ std::ptrdiff_t PlikDoCzytania::czytaj(char* cel, std::size_t najwiecej)
         return n;
     }
 }
+
+bool PlikDoCzytania::od_poczatku() { return ::lseek(fd_, 0, SEEK_SET) == 0; }
 
 bool PlikDoCzytania::czytaj_wszystkie(void* cel, std::size_t bajty)
 {

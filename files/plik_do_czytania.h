@@ -25,6 +25,8 @@ public:
     std::ptrdiff_t czytaj(char* cel, std::size_t najwiecej);
     // Exactly `bajty` bytes; false when the file ended or failed first.
     bool czytaj_wszystkie(void* cel, std::size_t bajty);
+    // Back to the first byte (after a look at the beginning).
+    bool od_poczatku();
 
 private:
     int fd_ = -1;

@@ -24,8 +24,10 @@
 //
 // Keywords may also be written without Polish letters (obciazenia, moduly...).
 // Reals are written as the shortest text that reads back to the same float, so
-// M1D -> text -> M1D gives the same bytes; a NaN other than the plain one is
-// written as nan(0xXXXXXXXX), its bit image.
+// M1D -> text -> M1D gives the same bytes, with one exception: a support node
+// outside the bar, which the M1D reader took as node 1, is node 1 in the text
+// (a comment names the file's number) and so in the M1D made from it. A NaN
+// other than the plain one is written as nan(0xXXXXXXXX), its bit image.
 
 // Writes the input data of `t`. Supports the reader had to move to node 1 are
 // noted in comments. False when writing failed.
