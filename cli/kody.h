@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QString>
+
+#include <string>
+
 // Exit statuses of zenta-oblicz.
 enum KodWyjscia {
     sukces = 0,
+    brak_pamieci = 1,
     zle_wywolanie = 2,
     nie_mozna_otworzyc = 3,
     bledny_plik = 4,
@@ -12,4 +17,7 @@ enum KodWyjscia {
 };
 
 // Writes the message to standard error and answers the status.
-int blad(const char* tekst, int kod);
+int blad(const std::string& tekst, int kod);
+
+// "Nie można zapisać do pliku: NAME: why" (the name as it was given).
+int blad_pliku(const char* tekst, const QString& plik, const std::string& powod, int kod);

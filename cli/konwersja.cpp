@@ -1,11 +1,11 @@
 #include "konwersja.h"
 
+#include "argumenty.h"
 #include "kody.h"
 #include "plik_wyjsciowy.h"
 #include "tekst_modelu.h"
 #include "wczytanie.h"
 
-#include <QFile>
 
 namespace {
 
@@ -25,25 +25,34 @@ void przywroc_numery(Tablice& t, const std::vector<NaprawionaPodpora>& naprawion
 
 int na_tekst(const QString& model, const QString& wyjscie)
 {
-    OdczytModelu o = czytaj_model(QFile::encodeName(model).toStdString());
+    OdczytModelu o = czytaj_model(bajty_nazwy(model));
     if (o.stan.kod != sukces)
-        return blad(o.stan.blad.c_str(), o.stan.kod);
+        return blad(o.stan.blad, o.stan.kod);
     const Zwalnianie zwalnianie{o.tablice};
-    const bool zapisano = wyjscie.isEmpty() ? zapisz_tekst_modelu(o.tablice, o.stan.naprawione, stdout)
-                                            : zapisz_plik(wyjscie, [&](const Ujscie& ujscie) {
-                                                  Strumien s(ujscie);
-                                                  return zapisz_tekst_modelu(o.tablice, o.stan.naprawione, s);
-                                              });
-    return zapisano ? sukces : blad("Nie można zapisać do pliku", blad_zapisu);
+    if (wyjscie.isEmpty())
+        return zapisz_tekst_modelu(o.tablice, o.stan.naprawione, stdout)
+                   ? sukces
+                   : blad("Nie można zapisać wyników", blad_zapisu);
+    std::string powod;
+    const bool zapisano = zapisz_plik(
+        wyjscie,
+        [&](const Ujscie& ujscie) {
+            Strumien s(ujscie);
+            return zapisz_tekst_modelu(o.tablice, o.stan.naprawione, s);
+        },
+        powod);
+    return zapisano ? sukces : blad_pliku("Nie można zapisać do pliku", wyjscie, powod, blad_zapisu);
 }
 
 int na_m1d(const QString& model, const QString& wyjscie)
 {
-    OdczytModelu o = czytaj_model(QFile::encodeName(model).toStdString());
+    OdczytModelu o = czytaj_model(bajty_nazwy(model));
     if (o.stan.kod != sukces)
-        return blad(o.stan.blad.c_str(), o.stan.kod);
+        return blad(o.stan.blad, o.stan.kod);
     const Zwalnianie zwalnianie{o.tablice};
     przywroc_numery(o.tablice, o.stan.naprawione);
-    const bool zapisano = zapisz_plik(wyjscie, [&](const Ujscie& ujscie) { return zapisz_m1d(o.tablice, ujscie); });
-    return zapisano ? sukces : blad("Nie można zapisać do pliku", blad_zapisu);
+    std::string powod;
+    const bool zapisano =
+        zapisz_plik(wyjscie, [&](const Ujscie& ujscie) { return zapisz_m1d(o.tablice, ujscie); }, powod);
+    return zapisano ? sukces : blad_pliku("Nie można zapisać do pliku", wyjscie, powod, blad_zapisu);
 }

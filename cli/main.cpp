@@ -2,6 +2,7 @@
 // same analysis as the desktop program and prints, checks, verifies, draws
 // and reports its results.
 
+#include "argumenty.h"
 #include "bilans.h"
 #include "kody.h"
 #include "konwersja.h"
@@ -16,7 +17,6 @@
 #include "weryfikacja.h"
 #include "wydruk.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -24,7 +24,9 @@
 
 #include <clocale>
 #include <cstdio>
+#include <exception>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string_view>
 
@@ -41,22 +43,23 @@ void zaladuj_polskie_teksty_qt(QCoreApplication& aplikacja, QTranslator& tlumacz
 // missing runtime directory) would only get in the way of scripts.
 void bez_komunikatow_qt(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-std::string sciezka(const QString& s) { return QFile::encodeName(s).toStdString(); }
-
-bool zapisz_pliki(const Polecenie& c, const std::vector<NaprawionaPodpora>& naprawione)
+// The files the command asks for; the status, with the message for the first that failed.
+int zapisz_pliki(const Polecenie& c, const std::vector<NaprawionaPodpora>& naprawione)
 {
-    if (!c.rysunek.isEmpty() && !zapisz_rysunek(c.rysunek, c.rozmiar, c.napr))
-        return false;
+    std::string powod;
+    if (!c.rysunek.isEmpty() && !zapisz_rysunek(c.rysunek, c.rozmiar, c.napr, powod))
+        return blad_pliku("Nie można zapisać do pliku", c.rysunek, powod, blad_zapisu);
     for (const auto& [rodzaj, plik] : c.wykresy)
         if (!zapisz_obraz(plik, rysuj_wykres(rodzaj, c.rozmiar.width(), c.rozmiar.height()).rysunek,
-                          c.rozmiar))
-            return false;
-    if (c.raport.isEmpty())
-        return true;
-    return zapisz_plik(c.raport, [&](const Ujscie& ujscie) {
+                          c.rozmiar, powod))
+            return blad_pliku("Nie można zapisać do pliku", plik, powod, blad_zapisu);
+    const auto raport = [&](const Ujscie& ujscie) {
         Strumien s(ujscie);
-        return zapisz_raport(s, QFileInfo(c.model).fileName().toStdString(), naprawione);
-    });
+        return zapisz_raport(s, bajty_nazwy(QFileInfo(c.model).fileName()), naprawione);
+    };
+    if (!c.raport.isEmpty() && !zapisz_plik(c.raport, raport, powod))
+        return blad_pliku("Nie można zapisać do pliku", c.raport, powod, blad_zapisu);
+    return sukces;
 }
 
 bool wypisz(const Polecenie& c, std::FILE* out)
@@ -79,19 +82,18 @@ int wykonaj(const Polecenie& c)
         return na_tekst(c.model, c.wyjscie);
     if (c.tryb == Tryb::z_tekstu)
         return na_m1d(c.model, c.wyjscie);
-    const WczytanyModel model = wczytaj_model(sciezka(c.model));
+    const WczytanyModel model = wczytaj_model(bajty_nazwy(c.model));
     if (model.kod != sukces)
-        return blad(model.blad.c_str(), model.kod);
+        return blad(model.blad, model.kod);
     if (c.tryb == Tryb::sprawdzenie)
         return sprawdz_model(model.naprawione, stdout);
-    if (!zapisz_pliki(c, model.naprawione))
-        return blad("Nie można zapisać do pliku", blad_zapisu);
+    if (const int kod = zapisz_pliki(c, model.naprawione); kod != sukces)
+        return kod;
     if (c.wypisz && !wypisz(c, stdout))
         return blad("Nie można zapisać wyników", blad_zapisu);
     if (const std::optional<std::string> w = wynik_nieliczbowy())
-        return blad(("Wyniki nie są liczbami: " + *w +
-                     " (element o zerowej długości albo sztywności, które się znoszą; --sprawdz wskaże)")
-                        .c_str(),
+        return blad("Wyniki nie są liczbami: " + *w +
+                        " (element o zerowej długości albo sztywności, które się znoszą; --sprawdz wskaże)",
                     wyniki_nieliczbowe);
     return sukces;
 }
@@ -124,14 +126,22 @@ int main(int argc, char* argv[])
     QTranslator tlumacz;
     zaladuj_polskie_teksty_qt(*program, tlumacz);
 
-    const Rozbior rozbior = rozbierz(QCoreApplication::arguments());
+    const Rozbior rozbior = rozbierz(argumenty_bez_strat(argc, argv));
     if (!rozbior.polecenie)
-        return blad(rozbior.blad.toLocal8Bit().constData(), zle_wywolanie);
+        return blad(rozbior.blad.toStdString(), zle_wywolanie);
     if (rozbior.polecenie->tryb == Tryb::pomoc) {
         std::fputs(rozbior.pomoc.toLocal8Bit().constData(), stdout);
         return sukces;
     }
-    const int kod = wykonaj(*rozbior.polecenie);
+    // No exception leaves: every failure ends with one of the documented statuses.
+    int kod = sukces;
+    try {
+        kod = wykonaj(*rozbior.polecenie);
+    } catch (const std::bad_alloc&) {
+        kod = blad("Za mało pamięci na ten model.", brak_pamieci);
+    } catch (const std::exception& w) {
+        kod = blad(std::string("Nieoczekiwany błąd: ") + w.what(), brak_pamieci);
+    }
     if (!Pusty)
         zwolnij_model();
     return kod;

@@ -26,9 +26,13 @@ const char* const opis =
     "węzły_podpór, wymuszenia (na podporę); '#' zaczyna komentarz; najwyżej 1 GiB.\n"
     "Wzory w examples/.\n"
     "\n"
-    "Kody wyjścia: 0 powodzenie, 2 błędne wywołanie, 3 nie można otworzyć pliku,\n"
-    "4 błędny plik z danymi, 5 nie można zapisać, 6 --sprawdz znalazło usterki,\n"
-    "7 wyniki nie są liczbami (wypisane, ale bez znaczenia).";
+    "MODEL \"-\" to standardowe wejście. Plik wynikowy powstaje obok jako nowy i zastępuje\n"
+    "dawny dopiero cały; do potoku (FIFO) i urządzenia program pisze wprost.\n"
+    "\n"
+    "Kody wyjścia: 0 powodzenie, 1 za mało pamięci, 2 błędne wywołanie, 3 nie można\n"
+    "otworzyć pliku, 4 błędny plik z danymi, 5 nie można zapisać, 6 --sprawdz znalazło\n"
+    "usterki, 7 wyniki nie są liczbami (wypisane, ale bez znaczenia). Komunikat błędu\n"
+    "podaje plik i przyczynę.";
 
 struct Opcje {
     QCommandLineOption pomoc{{"h", "help", "pomoc"}, "Wyświetla tę pomoc."};

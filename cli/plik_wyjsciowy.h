@@ -5,9 +5,10 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
-// Writes a file through a temporary one that replaces it only when every byte
-// was written: a failure leaves the earlier file as it was. Unbuffered, so
-// that every failed write is seen (QSaveFile's buffer hides a cut-short file).
-// `tresc` writes the bytes through the Ujscie it is given.
-bool zapisz_plik(const QString& sciezka, const std::function<bool(const Ujscie&)>& tresc);
+// An output file of zenta-oblicz, named on the command line: written through
+// the safe writer (a failure leaves an earlier file as it was; a FIFO or a
+// device is written into, never replaced). `tresc` writes the bytes through
+// the Ujscie it is given. On failure, `powod` says why.
+bool zapisz_plik(const QString& sciezka, const std::function<bool(const Ujscie&)>& tresc, std::string& powod);

@@ -10,7 +10,7 @@
 #include <QImage>
 
 // Both through the safe writer: a failure leaves an earlier file as it was.
-bool zapisz_obraz(const QString& sciezka, const Rysunek& rysunek, QSize rozmiar)
+bool zapisz_obraz(const QString& sciezka, const Rysunek& rysunek, QSize rozmiar, std::string& powod)
 {
     if (sciezka.endsWith(".png", Qt::CaseInsensitive)) {
         QImage png(rozmiar, QImage::Format_RGB32);
@@ -18,26 +18,33 @@ bool zapisz_obraz(const QString& sciezka, const Rysunek& rysunek, QSize rozmiar)
         odtworz(rysunek, png);
         QByteArray bajty;
         QBuffer bufor(&bajty);
-        if (!bufor.open(QIODevice::WriteOnly) || !png.save(&bufor, "PNG"))
+        if (!bufor.open(QIODevice::WriteOnly) || !png.save(&bufor, "PNG")) {
+            powod = "nie udało się zakodować PNG";
             return false;
-        return zapisz_plik(sciezka, [&bajty](const Ujscie& ujscie) { return ujscie(bajty.constData(), std::size_t(bajty.size())); });
+        }
+        return zapisz_plik(
+            sciezka, [&bajty](const Ujscie& ujscie) { return ujscie(bajty.constData(), std::size_t(bajty.size())); },
+            powod);
     }
-    return zapisz_plik(sciezka, [&](const Ujscie& ujscie) {
-        Strumien s(ujscie);
-        OpcjeSvg opcje;
-        opcje.miara = zmierz_tekst;
-        zapisz_svg(rysunek, rozmiar.width(), rozmiar.height(), s, opcje);
-        return s.zakoncz();
-    });
+    return zapisz_plik(
+        sciezka,
+        [&](const Ujscie& ujscie) {
+            Strumien s(ujscie);
+            OpcjeSvg opcje;
+            opcje.miara = zmierz_tekst;
+            zapisz_svg(rysunek, rozmiar.width(), rozmiar.height(), s, opcje);
+            return s.zakoncz();
+        },
+        powod);
 }
 
-bool zapisz_rysunek(const QString& sciezka, QSize rozmiar, bool napr)
+bool zapisz_rysunek(const QString& sciezka, QSize rozmiar, bool napr, std::string& powod)
 {
     TablicaKolorow knapr{};
     Pasek_kol(knapr);
     return zapisz_obraz(sciezka,
                         rysuj(UstawieniaWidoku{napr, 1, &knapr}, rozmiar.width(), rozmiar.height()).rysunek,
-                        rozmiar);
+                        rozmiar, powod);
 }
 
 std::optional<QSize> czytaj_rozmiar(const QString& tekst)

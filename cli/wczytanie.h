@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-// The model file of zenta-oblicz: an M1D file, or a text model (a name ending
-// in .txt).
+// The model file of zenta-oblicz: an M1D file or a text model, by its name's
+// ending (.M1D, .txt) or, without either, by what it holds; "-" is standard
+// input.
 struct WczytanyModel {
     int kod = 0;      // a KodWyjscia; sukces when the model is current
-    std::string blad; // otherwise the message for standard error
+    std::string blad; // otherwise the message for standard error, with the file's name and why
     std::vector<NaprawionaPodpora> naprawione;
 };
 
@@ -24,7 +25,5 @@ OdczytModelu czytaj_model(const std::string& sciezka);
 // Reads the file and makes it the current model, analysed (Pusty false).
 WczytanyModel wczytaj_model(const std::string& sciezka);
 
-bool jest_modelem_tekstowym(const std::string& sciezka);
-
-// A text model of 1e7 elements is some 450 MB; a larger file is refused.
+// A text model of 1e7 elements is some 450 MB; a larger one is refused.
 inline constexpr std::uint64_t najwiekszy_model_tekstowy = std::uint64_t{1} << 30;

@@ -10,7 +10,10 @@
 #include <QJsonObject>
 #include <QPainter>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -23,6 +26,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -34,9 +38,10 @@ struct Wynik {
     std::string wyjscie; // stdout and stderr together
 };
 
-Wynik uruchom(const std::string& argumenty)
+// A shell command line; its standard error goes with its output.
+Wynik uruchom_w_powloce(const std::string& wiersz)
 {
-    const std::string polecenie = std::string(ZENTA_OBLICZ) + " " + argumenty + " 2>&1";
+    const std::string polecenie = "{ " + wiersz + "; } 2>&1";
     Wynik w;
     FILE* potok = popen(polecenie.c_str(), "r");
     std::array<char, 4096> bufor;
@@ -46,6 +51,8 @@ Wynik uruchom(const std::string& argumenty)
     w.kod = WIFEXITED(stan) ? WEXITSTATUS(stan) : -1;
     return w;
 }
+
+Wynik uruchom(const std::string& argumenty) { return uruchom_w_powloce(std::string(ZENTA_OBLICZ) + " " + argumenty); }
 
 class ZentaOblicz : public ::testing::Test {
 protected:
@@ -138,13 +145,16 @@ TEST_F(ZentaOblicz, DataAndCsvListTheirBlocks)
 
 TEST_F(ZentaOblicz, FailuresHaveTheirOwnTextsAndExitStatuses)
 {
-    const Wynik brak = uruchom((katalog_ / "nie_ma.M1D").string());
+    const std::string nie_ma = (katalog_ / "nie_ma.M1D").string();
+    const Wynik brak = uruchom(nie_ma);
     EXPECT_EQ(brak.kod, 3);
-    EXPECT_EQ(brak.wyjscie, "Nie można otworzyć pliku\n");
+    EXPECT_EQ(brak.wyjscie, "Nie można otworzyć pliku: " + nie_ma + ": nie ma takiego pliku\n");
 
-    const Wynik zly = uruchom(zapisz_bajty(std::string("\x02\0\0\0\x01\0\0\0\0\0\0\0", 12)));
+    const std::string krotki = zapisz_bajty(std::string("\x02\0\0\0\x01\0\0\0\x01\0\0\0", 12));
+    const Wynik zly = uruchom(krotki);
     EXPECT_EQ(zly.kod, 4);
-    EXPECT_EQ(zly.wyjscie, "Błędny plik z danymi\n");
+    EXPECT_EQ(zly.wyjscie, "Błędny plik z danymi: " + krotki + ": plik ma 12 bajtów, a liczności wymagają 76\n");
+    EXPECT_EQ(uruchom("--sprawdz " + krotki).wyjscie, zly.wyjscie);
 
     EXPECT_EQ(uruchom("").kod, 2);
     EXPECT_EQ(uruchom("--nieznana x.M1D").kod, 2);
@@ -350,8 +360,132 @@ TEST_F(ZentaOblicz, ABrokenTextModelNamesItsLine)
     std::ofstream(txt) << "elementy 1\npodpory 1\nobciążenia 1\nwspółrzędne 0 1\npola x\n";
     const Wynik w = uruchom(txt.string());
     EXPECT_EQ(w.kod, 4);
-    EXPECT_EQ(w.wyjscie, "Błędny plik z danymi: wiersz 5: „x” nie jest ani liczbą, ani nazwą sekcji\n");
+    EXPECT_EQ(w.wyjscie, "Błędny plik z danymi: " + txt.string() + ": wiersz 5: „x” nie jest ani liczbą, ani nazwą sekcji\n");
     EXPECT_EQ(uruchom("--z-tekstu " + txt.string()).kod, 2); // no -o
     EXPECT_EQ(uruchom("--z-tekstu " + txt.string() + " -o " + (katalog_ / "x.M1D").string()).kod, 4);
     EXPECT_FALSE(fs::exists(katalog_ / "x.M1D"));
+}
+
+// ---- special files ----
+
+namespace {
+
+// A FIFO made by the test and read to its end in a thread. The test holds a
+// writing end too, so that the reader sees no end before the program came.
+class CzytelnikPotoku {
+public:
+    explicit CzytelnikPotoku(const std::string& sciezka)
+    {
+        ::mkfifo(sciezka.c_str(), 0600);
+        odbior_ = ::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK);
+        ::fcntl(odbior_, F_SETFL, 0);
+        trzymany_ = ::open(sciezka.c_str(), O_WRONLY);
+        watek_ = std::thread([this] {
+            char bufor[4096];
+            for (ssize_t n; (n = ::read(odbior_, bufor, sizeof bufor)) > 0;)
+                odebrane_.append(bufor, std::size_t(n));
+        });
+    }
+    ~CzytelnikPotoku() { odebrane(); }
+    const std::string& odebrane()
+    {
+        if (watek_.joinable()) {
+            ::close(trzymany_);
+            watek_.join();
+            ::close(odbior_);
+        }
+        return odebrane_;
+    }
+
+private:
+    int odbior_ = -1, trzymany_ = -1;
+    std::string odebrane_;
+    std::thread watek_;
+};
+
+} // namespace
+
+TEST_F(ZentaOblicz, WhatIsNotARegularFileIsRefusedAtOnceWithItsReason)
+{
+    fs::create_directories(katalog_ / "katalog.txt");
+    fs::create_directories(katalog_ / "katalog.M1D");
+    ::mkfifo((katalog_ / "potok.txt").c_str(), 0600);
+    ::mkfifo((katalog_ / "potok").c_str(), 0600);
+    fs::create_symlink("/dev/zero", katalog_ / "zera.txt");
+    fs::create_symlink(katalog_ / "petla.M1D", katalog_ / "petla.M1D");
+    const std::pair<const char*, const char*> pliki[] = {{"katalog.txt", "to jest katalog"},
+                                                         {"katalog.M1D", "to jest katalog"},
+                                                         {"potok.txt", "to jest potok (FIFO), nie plik"},
+                                                         {"potok", "to jest potok (FIFO), nie plik"},
+                                                         {"zera.txt", "to jest urządzenie, nie plik"},
+                                                         {"petla.M1D", "za dużo dowiązań symbolicznych"}};
+    const std::string wyjscie = " -o " + (katalog_ / "x.M1D").string();
+    for (const auto& [nazwa, powod] : pliki)
+        for (const std::string tryb : {"", "--sprawdz ", "--do-tekstu ", "--z-tekstu "}) {
+            const std::string plik = (katalog_ / nazwa).string();
+            const Wynik w = uruchom(tryb + plik + (tryb == "--z-tekstu " ? wyjscie : ""));
+            EXPECT_EQ(w.kod, 3) << tryb << nazwa;
+            EXPECT_TRUE(w.wyjscie.starts_with("Nie można otworzyć pliku: " + plik + ": " + powod)) << w.wyjscie;
+        }
+    EXPECT_FALSE(fs::exists(katalog_ / "x.M1D"));
+}
+
+TEST_F(ZentaOblicz, EveryOutputWritesIntoAFifoAndRefusesADirectory)
+{
+    const std::string model = zapisz_model(pret_dwuelementowy());
+    const std::string wyjscia[] = {"--do-tekstu " + model + " -o ",
+                                   "--z-tekstu " + (katalog_ / "m.txt").string() + " -o ",
+                                   model + " --rozmiar 400x300 --rysunek=",
+                                   model + " --wykres u ", model + " --raport "};
+    uruchom("--do-tekstu " + model + " -o " + (katalog_ / "m.txt").string());
+    for (const std::string& polecenie : wyjscia) {
+        const std::string potok = (katalog_ / "wyjscie.svg").string();
+        CzytelnikPotoku czytelnik(potok);
+        const Wynik w = uruchom(polecenie + potok);
+        EXPECT_EQ(w.kod, 0) << polecenie << w.wyjscie;
+        EXPECT_GE(czytelnik.odebrane().size(), 76u) << polecenie; // the smallest, the M1D file
+        EXPECT_TRUE(fs::is_fifo(potok));
+        fs::remove(potok);
+
+        fs::create_directories(potok);
+        const Wynik katalog = uruchom(polecenie + potok);
+        EXPECT_EQ(katalog.kod, 5) << polecenie;
+        EXPECT_EQ(katalog.wyjscie, "Nie można zapisać do pliku: " + potok + ": to jest katalog\n");
+        fs::remove(potok);
+    }
+    // Nobody reading: refused at once, the FIFO left as it was.
+    ::mkfifo((katalog_ / "bez_czytelnika.M1D").c_str(), 0600);
+    const Wynik w = uruchom("--z-tekstu " + (katalog_ / "m.txt").string() + " -o " +
+                            (katalog_ / "bez_czytelnika.M1D").string());
+    EXPECT_EQ(w.kod, 5);
+    EXPECT_TRUE(fs::is_fifo(katalog_ / "bez_czytelnika.M1D"));
+}
+
+// A file system that takes no more than 1 kB of a file: every output fails
+// whole and leaves what was there before.
+TEST_F(ZentaOblicz, AFullDiskLeavesEveryEarlierOutputWhole)
+{
+    const std::string model = zapisz_model(pret_jednorodny(200));
+    const std::string cel = (katalog_ / "cel.svg").string();
+    for (const std::string& polecenie : {"--raport " + cel + " " + model, "--rysunek=" + cel + " " + model,
+                                         "--wykres napr " + cel + " " + model, "--do-tekstu " + model + " -o " + cel}) {
+        std::ofstream(cel) << "wcześniejszy";
+        const Wynik w = uruchom_w_powloce("ulimit -f 2; trap '' XFSZ; exec " + std::string(ZENTA_OBLICZ) + " " + polecenie);
+        EXPECT_EQ(w.kod, 5) << polecenie << w.wyjscie;
+        EXPECT_EQ(w.wyjscie, "Nie można zapisać do pliku: " + cel + ": plik przekroczyłby dozwolony rozmiar\n");
+        std::ifstream plik(cel);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(plik), {}), "wcześniejszy") << polecenie;
+        EXPECT_EQ(std::distance(fs::directory_iterator(katalog_), fs::directory_iterator()), 2); // no temporary
+    }
+}
+
+TEST_F(ZentaOblicz, NamesThatAreNotUtf8AreOpenedAndWrittenByteForByte)
+{
+    const fs::path model = katalog_ / "model\xff.M1D", tekst = katalog_ / "wynik\xfe.txt";
+    fs::copy_file(zapisz_model(pret_dwuelementowy()), model);
+    EXPECT_EQ(uruchom("--do-tekstu " + model.string() + " -o " + tekst.string()).kod, 0);
+    EXPECT_TRUE(fs::exists(tekst));
+    const Wynik brak = uruchom((katalog_ / "brak\xfd.M1D").string());
+    EXPECT_EQ(brak.wyjscie, "Nie można otworzyć pliku: " + (katalog_ / "brak\xfd.M1D").string() +
+                                ": nie ma takiego pliku\n");
 }
