@@ -100,7 +100,7 @@ private:
     void zamknij_tabele();
     void wczytaj_model(const QString& sciezka);
     void zapisz_model(const QString& sciezka);
-    void blad_dyskowy(const char* tekst);
+    void blad_dyskowy(const char* tekst, const QString& sciezka, const std::string& powod);
 
     // Fields in their fixed order.
     bool iw = false;

@@ -2,10 +2,10 @@
 
 #include "m1d.h"
 #include "model.h"
+#include "plik_do_zapisu.h"
 #include "teksty.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 // The current model stays until a file has been read whole and accepted: a
 // cancelled dialog or a bad file loses nothing.
@@ -16,13 +16,15 @@ void _OKNO_::Cm_Otworz()
         wczytaj_model(*sciezka);
 }
 
+// A refused file keeps the message users know; which file it was and why
+// go behind the box's details button.
 void _OKNO_::wczytaj_model(const QString& sciezka)
 {
     WynikOdczytu odczyt = czytaj_plik_m1d(QFile::encodeName(sciezka).toStdString());
     if (odczyt.stan == Odczyt::nie_mozna_otworzyc)
-        return blad_dyskowy(teksty::nie_mozna_otworzyc);
+        return blad_dyskowy(teksty::nie_mozna_otworzyc, sciezka, odczyt.powod);
     if (odczyt.stan != Odczyt::ok)
-        return blad_dyskowy(teksty::bledny_plik);
+        return blad_dyskowy(teksty::bledny_plik, sciezka, odczyt.powod);
     zastap_model(odczyt.tablice, odczyt.naprawione);
 }
 
@@ -34,26 +36,20 @@ void _OKNO_::Cm_Zapisz()
         zapisz_model(*sciezka);
 }
 
-// Through a temporary file: the old file stays intact unless the whole new one
-// was written. Unbuffered, so that every short write is seen: a buffered
-// QSaveFile commits a file cut short by a full disk as if it were whole.
+// Through the safe writer: the old file stays intact unless the whole new one
+// was written, and what is not a regular file is never replaced.
 void _OKNO_::zapisz_model(const QString& sciezka)
 {
-    QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return blad_dyskowy(teksty::nie_mozna_zapisac);
-    const bool zapisano = zapisz_m1d(biezace_tablice(), [&plik](const void* dane, std::size_t bajty) {
-        return plik.write(static_cast<const char*>(dane), qint64(bajty)) == qint64(bajty);
-    });
-    if (!zapisano) {
-        plik.cancelWriting(); // the temporary file goes with the object
-        return blad_dyskowy(teksty::nie_mozna_zapisac);
-    }
-    if (!plik.commit())
-        blad_dyskowy(teksty::nie_mozna_zapisac);
+    std::string powod;
+    const Tablice model = biezace_tablice();
+    if (!zapisz_bezpiecznie(
+            QFile::encodeName(sciezka).toStdString(),
+            [&model](const Ujscie& ujscie) { return zapisz_m1d(model, ujscie); }, &powod))
+        blad_dyskowy(teksty::nie_mozna_zapisac, sciezka, powod);
 }
 
-void _OKNO_::blad_dyskowy(const char* tekst)
+void _OKNO_::blad_dyskowy(const char* tekst, const QString& sciezka, const std::string& powod)
 {
-    rozmowa_->komunikat(tekst, teksty::blad_dyskowy, _ROZMOWA_::Ikona::wykrzyknik);
+    rozmowa_->komunikat(tekst, teksty::blad_dyskowy, _ROZMOWA_::Ikona::wykrzyknik,
+                        sciezka + ": " + QString::fromStdString(powod));
 }

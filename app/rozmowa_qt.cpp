@@ -14,10 +14,11 @@ bool RozmowaQt::pytanie(const QString& tekst, const QString& tytul)
     return QMessageBox::question(okno_, tytul, tekst, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-void RozmowaQt::komunikat(const QString& tekst, const QString& tytul, Ikona ikona)
+void RozmowaQt::komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly)
 {
     QMessageBox pudelko(ikona == Ikona::pytanie ? QMessageBox::Question : QMessageBox::Warning, tytul, tekst,
                         QMessageBox::Ok, okno_);
+    pudelko.setDetailedText(szczegoly);
     pudelko.exec();
 }
 

@@ -11,7 +11,8 @@ public:
     explicit RozmowaQt(QWidget* okno) : okno_(okno) {}
 
     bool pytanie(const QString& tekst, const QString& tytul) override;
-    void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) override;
+    using _ROZMOWA_::komunikat;
+    void komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly) override;
     bool dialog(d_dane_pods& dane, int wskazane) override;
     bool dialog(d_dane_przek& danep, int wskazane) override;
     bool dialog(d_wsp& danew, int wskazane) override;

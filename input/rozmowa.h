@@ -20,8 +20,10 @@ public:
     // Yes/No message box with a question icon; true for Yes.
     virtual bool pytanie(const QString& tekst, const QString& tytul) = 0;
 
-    // Message box with one OK button.
-    virtual void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
+    // Message box with one OK button; `szczegoly`, when not empty, behind the
+    // box's details button (why a file was refused).
+    virtual void komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly) = 0;
+    void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) { komunikat(tekst, tytul, ikona, {}); }
 
     // Runs the data-entry dialog of the record (its `szablon`) on the record,
     // which "OK" rewrites and "Anuluj" leaves as it was; true for "OK". The

@@ -1,22 +1,19 @@
-// GUI tests run on Qt's offscreen platform, with the program's Polish Qt texts.
+// GUI tests run on Qt's offscreen platform, in Polish as the program runs.
+
+#include "po_polsku.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    po_polsku_przed_aplikacja();
     QApplication aplikacja(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
     QTranslator tlumacz;
-    if (tlumacz.load(QLocale(QLocale::Polish), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&tlumacz);
+    mow_po_polsku(tlumacz);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

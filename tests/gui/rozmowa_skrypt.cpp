@@ -18,13 +18,15 @@ RozmowaSkrypt& RozmowaSkrypt::oczekuj_pytania(const QString& tekst, const QStrin
     return *this;
 }
 
-RozmowaSkrypt& RozmowaSkrypt::oczekuj_komunikatu(const QString& tekst, const QString& tytul, Ikona ikona)
+RozmowaSkrypt& RozmowaSkrypt::oczekuj_komunikatu(const QString& tekst, const QString& tytul, Ikona ikona,
+                                                 std::optional<QString> szczegoly)
 {
     Oczekiwanie o;
     o.rodzaj = Rodzaj::komunikat;
     o.tekst = tekst;
     o.tytul = tytul;
     o.ikona = ikona;
+    o.szczegoly = std::move(szczegoly);
     oczekiwane_.push_back(o);
     return *this;
 }
@@ -82,7 +84,7 @@ bool RozmowaSkrypt::pytanie(const QString& tekst, const QString& tytul)
     return o->tak;
 }
 
-void RozmowaSkrypt::komunikat(const QString& tekst, const QString& tytul, Ikona ikona)
+void RozmowaSkrypt::komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly)
 {
     const auto o = nastepne(Rodzaj::komunikat, qPrintable("message " + tekst));
     if (!o)
@@ -90,6 +92,9 @@ void RozmowaSkrypt::komunikat(const QString& tekst, const QString& tytul, Ikona 
     EXPECT_EQ(tekst.toStdString(), o->tekst.toStdString());
     EXPECT_EQ(tytul.toStdString(), o->tytul.toStdString());
     EXPECT_EQ(ikona, o->ikona);
+    if (o->szczegoly) {
+        EXPECT_EQ(szczegoly.toStdString(), o->szczegoly->toStdString());
+    }
 }
 
 bool RozmowaSkrypt::pokaz_surowy(int szablon, void* rekord, std::size_t rozmiar, int wskazane)

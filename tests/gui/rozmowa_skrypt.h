@@ -14,7 +14,9 @@
 class RozmowaSkrypt : public _ROZMOWA_ {
 public:
     RozmowaSkrypt& oczekuj_pytania(const QString& tekst, const QString& tytul, bool tak);
-    RozmowaSkrypt& oczekuj_komunikatu(const QString& tekst, const QString& tytul, Ikona ikona);
+    // `szczegoly`, when given, must be what the box carries behind its details button.
+    RozmowaSkrypt& oczekuj_komunikatu(const QString& tekst, const QString& tytul, Ikona ikona,
+                                      std::optional<QString> szczegoly = std::nullopt);
     // The record's dialog: the user sees the record, may type into it (the
     // callback), and closes with "OK" (true) or "Anuluj" (false; whatever the
     // callback wrote is undone). `wskazane`, when given, is the field the
@@ -33,7 +35,8 @@ public:
     std::size_t pozostale() const { return oczekiwane_.size(); }
 
     bool pytanie(const QString& tekst, const QString& tytul) override;
-    void komunikat(const QString& tekst, const QString& tytul, Ikona ikona) override;
+    using _ROZMOWA_::komunikat;
+    void komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly) override;
     bool dialog(d_dane_pods& dane, int wskazane) override { return pokaz(dane, wskazane); }
     bool dialog(d_dane_przek& danep, int wskazane) override { return pokaz(danep, wskazane); }
     bool dialog(d_wsp& danew, int wskazane) override { return pokaz(danew, wskazane); }
@@ -52,6 +55,7 @@ private:
         int szablon = 0;
         std::function<void(void*)> uzytkownik;
         std::optional<int> wskazane;
+        std::optional<QString> szczegoly;
         Wybor wybor = Wybor::otworz;
         std::optional<QString> sciezka;
     };

@@ -10,16 +10,19 @@
 #include "wsp.h"
 #include "wyniki.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 
@@ -332,31 +335,49 @@ TEST_F(Okno, RefreshRunsTheAnalysisAgain)
     EXPECT_FLOAT_EQ(stress[1], 5.0f);
 }
 
-TEST_F(Okno, ADirectoryOrAnEmptyFileIsRefusedAndTheModelKept)
+// Which file and why go behind the details button; a FIFO is refused at once
+// instead of freezing the window until something writes into it.
+TEST_F(Okno, SpecialOrEmptyFilesAreRefusedAtOnceWithTheirReasonAndTheModelKept)
 {
     otworz(plik_modelu(pret_dwuelementowy()));
     skrypt->oczekuj_pliku(Wybor::otworz, katalog.path());
-    skrypt->oczekuj_komunikatu("Nie można otworzyć pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik);
+    skrypt->oczekuj_komunikatu("Nie można otworzyć pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik,
+                               katalog.path() + ": to jest katalog");
+    okno->polecenie(1020);
+    const QString potok = katalog.filePath("potok.M1D");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(potok).constData(), 0600), 0);
+    skrypt->oczekuj_pliku(Wybor::otworz, potok);
+    skrypt->oczekuj_komunikatu("Nie można otworzyć pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik,
+                               potok + ": to jest potok (FIFO), nie plik");
     okno->polecenie(1020);
     QFile pusty(katalog.filePath("pusty.M1D"));
     ASSERT_TRUE(pusty.open(QIODevice::WriteOnly));
     pusty.close();
     skrypt->oczekuj_pliku(Wybor::otworz, pusty.fileName());
-    skrypt->oczekuj_komunikatu("Błędny plik z danymi", "Błąd operacji dyskowej", Ikona::wykrzyknik);
+    skrypt->oczekuj_komunikatu("Błędny plik z danymi", "Błąd operacji dyskowej", Ikona::wykrzyknik,
+                               pusty.fileName() + ": plik ma 0 bajtów, a same liczności zajmują 12");
     okno->polecenie(1020);
     EXPECT_FALSE(Pusty);
     EXPECT_FLOAT_EQ(stress[1], 10.0f);
 }
 
-TEST_F(Okno, ASaveWhoseTargetBecameADirectoryFailsAndLeavesIt)
+TEST_F(Okno, ASaveOntoADirectoryOrAFifoNobodyReadsFailsAndLeavesIt)
 {
     otworz(plik_modelu(pret_dwuelementowy()));
-    const QString cel = katalog.filePath("cel.M1D");
+    const QString cel = katalog.filePath("cel.M1D"), potok = katalog.filePath("potok.M1D");
     ASSERT_TRUE(QDir().mkpath(cel + "/w_srodku"));
     skrypt->oczekuj_pliku(Wybor::zapisz, cel);
-    skrypt->oczekuj_komunikatu("Nie można zapisać do pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik);
+    skrypt->oczekuj_komunikatu("Nie można zapisać do pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik,
+                               cel + ": to jest katalog");
+    okno->polecenie(1060);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(potok).constData(), 0600), 0);
+    skrypt->oczekuj_pliku(Wybor::zapisz, potok);
+    skrypt->oczekuj_komunikatu("Nie można zapisać do pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik,
+                               potok + ": nikt nie czyta z tego potoku");
     okno->polecenie(1060);
     EXPECT_TRUE(QFileInfo(cel + "/w_srodku").isDir());
+    EXPECT_EQ(QFileInfo(potok).size(), 0); // still the FIFO: a regular file would hold the model
+    EXPECT_FALSE(QFileInfo(potok).isFile());
     EXPECT_FLOAT_EQ(stress[1], 10.0f);
 }
 
@@ -424,4 +445,15 @@ TEST_F(Okno, ThePointerOverTheReadOutIsNotOverTheBar)
     QTest::mouseMove(okno->okno_wsp(), QPoint(50, 30));
     QTest::mouseClick(okno->okno_wsp(), Qt::LeftButton, {}, QPoint(50, 30)); // no question
     EXPECT_EQ(okno->okno_wsp()->tekst(), przed);
+}
+
+// The file dialog asks the system's locale for its sizes and dates.
+TEST(PoPolsku, TheFileDialogsSizesAndDatesArePolishAndPrintfKeepsItsPoint)
+{
+    EXPECT_TRUE(QLocale::system().formattedDataSize(76).startsWith("76 bajt"));
+    EXPECT_EQ(QLocale::system().formattedDataSize(24'000'000).toStdString(), "22,89 MiB");
+    EXPECT_TRUE(QLocale::system().toString(QDate(2026, 12, 7), QLocale::LongFormat).contains("grudnia"));
+    char liczba[8];
+    std::snprintf(liczba, sizeof liczba, "%.1f", 0.5);
+    EXPECT_STREQ(liczba, "0.5");
 }
