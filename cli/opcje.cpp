@@ -68,7 +68,8 @@ struct Opcje {
         "PLIK.html"};
     QCommandLineOption do_tekstu{"do-tekstu", "Zapisuje model jako model tekstowy (na wyjście albo do -o)."};
     QCommandLineOption z_tekstu{"z-tekstu", "Zapisuje model tekstowy jako plik M1D podany w -o."};
-    QCommandLineOption wyjscie{{"o", "wyjscie"}, "Plik wynikowy --do-tekstu i --z-tekstu.", "PLIK"};
+    QCommandLineOption wyjscie{{"o", "wyjscie"}, "Plik wynikowy --do-tekstu i --z-tekstu; \"-\" to standardowe wyjście.",
+                               "PLIK"};
 };
 
 int ile_ustawionych(const QCommandLineParser& p, std::initializer_list<const QCommandLineOption*> opcje)
@@ -102,6 +103,25 @@ QString konwersja(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
     return {};
 }
 
+// A picture is SVG or PNG, and its name says which.
+QString sprawdz_nazwe_obrazu(const QString& plik)
+{
+    if (plik.endsWith(".svg", Qt::CaseInsensitive) || plik.endsWith(".png", Qt::CaseInsensitive))
+        return {};
+    return "Plik rysunku „" + plik + "” musi mieć rozszerzenie .svg albo .png.";
+}
+
+QString sprawdz_nazwy_obrazow(const Polecenie& c)
+{
+    if (!c.rysunek.isEmpty())
+        if (QString b = sprawdz_nazwe_obrazu(c.rysunek); !b.isEmpty())
+            return b;
+    for (const auto& [rodzaj, plik] : c.wykresy)
+        if (QString b = sprawdz_nazwe_obrazu(plik); !b.isEmpty())
+            return b;
+    return {};
+}
+
 QString obliczenia(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
 {
     const QStringList pliki = p.positionalArguments();
@@ -128,6 +148,8 @@ QString obliczenia(const QCommandLineParser& p, const Opcje& o, Polecenie& c)
     c.rysunek = p.value(o.rysunek);
     c.napr = p.isSet(o.napr);
     c.raport = p.value(o.raport);
+    if (QString b = sprawdz_nazwy_obrazow(c); !b.isEmpty())
+        return b;
     const bool tylko_pliki = !c.rysunek.isEmpty() || !c.wykresy.empty() || !c.raport.isEmpty();
     c.wypisz = !tylko_pliki || c.bilans || c.format != Format::wyniki;
     return {};
@@ -173,7 +195,8 @@ Rozbior rozbierz(const QStringList& wszystkie_argumenty)
     const Opcje o;
     p.addOptions({o.pomoc, o.dane, o.json, o.csv, o.szczegoly, o.bilans, o.sprawdz, o.rysunek, o.napr,
                   o.rozmiar, o.wykres, o.raport, o.do_tekstu, o.z_tekstu, o.wyjscie});
-    p.addPositionalArgument("MODEL", "Plik z modelem pręta: M1D albo model tekstowy (*.txt).");
+    p.addPositionalArgument("MODEL", "Plik z modelem pręta: M1D albo model tekstowy (*.txt); \"-\" to "
+                                     "standardowe wejście.");
     Rozbior r;
     Polecenie c;
     QStringList argumenty = wszystkie_argumenty;

@@ -5,5 +5,6 @@
 
 bool zapisz_plik(const QString& sciezka, const std::function<bool(const Ujscie&)>& tresc, std::string& powod)
 {
-    return zapisz_bezpiecznie(bajty_nazwy(sciezka), tresc, &powod);
+    // "-" is standard output, as for every Unix tool.
+    return zapisz_bezpiecznie(sciezka == "-" ? "/dev/stdout" : bajty_nazwy(sciezka), tresc, &powod);
 }

@@ -10,5 +10,6 @@
 // An output file of zenta-oblicz, named on the command line: written through
 // the safe writer (a failure leaves an earlier file as it was; a FIFO or a
 // device is written into, never replaced). `tresc` writes the bytes through
-// the Ujscie it is given. On failure, `powod` says why.
+// the Ujscie it is given; "-" is standard output. On failure, `powod` says
+// why.
 bool zapisz_plik(const QString& sciezka, const std::function<bool(const Ujscie&)>& tresc, std::string& powod);

@@ -23,7 +23,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -174,32 +173,42 @@ namespace {
 // The SVG's rectangles painted in order (a shape defined once painted
 // wherever it is used) give the PNG's pixels; only the glyphs inside the text
 // boxes are left to the SVG viewer's fonts.
+// Whether the whole line is what the sscanf format describes (its last
+// conversion a %n).
+template <typename... Pola>
+bool caly_wiersz(const std::string& wiersz, const char* wzor, Pola*... pola)
+{
+    int koniec = -1;
+    std::sscanf(wiersz.c_str(), wzor, pola..., &koniec);
+    return koniec == int(wiersz.size());
+}
+
 QImage z_prostokatow_svg(const std::string& svg, int w, int h, std::vector<QRect>& ramki_napisow)
 {
     QImage obraz(w, h, QImage::Format_RGB32);
     obraz.fill(Qt::white);
-    const std::regex prostokat(R"re(<rect x="(-?\d+)" y="(-?\d+)" width="(\d+)" height="(\d+)" fill="#([0-9a-f]{6})"/>)re");
-    const std::regex ksztalt(R"re(<defs><g id="(\w+)">)re"), uzycie(R"re(<use xlink:href="#(\w+)" x="(-?\d+)" y="(-?\d+)"/>)re");
     std::map<std::string, std::vector<std::pair<QRect, QColor>>> ksztalty;
     std::string definiowany;
     std::istringstream wiersze(svg);
     QRect ostatni;
     for (std::string wiersz; std::getline(wiersze, wiersz);) {
-        std::smatch m;
-        if (std::regex_match(wiersz, m, prostokat)) {
-            ostatni = QRect(std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4]));
-            const QColor kolor(QString("#") + QString::fromStdString(m[5].str()));
+        int x = 0, y = 0, szer = 0, wys = 0;
+        char kolor[7] = {}, nazwa[64] = {};
+        if (caly_wiersz(wiersz, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"#%6[0-9a-f]\"/>%n", &x,
+                        &y, &szer, &wys, kolor)) {
+            ostatni = QRect(x, y, szer, wys);
+            const QColor barwa(QString("#") + kolor);
             if (definiowany.empty())
-                QPainter(&obraz).fillRect(ostatni, kolor);
+                QPainter(&obraz).fillRect(ostatni, barwa);
             else
-                ksztalty[definiowany].emplace_back(ostatni, kolor);
-        } else if (std::regex_match(wiersz, m, ksztalt)) {
-            definiowany = m[1];
+                ksztalty[definiowany].emplace_back(ostatni, barwa);
+        } else if (caly_wiersz(wiersz, "<defs><g id=\"%63[A-Za-z0-9_]\">%n", nazwa)) {
+            definiowany = nazwa;
         } else if (wiersz == "</g></defs>") {
             definiowany.clear();
-        } else if (std::regex_match(wiersz, m, uzycie)) {
-            for (const auto& [r, kolor] : ksztalty[m[1]])
-                QPainter(&obraz).fillRect(r.translated(std::stoi(m[2]), std::stoi(m[3])), kolor);
+        } else if (caly_wiersz(wiersz, "<use xlink:href=\"#%63[A-Za-z0-9_]\" x=\"%d\" y=\"%d\"/>%n", nazwa, &x, &y)) {
+            for (const auto& [r, barwa] : ksztalty[nazwa])
+                QPainter(&obraz).fillRect(r.translated(x, y), barwa);
         } else if (wiersz.starts_with("<text")) {
             ramki_napisow.push_back(ostatni);
         }
@@ -488,4 +497,23 @@ TEST_F(ZentaOblicz, NamesThatAreNotUtf8AreOpenedAndWrittenByteForByte)
     const Wynik brak = uruchom((katalog_ / "brak\xfd.M1D").string());
     EXPECT_EQ(brak.wyjscie, "Nie można otworzyć pliku: " + (katalog_ / "brak\xfd.M1D").string() +
                                 ": nie ma takiego pliku\n");
+}
+
+TEST_F(ZentaOblicz, DashIsStandardInputAndOutputAndAPictureNameSaysItsFormat)
+{
+    const std::string model = zapisz_model(pret_dwuelementowy()), program = ZENTA_OBLICZ;
+    const Wynik przez_potoki = uruchom_w_powloce(program + " --do-tekstu " + model + " | " + program +
+                                                 " --z-tekstu - -o - | " + program + " -");
+    EXPECT_EQ(przez_potoki.kod, 0);
+    EXPECT_EQ(przez_potoki.wyjscie, uruchom(model).wyjscie);
+    const fs::path bez_nazwy = katalog_ / "model_bez_rozszerzenia";
+    fs::copy_file(model, bez_nazwy);
+    EXPECT_EQ(uruchom(bez_nazwy.string()).wyjscie, przez_potoki.wyjscie); // M1D by its content
+
+    const Wynik jpg = uruchom(model + " --wykres N " + (katalog_ / "wykres.jpg").string());
+    EXPECT_EQ(jpg.kod, 2);
+    EXPECT_EQ(jpg.wyjscie, "Plik rysunku „" + (katalog_ / "wykres.jpg").string() +
+                               "” musi mieć rozszerzenie .svg albo .png.\n");
+    EXPECT_EQ(uruchom(model + " --rysunek " + (katalog_ / "rysunek").string()).kod, 2);
+    EXPECT_FALSE(fs::exists(katalog_ / "wykres.jpg"));
 }
