@@ -2,20 +2,53 @@
 
 #include "po_polsku.h"
 #include "rur1a.h"
+#include "start.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstring>
+
+namespace {
+
+QStringList argumenty(int argc, char* argv[])
+{
+    QStringList a;
+    for (int k = 0; k < argc; ++k)
+        a << QFile::decodeName(argv[k]);
+    return a;
+}
+
+// --pomoc, --wersja or a wrong line: answered without a window (no display
+// needed), with Qt's own words of the help in Polish.
+int odpowiedz_bez_okna(int argc, char* argv[])
+{
+    QCoreApplication program(argc, argv);
+    QTranslator tlumacz;
+    mow_po_polsku(tlumacz);
+    const Start s = rozbierz_start(argumenty(argc, argv));
+    const QByteArray tekst = s.tekst.toUtf8();
+    std::fputs(tekst.constData(), s.co == Start::Co::blad ? stderr : stdout);
+    return s.co == Start::Co::blad ? 2 : 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     po_polsku_przed_aplikacja();
+    const Start start = rozbierz_start(argumenty(argc, argv));
+    if (start.co != Start::Co::okno)
+        return odpowiedz_bez_okna(argc, argv);
+
     QApplication aplikacja(argc, argv);
     QTranslator tlumacz;
     mow_po_polsku(tlumacz);
 
     _RUR1A_ rur1a;
     std::strcpy(rur1a._tytul_, "ZENTA");
+    rur1a.plik_startowy = start.plik;
     return rur1a.Run();
 }

@@ -4,11 +4,15 @@
 #include "instalacja.h"
 #include "model.h"
 #include "polecenia.h"
+#include "pomoc.h"
 #include "rozmowa_qt.h"
 #include "teksty.h"
 #include "wlacznik.h"
 #include "wsk_ob.h"
 #include "wsp.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 _OKNO_::_OKNO_(std::shared_ptr<_ROZMOWA_> rozmowa)
     : _plik_(std::make_unique<RekordPliku>()),
@@ -99,7 +103,10 @@ void _OKNO_::Cm_About()
 }
 
 // Whatever becomes of it, nothing is reported.
-void _OKNO_::Cm_POMOC() { rozmowa_->otworz_dokument(teksty::plik_pomocy); }
+void _OKNO_::Cm_POMOC()
+{
+    rozmowa_->otworz_dokument(plik_pomocy(QDir::current(), QCoreApplication::applicationDirPath()));
+}
 
 void _OKNO_::EvSize() { update(); }
 

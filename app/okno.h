@@ -38,6 +38,8 @@ public:
     // "&Plik"
     void Cm_Nowy();
     void Cm_Otworz();
+    // What "&Otwórz" does once a file is chosen (also for a file named at start-up).
+    void wczytaj_model(const QString& sciezka);
     void Cm_Zapisz();
     void Cm_Koniec();
     // "&Widok"
@@ -98,7 +100,6 @@ private:
     bool po_analizie();
     void ostrzez_o_usterkach(std::span<const NaprawionaPodpora> naprawione);
     void zamknij_tabele();
-    void wczytaj_model(const QString& sciezka);
     void zapisz_model(const QString& sciezka);
     void blad_dyskowy(const char* tekst, const QString& sciezka, const std::string& powod);
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 _RAMKA_* fw = nullptr;
 
@@ -16,6 +17,9 @@ void _RUR1A_::InitMainWindow()
     fw->resize(640, 400);
     fw->setAttribute(Qt::WA_DeleteOnClose);
     fw->showMaximized();
+    // From the event loop, so that a refusal's message stands over the shown frame.
+    if (!plik_startowy.isEmpty())
+        QTimer::singleShot(0, okno, [okno, plik = plik_startowy] { okno->wczytaj_model(plik); });
 }
 
 // The loop ends with the frame: windows without an owner (results tables)

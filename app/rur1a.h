@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class _RAMKA_;
 
 // The frame window, made once at start-up.
@@ -9,6 +11,8 @@ extern _RAMKA_* fw;
 class _RUR1A_ {
 public:
     char _tytul_[20] = {};
+    // A model named on the command line, opened once the frame is shown.
+    QString plik_startowy;
 
     // Creates the view and the frame (maximized, 640 x 400 when restored).
     void InitMainWindow();

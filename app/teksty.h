@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wersja.h"
+
 // Every fixed text of the desktop program that is not in a menu or a dialog template.
 
 namespace teksty {
@@ -18,12 +20,14 @@ inline constexpr const char* nie_mozna_zapisac = "Nie można zapisać do pliku";
 inline constexpr const char* zakonczyc = "Zakończyć działanie programu ?";
 
 inline constexpr const char* o_programie_tytul = "O programie...";
-inline constexpr const char* o_programie = "ZENTA v1.0\n"
+inline constexpr const char* o_programie = "ZENTA v" ZENTA_WERSJA "\n"
                                            "MES dla prętów rozciąganych i ściskanych.\n"
                                            "Zespół ZENTA, 2026\n"
                                            "\n"
                                            "https://zenta.example.org";
 
+// Handed to the desktop first when it stands in the working directory; then
+// the manual installed with the program.
 inline constexpr const char* plik_pomocy = "velu.chm";
 
 inline constexpr const char* obliczenia = "Obliczenia";

@@ -1,6 +1,7 @@
 #include "opcje.h"
 
 #include "rysunek_pliku.h"
+#include "wersja.h"
 
 #include <QCommandLineParser>
 
@@ -36,6 +37,7 @@ const char* const opis =
 
 struct Opcje {
     QCommandLineOption pomoc{{"h", "help", "pomoc"}, "Wyświetla tę pomoc."};
+    QCommandLineOption wersja{{"v", "version", "wersja"}, "Wyświetla wersję programu."};
     QCommandLineOption dane{"dane", "Wypisuje dane do obliczeń zamiast wyników."};
     QCommandLineOption json{"json",
                             "Wypisuje wyniki (także L, N, ε, ε_T, ε_m, ΔL elementów) jako obiekt JSON."};
@@ -193,7 +195,7 @@ Rozbior rozbierz(const QStringList& wszystkie_argumenty)
     QCommandLineParser p;
     p.setApplicationDescription(opis);
     const Opcje o;
-    p.addOptions({o.pomoc, o.dane, o.json, o.csv, o.szczegoly, o.bilans, o.sprawdz, o.rysunek, o.napr,
+    p.addOptions({o.pomoc, o.wersja, o.dane, o.json, o.csv, o.szczegoly, o.bilans, o.sprawdz, o.rysunek, o.napr,
                   o.rozmiar, o.wykres, o.raport, o.do_tekstu, o.z_tekstu, o.wyjscie});
     p.addPositionalArgument("MODEL", "Plik z modelem pręta: M1D albo model tekstowy (*.txt); \"-\" to "
                                      "standardowe wejście.");
@@ -206,9 +208,9 @@ Rozbior rozbierz(const QStringList& wszystkie_argumenty)
         r.blad = p.errorText();
         return r;
     }
-    if (p.isSet(o.pomoc)) {
+    if (p.isSet(o.pomoc) || p.isSet(o.wersja)) {
         c.tryb = Tryb::pomoc;
-        r.pomoc = p.helpText();
+        r.pomoc = p.isSet(o.pomoc) ? p.helpText() : "zenta-oblicz " ZENTA_WERSJA "\n";
         r.polecenie = c;
         return r;
     }

@@ -32,7 +32,7 @@ struct Polecenie {
 struct Rozbior {
     std::optional<Polecenie> polecenie; // empty: a usage error, see blad
     QString blad;
-    QString pomoc; // the text of --pomoc
+    QString pomoc; // the text of --pomoc, or of --wersja
 };
 
 Rozbior rozbierz(const QStringList& argumenty);

@@ -3,7 +3,9 @@
 #include "dane.h"
 #include "model.h"
 #include "polecenia.h"
+#include "pomoc.h"
 #include "rur1a.h"
+#include "start.h"
 #include "teksty.h"
 #include "wlacznik.h"
 #include "wsk_ob.h"
@@ -18,6 +20,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 
@@ -131,6 +134,56 @@ TEST(Rur1a, OpensTheFrameMaximizedWithItsTitleAndIcon)
     EXPECT_FALSE(fw->findChild<QStatusBar*>());
     delete fw;
     fw = nullptr;
+}
+
+// What a file manager starts: `zenta FILE`.
+TEST(Rur1a, AModelNamedAtStartIsOpenedOnceTheFrameShows)
+{
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath("pręt.M1D");
+    ASSERT_TRUE(zapisz_plik_modelu(pret_dwuelementowy(), QFile::encodeName(plik).toStdString()));
+    const Start start = rozbierz_start({"zenta", plik});
+    ASSERT_EQ(start.co, Start::Co::okno);
+    _RUR1A_ aplikacja;
+    aplikacja.plik_startowy = start.plik;
+    aplikacja.InitMainWindow();
+    EXPECT_TRUE(Pusty); // not before the frame is up
+    QApplication::processEvents();
+    EXPECT_FALSE(Pusty);
+    EXPECT_EQ(il_elem, 2);
+    EXPECT_FLOAT_EQ(stress[2], 5.0f);
+    delete fw;
+    fw = nullptr;
+    usun_model();
+}
+
+TEST(Start, HelpVersionAndWrongLinesAreAnsweredWithoutAWindow)
+{
+    EXPECT_EQ(rozbierz_start({"zenta"}).co, Start::Co::okno);
+    EXPECT_TRUE(rozbierz_start({"zenta"}).plik.isEmpty());
+    const Start wersja = rozbierz_start({"zenta", "--version"});
+    EXPECT_EQ(wersja.co, Start::Co::wersja);
+    EXPECT_EQ(wersja.tekst.toStdString(), "ZENTA 1.0\n");
+    const Start pomoc = rozbierz_start({"zenta", "--pomoc"});
+    EXPECT_EQ(pomoc.co, Start::Co::pomoc);
+    EXPECT_TRUE(pomoc.tekst.contains("[PLIK.M1D]"));
+    EXPECT_EQ(rozbierz_start({"zenta", "a.M1D", "b.M1D"}).co, Start::Co::blad);
+    EXPECT_EQ(rozbierz_start({"zenta", "--nieznana"}).co, Start::Co::blad);
+}
+
+TEST(Pomoc, VeluChmFirstThenTheManualBesideTheProgramElseVeluChmQuietly)
+{
+    QStandardPaths::setTestModeEnabled(true); // a manual installed on this machine stays out of it
+    QTemporaryDir roboczy, instalacja;
+    const QString bin = instalacja.filePath("bin"), podrecznik = instalacja.filePath("share/zenta/podrecznik.html");
+    QDir().mkpath(bin);
+    EXPECT_EQ(plik_pomocy(QDir(roboczy.path()), bin).toStdString(), "velu.chm");
+    QDir().mkpath(instalacja.filePath("share/zenta"));
+    QFile(podrecznik).open(QIODevice::WriteOnly);
+    EXPECT_EQ(plik_pomocy(QDir(roboczy.path()), bin).toStdString(), podrecznik.toStdString());
+    QFile(roboczy.filePath("velu.chm")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(plik_pomocy(QDir(roboczy.path()), bin).toStdString(), "velu.chm");
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 // ---- view switches ----
