@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# What `cmake --install` puts in place, checked where it lands: the files are
+# there and valid, and the installed programs run.
+#   test_instalacji.sh BUILD_DIR SOURCE_DIR
+set -uo pipefail
+budowa=$1
+zrodla=$2
+cel=$(mktemp -d)
+trap 'rm -rf "$cel"' EXIT
+bledy=0
+zle() { echo "BŁĄD: $*"; bledy=$((bledy + 1)); }
+
+DESTDIR=$cel cmake --install "$budowa" --prefix /usr > /dev/null || { echo "cmake --install nie powiodło się"; exit 1; }
+u=$cel/usr
+
+for plik in bin/zenta bin/zenta-oblicz share/applications/pl.zenta.Zenta.desktop \
+            share/metainfo/pl.zenta.Zenta.metainfo.xml share/mime/packages/zenta-m1d.xml \
+            share/icons/hicolor/scalable/apps/zenta.svg share/man/man1/zenta.1 share/man/man1/zenta-oblicz.1 \
+            share/bash-completion/completions/zenta-oblicz share/zenta/podrecznik.html \
+            share/zenta/podrecznik/pret.svg share/zenta/podrecznik/zrzut_ekranu.png; do
+    [ -s "$u/$plik" ] || zle "brak $plik"
+done
+for rozmiar in 16 22 24 32 48 64 128 256; do
+    [ -s "$u/share/icons/hicolor/${rozmiar}x${rozmiar}/apps/zenta.png" ] || zle "brak ikony ${rozmiar}px"
+done
+
+desktop-file-validate "$u/share/applications/pl.zenta.Zenta.desktop" || zle "desktop-file-validate"
+appstreamcli validate --no-net "$u/share/metainfo/pl.zenta.Zenta.metainfo.xml" > /dev/null || zle "appstreamcli validate"
+update-mime-database "$u/share/mime" 2> /dev/null
+grep -q '^application/x-zenta-m1d:\*\.M1D$' "$u/share/mime/globs" || zle "typ MIME nie zna *.M1D"
+for strona in zenta zenta-oblicz; do
+    ostrzezenia=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$u/share/man/man1/$strona.1" 2>&1 > /dev/null)
+    [ -z "$ostrzezenia" ] || zle "man $strona: $ostrzezenia"
+done
+
+# Every option of zenta-oblicz is in its man page and its completion.
+for opcja in $("$u/bin/zenta-oblicz" --pomoc | grep -oE '^  (-[a-z], )*--[a-z-]+' | grep -oE -- '--[a-z-]+'); do
+    grep -q -- "${opcja//-/\\\\-}" "$u/share/man/man1/zenta-oblicz.1" || zle "$opcja nie ma w man zenta-oblicz"
+    grep -q -- "$opcja" "$u/share/bash-completion/completions/zenta-oblicz" || zle "$opcja nie ma w dopełnianiu"
+done
+
+# The installed programs: the version, help without a display, a pipe both ways.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --wersja)" = "ZENTA $(sed -n 's/.*ZENTA_WERSJA "\(.*\)"/\1/p' "$budowa/wygenerowane/wersja.h")" ] || zle "zenta --wersja"
+env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --pomoc | grep -q 'PLIK.M1D' || zle "zenta --pomoc"
+"$u/bin/zenta-oblicz" --z-tekstu "$zrodla/examples/pret_schodkowy.txt" -o "$cel/pret.M1D" || zle "zenta-oblicz --z-tekstu"
+"$u/bin/zenta-oblicz" --do-tekstu "$cel/pret.M1D" | "$u/bin/zenta-oblicz" --z-tekstu - -o - | cmp -s - "$cel/pret.M1D" \
+    || zle "zenta-oblicz przez potoki"
+"$u/bin/zenta-oblicz" "$cel/pret.M1D" --rysunek "$cel/pret.jpg" 2> /dev/null
+[ $? -eq 2 ] || zle "rysunek .jpg nie został odrzucony"
+# The window with a model, on the offscreen platform: still up after two seconds.
+QT_QPA_PLATFORM=offscreen timeout 2 "$u/bin/zenta" "$cel/pret.M1D" > /dev/null 2>&1
+[ $? -eq 124 ] || zle "zenta PLIK nie działa"
+
+[ $bledy -eq 0 ] && echo "Instalacja w porządku." && exit 0
+exit 1
