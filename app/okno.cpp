@@ -35,6 +35,7 @@ _OKNO_::_OKNO_(std::shared_ptr<_ROZMOWA_> rozmowa)
 
 _OKNO_::~_OKNO_()
 {
+    historia_.blockSignals(true); // the frame listening to it is going too
     if (!Pusty)
         zwolnij_model(); // no repaint or message while the view goes
     if (iw && oo)

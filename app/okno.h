@@ -6,12 +6,15 @@
 #include "kreator.h"
 #include "m1d.h"
 #include "model.h"
+#include "obserwator_pliku.h"
 #include "rekord_pliku.h"
 #include "rekordy.h"
 #include "rozmowa.h"
 #include "wyniki.h"
+#include "zmiana.h"
 
 #include <QPointer>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <memory>
@@ -42,6 +45,11 @@ public:
     void wczytaj_model(const QString& sciezka);
     void Cm_Zapisz();
     void Cm_Koniec();
+    // "&Edycja"
+    void Cm_Cofnij();
+    void Ce_Cofnij(Wlacznik& w);
+    void Cm_Ponow();
+    void Ce_Ponow(Wlacznik& w);
     // "&Widok"
     void Cm_ODSWIEZ();
     void Cm_Napr();
@@ -61,6 +69,12 @@ public:
 
     // Edits the section of element n (1..il_elem) and analyses again.
     void zmien_p(int n);
+    // Edits the item of a data-window row and analyses again.
+    void edytuj_wiersz(tabele::WierszDanych wiersz);
+    // The edits of the held model since it was opened or typed in.
+    QUndoStack& historia() { return historia_; }
+    // The file the held model came from, followed on disk ("" for none).
+    QString plik_obserwowany() const { return obserwator_.sciezka(); }
 
     // Releases the model (with its warnings when there is none or it is damaged).
     void Zwol_pam();
@@ -89,10 +103,14 @@ protected:
 private:
     void Paint();
     RekordyDialogow rekordy() { return {dane, danep, danew, danewy, danes}; }
-    // Releases the model held (if any) and makes `t` current, analysed, then
-    // warns of results that cannot be trusted; when the release is refused,
-    // `t` is dropped and the old model stays.
-    void zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione = {});
+    // Releases the model held (if any) and makes `t` current, analysed, with
+    // a new history, then warns of results that cannot be trusted; when the
+    // release is refused, `t` is dropped and the old model stays. The table
+    // windows close, or stay and show `t` (a file read again).
+    enum class Okna { zamknij, zostaw };
+    void zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione = {}, Okna okna = Okna::zamknij);
+    // Zwol_pam, with the table windows left open or closed.
+    void zwolnij(Okna okna);
     // Analyses the model held again.
     void przelicz();
     // After every analysis: all table windows show it, and results that are
@@ -100,7 +118,13 @@ private:
     bool po_analizie();
     void ostrzez_o_usterkach(std::span<const NaprawionaPodpora> naprawione);
     void zamknij_tabele();
+    // Makes the edit one step of the history (its first doing included).
+    void wprowadz(Zmiana zmiana);
+    // After an edit, its undoing or redoing: analysed, every window current.
+    void po_edycji();
     void zapisz_model(const QString& sciezka);
+    void plik_zmieniony();
+    void wczytaj_ponownie();
     void blad_dyskowy(const char* tekst, const QString& sciezka, const std::string& powod);
 
     // Fields in their fixed order.
@@ -122,4 +146,7 @@ private:
     std::shared_ptr<_ROZMOWA_> rozmowa_;
     QString napis_naprezenia_;
     std::unique_ptr<Dymek> dymek_ = std::make_unique<Dymek>();
+    QUndoStack historia_;
+    ObserwatorPliku obserwator_{[this] { plik_zmieniony(); }};
+    bool czytam_plik_ = false, jeszcze_raz_ = false;
 };

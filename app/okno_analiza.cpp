@@ -11,11 +11,16 @@
 #include "teksty.h"
 #include "wsk_ob.h"
 
-void _OKNO_::Zwol_pam()
+void _OKNO_::Zwol_pam() { zwolnij(Okna::zamknij); }
+
+void _OKNO_::zwolnij(Okna okna)
 {
     switch (zwolnij_model()) {
     case Zwolnienie::zwolniono:
-        zamknij_tabele();
+        historia_.clear();
+        obserwator_.przestan();
+        if (okna == Okna::zamknij)
+            zamknij_tabele();
         OknoTabeli::odswiez_wszystkie();
         break;
     case Zwolnienie::brak_modelu:
@@ -28,14 +33,15 @@ void _OKNO_::Zwol_pam()
     update();
 }
 
-void _OKNO_::zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione)
+void _OKNO_::zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione, Okna okna)
 {
     if (!Pusty)
-        Zwol_pam();
+        zwolnij(okna);
     if (!Pusty) {
         zwolnij_tablice(t);
         return;
     }
+    historia_.clear(); // a new model starts a new history
     {
         _WSK_OB_ postep(this, teksty::obliczenia);
         zainstaluj_model(t, [&postep](int wartosc) { postep.ustaw(wartosc); });

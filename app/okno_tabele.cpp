@@ -20,7 +20,7 @@ void _OKNO_::Cm_Dane()
     if (Pusty)
         return;
     id = true;
-    dd = new _DANE_(this);
+    dd = new _DANE_(this, [this](tabele::WierszDanych wiersz) { edytuj_wiersz(wiersz); });
     dd->show();
 }
 

@@ -19,19 +19,3 @@ void _OKNO_::Cm_Nowy()
         zastap_model(*nowy);
     update();
 }
-
-// "Anuluj" changes nothing; the caller redraws.
-void _OKNO_::zmien_p(int n)
-{
-    if (Pusty)
-        return;
-    zamknij_tabele();
-    const std::optional<Przekroj> nowy = edytuj_przekroj(*rozmowa_, danep, n, {a[n], e[n], alp[n], dt[n]});
-    if (!nowy)
-        return;
-    a[n] = nowy->a;
-    e[n] = nowy->e;
-    alp[n] = nowy->alp;
-    dt[n] = nowy->dt;
-    przelicz();
-}

@@ -12,6 +12,8 @@ const Polecenie tablica[] = {
     {1060, &_OKNO_::Cm_Zapisz, nullptr},
     {1030, &_OKNO_::Cm_Zapisz, nullptr},
     {1040, &_OKNO_::Cm_Koniec, nullptr},
+    {1300, &_OKNO_::Cm_Cofnij, &_OKNO_::Ce_Cofnij},
+    {1310, &_OKNO_::Cm_Ponow, &_OKNO_::Ce_Ponow},
     {1010, &_OKNO_::Cm_ODSWIEZ, nullptr},
     {1120, &_OKNO_::Cm_Napr, &_OKNO_::Ce_Napr},
     {1110, &_OKNO_::Cm_Przem, &_OKNO_::Ce_Przem},

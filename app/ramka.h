@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QMenu;
 class _OKNO_;
 
 // The frame around the main view: title, icon, menu 1000. Closing it, by any
@@ -17,6 +18,8 @@ protected:
 
 private:
     void zbuduj_menu();
+    // Runs the enablers of the popup's items.
+    void wlacz(QMenu* popup);
 
     _OKNO_* okno_;
 };

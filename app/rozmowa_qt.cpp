@@ -26,7 +26,10 @@ bool RozmowaQt::dialog(d_dane_pods& dane, int wskazane) { return uruchom_dialog(
 bool RozmowaQt::dialog(d_dane_przek& danep, int wskazane) { return uruchom_dialog(okno_, danep, wskazane); }
 bool RozmowaQt::dialog(d_wsp& danew, int wskazane) { return uruchom_dialog(okno_, danew, wskazane); }
 bool RozmowaQt::dialog(d_wymusz& danewy, int wskazane) { return uruchom_dialog(okno_, danewy, wskazane); }
-bool RozmowaQt::dialog(d_sily& danes, int wskazane) { return uruchom_dialog(okno_, danes, wskazane); }
+bool RozmowaQt::dialog(d_sily& danes, int wskazane, bool staly_wezel)
+{
+    return uruchom_dialog(okno_, danes, wskazane, staly_wezel);
+}
 
 // Qt's own dialog, so that it speaks Polish and behaves the same everywhere;
 // the save dialog takes names of files that do not exist yet.
@@ -34,8 +37,12 @@ std::optional<QString> RozmowaQt::wybierz_plik(Wybor wybor, RekordPliku& plik)
 {
     QFileDialog okno(okno_);
     okno.setOption(QFileDialog::DontUseNativeDialog);
-    okno.setNameFilter(plik.filtr);
+    okno.setNameFilters(plik.filtr.split(";;"));
     okno.setDefaultSuffix(plik.rozszerzenie);
+    // A name typed without an ending gets the chosen kind's.
+    QObject::connect(&okno, &QFileDialog::filterSelected, &okno, [&okno, &plik](const QString& filtr) {
+        okno.setDefaultSuffix(filtr.contains("*.txt") ? QString("txt") : plik.rozszerzenie);
+    });
     if (!plik.katalog.isEmpty())
         okno.setDirectory(plik.katalog);
     if (!plik.nazwa.isEmpty())

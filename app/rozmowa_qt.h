@@ -17,7 +17,8 @@ public:
     bool dialog(d_dane_przek& danep, int wskazane) override;
     bool dialog(d_wsp& danew, int wskazane) override;
     bool dialog(d_wymusz& danewy, int wskazane) override;
-    bool dialog(d_sily& danes, int wskazane) override;
+    using _ROZMOWA_::dialog;
+    bool dialog(d_sily& danes, int wskazane, bool staly_wezel) override;
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
     void otworz_dokument(const QString& nazwa) override;
 

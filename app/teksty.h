@@ -30,6 +30,11 @@ inline constexpr const char* o_programie = "ZENTA v" ZENTA_WERSJA "\n"
 // the manual installed with the program.
 inline constexpr const char* plik_pomocy = "velu.chm";
 
+// When the file of the held model changed on disk and the window holds edits of its own; %1: its name.
+inline constexpr const char* plik_zmieniony =
+    "Plik %1 zmienił się na dysku.\n"
+    "Wczytać go ponownie? Zmiany wprowadzone w oknie zostaną utracone.";
+
 inline constexpr const char* obliczenia = "Obliczenia";
 inline constexpr const char* wspolrzedna_x = "Współrzędna X";
 

@@ -25,5 +25,3 @@ OdczytModelu czytaj_model(const std::string& sciezka);
 // Reads the file and makes it the current model, analysed (Pusty false).
 WczytanyModel wczytaj_model(const std::string& sciezka);
 
-// A text model of 1e7 elements is some 450 MB; a larger one is refused.
-inline constexpr std::uint64_t najwiekszy_model_tekstowy = std::uint64_t{1} << 30;

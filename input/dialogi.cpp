@@ -87,6 +87,14 @@ void nie_obcinaj(QLabel* etykieta, bool do_prawej)
 
 // A read-only number shows whole: the field grows to the right, into its
 // frame, when the number is wider than the template made it.
+// A field shown, not typed into.
+void zablokuj(QLineEdit* pole)
+{
+    pole->setReadOnly(true);
+    pole->setAlignment(Qt::AlignRight);
+    pole->setFocusPolicy(Qt::NoFocus);
+}
+
 void pokaz_caly(QLineEdit* pole)
 {
     const int potrzeba = pole->fontMetrics().horizontalAdvance(pole->text()) + 12;
@@ -136,11 +144,8 @@ QWidget* DialogZRekordem::utworz(const Kontrolka& k)
         auto* pole = new QLineEdit(this);
         if (k.styl & cyfry)
             pole->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), pole));
-        if (k.styl & tylko_odczyt) {
-            pole->setReadOnly(true);
-            pole->setAlignment(Qt::AlignRight);
-            pole->setFocusPolicy(Qt::NoFocus);
-        }
+        if (k.styl & tylko_odczyt)
+            zablokuj(pole);
         return pole;
     }
     case RodzajKontrolki::etykieta: {
@@ -165,6 +170,14 @@ QWidget* DialogZRekordem::utworz(const Kontrolka& k)
     ramka->setFrameStyle(QFrame::Box | QFrame::Sunken); // etched
     ramka->lower();
     return ramka;
+}
+
+void DialogZRekordem::tylko_do_odczytu(int id)
+{
+    if (QLineEdit* e = pole(id)) {
+        zablokuj(e);
+        pokaz_caly(e);
+    }
 }
 
 QLineEdit* DialogZRekordem::pole(int id) const { return findChild<QLineEdit*>(QString::number(id)); }
@@ -245,9 +258,11 @@ _D_DANE_SIL::_D_DANE_SIL(QWidget* parent, d_sily* danes, int resId)
 namespace {
 
 template <typename Dialog, typename Rekord>
-bool pokaz(QWidget* rodzic, Rekord& rekord, int wskazane)
+bool pokaz(QWidget* rodzic, Rekord& rekord, int wskazane, int zablokowane = 0)
 {
     Dialog d(rodzic, &rekord, Rekord::szablon);
+    if (zablokowane)
+        d.tylko_do_odczytu(zablokowane);
     d.wskaz(wskazane);
     return d.exec() == 1;
 }
@@ -258,4 +273,7 @@ bool uruchom_dialog(QWidget* rodzic, d_dane_pods& r, int wskazane) { return poka
 bool uruchom_dialog(QWidget* rodzic, d_dane_przek& r, int wskazane) { return pokaz<_D_DANE_PRZ>(rodzic, r, wskazane); }
 bool uruchom_dialog(QWidget* rodzic, d_wsp& r, int wskazane) { return pokaz<_D_DANE_WSP>(rodzic, r, wskazane); }
 bool uruchom_dialog(QWidget* rodzic, d_wymusz& r, int wskazane) { return pokaz<_D_DANE_WYM>(rodzic, r, wskazane); }
-bool uruchom_dialog(QWidget* rodzic, d_sily& r, int wskazane) { return pokaz<_D_DANE_SIL>(rodzic, r, wskazane); }
+bool uruchom_dialog(QWidget* rodzic, d_sily& r, int wskazane, bool staly_wezel)
+{
+    return pokaz<_D_DANE_SIL>(rodzic, r, wskazane, staly_wezel ? d_sily::id_nr : 0);
+}

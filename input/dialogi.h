@@ -31,6 +31,8 @@ public:
     QLineEdit* pole(int id) const;
     // Focuses field `id` (pierwsze_pole: the first editable one) with its text selected.
     void wskaz(int id);
+    // Shows field `id` as the template's read-only fields are shown.
+    void tylko_do_odczytu(int id);
 
 protected:
     void keyPressEvent(QKeyEvent* zdarzenie) override;
@@ -75,4 +77,5 @@ bool uruchom_dialog(QWidget* rodzic, d_dane_pods& dane, int wskazane);
 bool uruchom_dialog(QWidget* rodzic, d_dane_przek& danep, int wskazane);
 bool uruchom_dialog(QWidget* rodzic, d_wsp& danew, int wskazane);
 bool uruchom_dialog(QWidget* rodzic, d_wymusz& danewy, int wskazane);
-bool uruchom_dialog(QWidget* rodzic, d_sily& danes, int wskazane);
+// `staly_wezel`: the node number is shown, not typed (a node's own force).
+bool uruchom_dialog(QWidget* rodzic, d_sily& danes, int wskazane, bool staly_wezel = false);

@@ -33,7 +33,9 @@ public:
     virtual bool dialog(d_dane_przek& danep, int wskazane) = 0;
     virtual bool dialog(d_wsp& danew, int wskazane) = 0;
     virtual bool dialog(d_wymusz& danewy, int wskazane) = 0;
-    virtual bool dialog(d_sily& danes, int wskazane) = 0;
+    // `staly_wezel`: the node number shown read-only (editing one node's force).
+    virtual bool dialog(d_sily& danes, int wskazane, bool staly_wezel) = 0;
+    bool dialog(d_sily& danes, int wskazane) { return dialog(danes, wskazane, false); }
 
     // The open or save dialog on the shared record; the chosen full path, or
     // nothing when the dialog was cancelled. A chosen path is also stored in

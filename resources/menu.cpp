@@ -8,6 +8,8 @@ constexpr PozycjaMenu pozycje[] = {
     {"&Plik", "Zapisz &Jako", 1060},
     {"&Plik", nullptr, 0},
     {"&Plik", "&Koniec", 1040},
+    {"&Edycja", "&Cofnij", 1300, "Ctrl+Z"},
+    {"&Edycja", "&Ponów", 1310, "Ctrl+Y; Ctrl+Shift+Z"},
     {"&Widok", "&Odśwież", 1010},
     {"&Widok", "&Naprężenia", 1120},
     {"&Widok", "&Wyniki obliczeń", 1130},

@@ -2,13 +2,21 @@
 
 #include "okno_tabeli.h"
 
-// "Dane do obliczeń": the input data of the current model.
+#include <functional>
+
+// "Dane do obliczeń": the input data of the current model. A double-click on
+// a row asks for that item to be edited.
 class _DANE_ : public OknoTabeli {
 public:
-    explicit _DANE_(QWidget* okno);
+    using Edycja = std::function<void(tabele::WierszDanych)>;
+    explicit _DANE_(QWidget* okno, Edycja edycja = {});
 
 protected:
     Rysunek uklad(const tabele::Widok& widok) const override;
     std::int64_t wysokosc_tresci() const override;
     bool wypisz(std::FILE* out) const override;
+    void mouseDoubleClickEvent(QMouseEvent* zdarzenie) override;
+
+private:
+    Edycja edycja_;
 };

@@ -107,6 +107,22 @@ Rysunek tabela_danych(const Widok& widok)
     return std::move(t).wynik();
 }
 
+std::optional<WierszDanych> wiersz_danych(std::int64_t y)
+{
+    const std::pair<WierszDanych::Blok, std::pair<std::int64_t, int>> bloki[] = {
+        {WierszDanych::Blok::element, {30, il_elem}},
+        {WierszDanych::Blok::wezel, {20 * n() + 75, il_wezl}},
+        {WierszDanych::Blok::podpora, {40 * n() + 165, il_podpor}},
+    };
+    for (const auto& [blok, miejsce] : bloki) {
+        const auto [poczatek, ile] = miejsce;
+        const std::int64_t i = dzielenie_w_dol(y - poczatek + 2, wysokosc_wiersza);
+        if (i >= 1 && i <= ile)
+            return WierszDanych{blok, int(i)};
+    }
+    return std::nullopt;
+}
+
 Rysunek tabela_wynikow(const Widok& widok)
 {
     Uklad t(widok);

@@ -42,6 +42,7 @@ std::string numer(int wartosc);
 #include "lista.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace tabele {
 
@@ -60,6 +61,17 @@ struct Widok {
 // coordinates. Work and size depend on the viewport, not on the model.
 Rysunek tabela_danych(const Widok& widok);
 Rysunek tabela_wynikow(const Widok& widok);
+
+// A row of the data table: an element's, a node's or a support's.
+struct WierszDanych {
+    enum class Blok { element, wezel, podpora };
+    Blok blok;
+    int numer; // 1-based within its block
+};
+
+// The row whose band (its text and the gap below it, 20 pixels from 2 above
+// the text) holds y of the unscrolled data table; nothing for the headers.
+std::optional<WierszDanych> wiersz_danych(std::int64_t y);
 
 // Height of a table in pixels: enough to scroll to its last row.
 std::int64_t wysokosc_danych();

@@ -122,7 +122,7 @@ std::optional<QString> RozmowaSkrypt::wybierz_plik(Wybor wybor, RekordPliku& pli
     if (!o)
         return std::nullopt;
     EXPECT_EQ(wybor, o->wybor);
-    EXPECT_EQ(plik.filtr.toStdString(), "Pliki ZENTA (*.M1D)");
+    EXPECT_EQ(plik.filtr.toStdString(), "Pliki ZENTA (*.M1D);;Modele tekstowe (*.txt)");
     if (o->sciezka)
         plik.nazwa = *o->sciezka;
     return o->sciezka;

@@ -41,7 +41,8 @@ public:
     bool dialog(d_dane_przek& danep, int wskazane) override { return pokaz(danep, wskazane); }
     bool dialog(d_wsp& danew, int wskazane) override { return pokaz(danew, wskazane); }
     bool dialog(d_wymusz& danewy, int wskazane) override { return pokaz(danewy, wskazane); }
-    bool dialog(d_sily& danes, int wskazane) override { return pokaz(danes, wskazane); }
+    using _ROZMOWA_::dialog;
+    bool dialog(d_sily& danes, int wskazane, bool) override { return pokaz(danes, wskazane); }
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
     void otworz_dokument(const QString& nazwa) override;
 
