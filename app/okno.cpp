@@ -42,6 +42,8 @@ _OKNO_::~_OKNO_()
         oo->close();
     if (id && dd)
         dd->close();
+    if (wykresy_)
+        wykresy_->close();
 }
 
 bool _OKNO_::polecenie(int id_polecenia)

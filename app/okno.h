@@ -7,6 +7,7 @@
 #include "m1d.h"
 #include "model.h"
 #include "obserwator_pliku.h"
+#include "okno_wykresow.h"
 #include "rekord_pliku.h"
 #include "rekordy.h"
 #include "rozmowa.h"
@@ -44,6 +45,8 @@ public:
     // What "&Otwórz" does once a file is chosen (also for a file named at start-up).
     void wczytaj_model(const QString& sciezka);
     void Cm_Zapisz();
+    void Cm_Rysunek();
+    void Cm_Raport();
     void Cm_Koniec();
     // "&Edycja"
     void Cm_Cofnij();
@@ -58,6 +61,7 @@ public:
     void Ce_Przem(Wlacznik& w);
     void Cm_Wyniki();
     void Cm_Dane();
+    void Cm_Wykresy();
     // "&Pomoc"
     void Cm_POMOC();
     void Cm_About();
@@ -88,6 +92,7 @@ public:
     _WSP_* okno_wsp() const { return wsp; }
     _DANE_* okno_dane() const { return id ? dd : nullptr; }
     _WYNIKI_* okno_wyniki() const { return iw ? oo : nullptr; }
+    OknoWykresow* okno_wykresow() const { return wykresy_; }
     // The stress text of the last pointer move ("napr=..." or "brak danych").
     QString napis_naprezenia() const { return napis_naprezenia_; }
     const Dymek* dymek() const { return dymek_.get(); }
@@ -147,6 +152,9 @@ private:
     QString napis_naprezenia_;
     std::unique_ptr<Dymek> dymek_ = std::make_unique<Dymek>();
     QUndoStack historia_;
+    QPointer<OknoWykresow> wykresy_;
+    RekordPliku plik_rysunku_{"Rysunek PNG (*.png);;Rysunek SVG (*.svg)", "png", {}, {}};
+    RekordPliku plik_raportu_{"Raport HTML (*.html)", "html", {}, {}};
     ObserwatorPliku obserwator_{[this] { plik_zmieniony(); }};
     bool czytam_plik_ = false, jeszcze_raz_ = false;
 };

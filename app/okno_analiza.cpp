@@ -7,6 +7,7 @@
 #include "instalacja.h"
 #include "model.h"
 #include "okno_tabeli.h"
+#include "okno_wykresow.h"
 #include "sprawdzenie.h"
 #include "teksty.h"
 #include "wsk_ob.h"
@@ -22,6 +23,7 @@ void _OKNO_::zwolnij(Okna okna)
         if (okna == Okna::zamknij)
             zamknij_tabele();
         OknoTabeli::odswiez_wszystkie();
+        OknoWykresow::odswiez_wszystkie();
         break;
     case Zwolnienie::brak_modelu:
         rozmowa_->pytanie(teksty::nie_zwolnil_pusty, teksty::uwaga);
@@ -69,6 +71,7 @@ void _OKNO_::przelicz()
 bool _OKNO_::po_analizie()
 {
     OknoTabeli::odswiez_wszystkie();
+    OknoWykresow::odswiez_wszystkie();
     const std::optional<std::string> nieliczbowy = wynik_nieliczbowy();
     if (nieliczbowy)
         rozmowa_->komunikat(QString(teksty::wyniki_nieliczbowe).arg(QString::fromStdString(*nieliczbowy)),

@@ -1,12 +1,15 @@
-// Model files: opening and saving M1D files and text models, and following
-// the file a model came from as it changes on disk.
+// Files: opening and saving M1D files and text models, following the file a
+// model came from as it changes on disk, and saving the picture and the report.
 
 #include "okno.h"
 
 #include "m1d.h"
 #include "model.h"
+#include "obraz_pliku.h"
 #include "plik_do_zapisu.h"
 #include "plik_modelu.h"
+#include "raport.h"
+#include "rysunek.h"
 #include "teksty.h"
 #include "tekst_modelu.h"
 
@@ -108,4 +111,37 @@ void _OKNO_::wczytaj_ponownie()
     zastap_model(odczyt.tablice, odczyt.naprawione, Okna::zostaw);
     if (!Pusty)
         obserwator_.obserwuj(sciezka);
+}
+
+// The picture as the window shows it now: its size, the stress switch and the
+// outline mode.
+void _OKNO_::Cm_Rysunek()
+{
+    if (Pusty)
+        return;
+    const auto sciezka = rozmowa_->wybierz_plik(_ROZMOWA_::Wybor::zapisz, plik_rysunku_);
+    if (!sciezka)
+        return;
+    const ObrazWidoku obraz = rysuj(UstawieniaWidoku{p_napr, p_przem, &knapr}, width(), height());
+    std::string powod;
+    if (!zapisz_obraz(QFile::encodeName(*sciezka).toStdString(), obraz.rysunek, width(), height(), powod))
+        blad_dyskowy(teksty::nie_mozna_zapisac, *sciezka, powod);
+}
+
+// The report of zenta-oblicz --raport, named after the model's file.
+void _OKNO_::Cm_Raport()
+{
+    if (Pusty)
+        return;
+    const auto sciezka = rozmowa_->wybierz_plik(_ROZMOWA_::Wybor::zapisz, plik_raportu_);
+    if (!sciezka)
+        return;
+    const QString model = obserwator_.sciezka().isEmpty() ? QString("model") : QFileInfo(obserwator_.sciezka()).fileName();
+    std::string powod;
+    const auto tresc = [&model](const Ujscie& ujscie) {
+        Strumien s(ujscie);
+        return zapisz_raport(s, QFile::encodeName(model).toStdString(), {});
+    };
+    if (!zapisz_bezpiecznie(QFile::encodeName(*sciezka).toStdString(), tresc, &powod))
+        blad_dyskowy(teksty::nie_mozna_zapisac, *sciezka, powod);
 }

@@ -24,6 +24,18 @@ void _OKNO_::Cm_Dane()
     dd->show();
 }
 
+// One diagrams window: asked again, it comes to the front.
+void _OKNO_::Cm_Wykresy()
+{
+    if (Pusty)
+        return;
+    if (!wykresy_)
+        wykresy_ = new OknoWykresow(this);
+    wykresy_->show();
+    wykresy_->raise();
+    wykresy_->activateWindow();
+}
+
 // Closes the newest results window, then the newest data window. A window
 // the user has already closed is gone and needs nothing.
 void _OKNO_::zamknij_tabele()

@@ -10,6 +10,8 @@ const Polecenie tablica[] = {
     {1070, &_OKNO_::Cm_Nowy, nullptr},
     {1020, &_OKNO_::Cm_Otworz, nullptr},
     {1060, &_OKNO_::Cm_Zapisz, nullptr},
+    {1080, &_OKNO_::Cm_Rysunek, nullptr},
+    {1090, &_OKNO_::Cm_Raport, nullptr},
     {1030, &_OKNO_::Cm_Zapisz, nullptr},
     {1040, &_OKNO_::Cm_Koniec, nullptr},
     {1300, &_OKNO_::Cm_Cofnij, &_OKNO_::Ce_Cofnij},
@@ -19,6 +21,7 @@ const Polecenie tablica[] = {
     {1110, &_OKNO_::Cm_Przem, &_OKNO_::Ce_Przem},
     {1130, &_OKNO_::Cm_Wyniki, nullptr},
     {1140, &_OKNO_::Cm_Dane, nullptr},
+    {1150, &_OKNO_::Cm_Wykresy, nullptr},
     {51682, &_OKNO_::Cm_POMOC, nullptr},
     {1200, &_OKNO_::Cm_About, nullptr},
 };

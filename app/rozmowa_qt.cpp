@@ -39,9 +39,11 @@ std::optional<QString> RozmowaQt::wybierz_plik(Wybor wybor, RekordPliku& plik)
     okno.setOption(QFileDialog::DontUseNativeDialog);
     okno.setNameFilters(plik.filtr.split(";;"));
     okno.setDefaultSuffix(plik.rozszerzenie);
-    // A name typed without an ending gets the chosen kind's.
-    QObject::connect(&okno, &QFileDialog::filterSelected, &okno, [&okno, &plik](const QString& filtr) {
-        okno.setDefaultSuffix(filtr.contains("*.txt") ? QString("txt") : plik.rozszerzenie);
+    // A name typed without an ending gets the chosen kind's ("(*.txt)": txt).
+    QObject::connect(&okno, &QFileDialog::filterSelected, &okno, [&okno](const QString& filtr) {
+        const qsizetype gwiazdka = filtr.lastIndexOf("*.");
+        if (gwiazdka >= 0)
+            okno.setDefaultSuffix(filtr.mid(gwiazdka + 2).chopped(filtr.endsWith(')') ? 1 : 0));
     });
     if (!plik.katalog.isEmpty())
         okno.setDirectory(plik.katalog);

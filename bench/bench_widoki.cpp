@@ -1,13 +1,17 @@
 // Speed of the pictures: the main view of a 1e6-element bar in 1920 x 1080,
-// and one paint of a table window scrolled to the middle of a large model.
+// one paint of a table window scrolled to the middle of a large model, and
+// the diagrams window of a 1e6-element bar made and painted anew (a resize;
+// the target is under 50 ms).
 //   build/bench/bench_widoki
 
 #include "gracz.h"
+#include "instalacja.h"
 #include "kolory.h"
 #include "model.h"
 #include "pret.h"
 #include "rysunek.h"
 #include "tabele.h"
+#include "wykres.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -57,12 +61,26 @@ void BM_OknoTabeli(benchmark::State& stan)
     }
 }
 
+// The diagrams show an analysed bar: displacements, not the load vector.
+void BM_OknoWykresow(benchmark::State& stan)
+{
+    usun_model();
+    std::mt19937 los(12345);
+    zainstaluj_model(zbuduj_tablice(pret_losowy(int(stan.range(0)), 1000, los)));
+    QImage obraz(900, 650, QImage::Format_RGB32);
+    for (auto _ : stan) {
+        const ZestawWykresow zestaw = rysuj_wykresy(obraz.width(), obraz.height());
+        odtworz(zestaw.rysunek, obraz);
+    }
+}
+
 BENCHMARK(BM_WidokGlowny)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OknoTabeli)
     ->Args({1'000, 1})
     ->Args({1'000'000, 1})
     ->Args({1'000'000, 0})
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OknoWykresow)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

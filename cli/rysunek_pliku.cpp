@@ -1,41 +1,13 @@
 #include "rysunek_pliku.h"
 
-#include "gracz.h"
+#include "argumenty.h"
 #include "kolory.h"
-#include "plik_wyjsciowy.h"
+#include "obraz_pliku.h"
 #include "rysunek.h"
-#include "svg.h"
 
-#include <QBuffer>
-#include <QImage>
-
-// Both through the safe writer: a failure leaves an earlier file as it was.
 bool zapisz_obraz(const QString& sciezka, const Rysunek& rysunek, QSize rozmiar, std::string& powod)
 {
-    if (sciezka.endsWith(".png", Qt::CaseInsensitive)) {
-        QImage png(rozmiar, QImage::Format_RGB32);
-        png.fill(Qt::white);
-        odtworz(rysunek, png);
-        QByteArray bajty;
-        QBuffer bufor(&bajty);
-        if (!bufor.open(QIODevice::WriteOnly) || !png.save(&bufor, "PNG")) {
-            powod = "nie udało się zakodować PNG";
-            return false;
-        }
-        return zapisz_plik(
-            sciezka, [&bajty](const Ujscie& ujscie) { return ujscie(bajty.constData(), std::size_t(bajty.size())); },
-            powod);
-    }
-    return zapisz_plik(
-        sciezka,
-        [&](const Ujscie& ujscie) {
-            Strumien s(ujscie);
-            OpcjeSvg opcje;
-            opcje.miara = zmierz_tekst;
-            zapisz_svg(rysunek, rozmiar.width(), rozmiar.height(), s, opcje);
-            return s.zakoncz();
-        },
-        powod);
+    return zapisz_obraz(bajty_nazwy(sciezka), rysunek, rozmiar.width(), rozmiar.height(), powod);
 }
 
 bool zapisz_rysunek(const QString& sciezka, QSize rozmiar, bool napr, std::string& powod)

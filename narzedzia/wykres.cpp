@@ -3,9 +3,13 @@
 #include "format.h"
 #include "model.h"
 #include "obwiednia.h"
+#include "odczyt.h"
+#include "tabele.h"
 
 #include <algorithm>
 #include <cmath>
+#include <future>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -124,7 +128,8 @@ std::vector<double> podzialka(double lo, double hi, int ile)
 
 void osie(Rysunek& r, const Os& ox, const Os& oy)
 {
-    for (double v : podzialka(oy.lo, oy.hi, 8)) {
+    // A label every 25 pixels at the most, so that a low plot's labels do not meet.
+    for (double v : podzialka(oy.lo, oy.hi, std::clamp((oy.p1 - oy.p2) / 25, 2, 8))) {
         const int y = oy.piksel(v);
         linia(r, ox.p1, y, ox.p2 + 1, y, siatka);
         linia(r, ox.p1 - 5, y, ox.p1, y, czarny);
@@ -141,21 +146,68 @@ void osie(Rysunek& r, const Os& ox, const Os& oy)
     linia(r, ox.p1, oy.p2, ox.p1, oy.p1 + 1, czarny);
 }
 
-Obwiednia obwiednia(RodzajWykresu rodzaj, const Os& ox)
+// Pieces on the same columns go into the envelope as one: consecutive
+// elements of a long bar mostly share a column, and the envelope is the same.
+class Kawalki {
+public:
+    explicit Kawalki(Obwiednia& o) : o_(o) {}
+    ~Kawalki() { oddaj(); }
+    void dodaj(int c1, int c2, double lo, double hi)
+    {
+        if (c1 > c2)
+            std::swap(c1, c2);
+        if (jest_ && c1 == c1_ && c2 == c2_) {
+            lo_ = std::min(lo_, lo);
+            hi_ = std::max(hi_, hi);
+            return;
+        }
+        oddaj();
+        jest_ = true;
+        c1_ = c1;
+        c2_ = c2;
+        lo_ = lo;
+        hi_ = hi;
+    }
+    void oddaj()
+    {
+        if (jest_)
+            o_.dodaj(c1_, c2_, lo_, hi_);
+        jest_ = false;
+    }
+
+private:
+    Obwiednia& o_;
+    bool jest_ = false;
+    int c1_ = 0, c2_ = 0;
+    double lo_ = 0, hi_ = 0;
+};
+
+// Each node's pixel column on the x axis (where x is finite): the same for
+// every diagram of a picture, so worked out once.
+std::vector<int> kolumny_wezlow(const Os& ox)
+{
+    std::vector<int> k(std::size_t(il_wezl) + 1);
+    for (int j = 1; j <= il_wezl; ++j)
+        k[std::size_t(j)] = std::isfinite(x[j]) ? ox.piksel(x[j]) - ox.p1 : 0;
+    return k;
+}
+
+Obwiednia obwiednia(RodzajWykresu rodzaj, const Os& ox, const std::vector<int>& kolumny)
 {
     const int kolumn = ox.p2 - ox.p1 + 1;
     Obwiednia o(kolumn);
+    Kawalki k(o);
     // Each column of a wide element gets its own interpolated range, while
     // the budget lasts (a file may zigzag across the whole width every element).
     long long budzet = 8 * (static_cast<long long>(kolumn) + il_elem);
     for (int i = 1; i <= il_elem; ++i) {
         if (!std::isfinite(x[i]) || !std::isfinite(x[i + 1]))
             continue;
-        const int c1 = ox.piksel(x[i]) - ox.p1, c2 = ox.piksel(x[i + 1]) - ox.p1;
+        const int c1 = kolumny[std::size_t(i)], c2 = kolumny[std::size_t(i) + 1];
         if (po_elementach(rodzaj)) {
             const double v = wartosc(rodzaj, i);
             if (std::isfinite(v))
-                o.dodaj(c1, c2, v, v);
+                k.dodaj(c1, c2, v, v);
             continue;
         }
         const double v1 = f[i], v2 = f[i + 1];
@@ -164,7 +216,7 @@ Obwiednia obwiednia(RodzajWykresu rodzaj, const Os& ox)
         const int szer = std::abs(c2 - c1);
         budzet -= szer;
         if (szer <= 1 || budzet < 0 || x[i] == x[i + 1]) {
-            o.dodaj(c1, c2, std::min(v1, v2), std::max(v1, v2));
+            k.dodaj(c1, c2, std::min(v1, v2), std::max(v1, v2));
             continue;
         }
         for (int c = std::max(std::min(c1, c2), 0); c <= std::min(std::max(c1, c2), kolumn - 1); ++c) {
@@ -174,9 +226,10 @@ Obwiednia obwiednia(RodzajWykresu rodzaj, const Os& ox)
                 return v1 + t * (v2 - v1);
             };
             const double wa = w(c - 0.5), wb = w(c + 0.5);
-            o.dodaj(c, c, std::min(wa, wb), std::max(wa, wb));
+            k.dodaj(c, c, std::min(wa, wb), std::max(wa, wb));
         }
     }
+    k.oddaj();
     return o;
 }
 
@@ -198,9 +251,9 @@ void odcinek_przebiegu(Rysunek& r, const Obwiednia::Kolumna& k, int x1, int x2, 
     pole(r, x1, gora, x2 + 1, dol + 1, obrys);
 }
 
-void przebieg(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy)
+void przebieg(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy, const std::vector<int>& kolumny)
 {
-    const std::vector<Obwiednia::Kolumna> k = obwiednia(rodzaj, ox).kolumny();
+    const std::vector<Obwiednia::Kolumna> k = obwiednia(rodzaj, ox, kolumny).kolumny();
     for (std::size_t c = 0; c < k.size();) {
         std::size_t koniec = c;
         while (koniec + 1 < k.size() && te_same(k[koniec + 1], k[c]))
@@ -229,23 +282,41 @@ void ekstremum(Rysunek& r, RodzajWykresu rodzaj, int k, const char* nazwa, const
     tekst(r, tx, pod ? pod_punktem : nad_punktem, t);
 }
 
-void ekstrema(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy)
-{
+// The values of a diagram: their range (0 included later) and where the
+// largest and the smallest stand (0 when none is finite at a finite place).
+struct Wartosci {
+    Zakres zakres;
     int kmin = 0, kmax = 0;
+};
+
+Wartosci wartosci(RodzajWykresu rodzaj)
+{
+    Wartosci w;
+    double vmin = 0, vmax = 0;
     for (int k = 1; k <= ile_wartosci(rodzaj); ++k) {
         const double v = wartosc(rodzaj, k);
+        w.zakres.dodaj(v);
         if (!std::isfinite(v) || !std::isfinite(polozenie(rodzaj, k)))
             continue;
-        if (!kmax || v > wartosc(rodzaj, kmax))
-            kmax = k;
-        if (!kmin || v < wartosc(rodzaj, kmin))
-            kmin = k;
+        if (!w.kmax || v > vmax) {
+            w.kmax = k;
+            vmax = v;
+        }
+        if (!w.kmin || v < vmin) {
+            w.kmin = k;
+            vmin = v;
+        }
     }
-    if (!kmax)
+    return w;
+}
+
+void ekstrema(Rysunek& r, RodzajWykresu rodzaj, const Wartosci& w, const Os& ox, const Os& oy)
+{
+    if (!w.kmax)
         return;
-    ekstremum(r, rodzaj, kmax, "max", ox, oy, true);
-    if (wartosc(rodzaj, kmin) < wartosc(rodzaj, kmax))
-        ekstremum(r, rodzaj, kmin, "min", ox, oy, false);
+    ekstremum(r, rodzaj, w.kmax, "max", ox, oy, true);
+    if (wartosc(rodzaj, w.kmin) < wartosc(rodzaj, w.kmax))
+        ekstremum(r, rodzaj, w.kmin, "min", ox, oy, false);
 }
 
 // Covered runs of columns drawn as lines, so a million elements cost a few lines.
@@ -276,19 +347,27 @@ double najwieksze_przemieszczenie()
 
 void pret(Rysunek& r, const Os& os, int y, double k, Kolor kolor)
 {
+    // Each node's place and column once; the elements join them.
+    std::vector<int> kolumny(std::size_t(il_wezl) + 1);
+    std::vector<char> skonczone(std::size_t(il_wezl) + 1);
+    for (int j = 1; j <= il_wezl; ++j) {
+        const double p = double(x[j]) + k * f[j];
+        skonczone[std::size_t(j)] = std::isfinite(p);
+        kolumny[std::size_t(j)] = std::isfinite(p) ? os.piksel(p) - os.p1 : 0;
+    }
     Obwiednia o(os.p2 - os.p1 + 1);
-    auto polozenie_wezla = [&](int j) { return double(x[j]) + k * f[j]; };
-    for (int i = 1; i <= il_elem; ++i) {
-        const double p = polozenie_wezla(i), q = polozenie_wezla(i + 1);
-        if (std::isfinite(p) && std::isfinite(q))
-            o.dodaj(os.piksel(p) - os.p1, os.piksel(q) - os.p1, 0, 0);
+    {
+        Kawalki kawalki(o);
+        for (std::size_t i = 1; i <= std::size_t(il_elem); ++i)
+            if (skonczone[i] && skonczone[i + 1])
+                kawalki.dodaj(kolumny[i], kolumny[i + 1], 0, 0);
     }
     odcinki(r, o, os.p1, y, kolor);
     if (il_wezl > (os.p2 - os.p1) / 4)
         return;
-    for (int j = 1; j <= il_wezl; ++j)
-        if (std::isfinite(polozenie_wezla(j)))
-            linia(r, os.piksel(polozenie_wezla(j)), y - 6, os.piksel(polozenie_wezla(j)), y + 7, kolor);
+    for (std::size_t j = 1; j <= std::size_t(il_wezl); ++j)
+        if (skonczone[j])
+            linia(r, kolumny[j] + os.p1, y - 6, kolumny[j] + os.p1, y + 7, kolor);
 }
 
 double ksztalt(Rysunek& r, const Zakres& zx, int lewo, int prawo, int gora)
@@ -322,31 +401,130 @@ std::optional<RodzajWykresu> rodzaj_wykresu(std::string_view nazwa)
     return std::nullopt;
 }
 
+namespace {
+
+Zakres zakres_x()
+{
+    Zakres zx;
+    for (int j = 1; j <= il_wezl; ++j)
+        zx.dodaj(x[j]);
+    return zx;
+}
+
+// The x axis all diagrams of a picture share, and its node columns; nothing
+// when the coordinates give no axis.
+struct OsPreta {
+    Zakres zx;
+    Os ox;
+    std::vector<int> kolumny;
+};
+
+std::optional<OsPreta> os_preta(int szerokosc)
+{
+    const Zakres zx = zakres_x();
+    if (zx.pusty() || !(zx.hi > zx.lo) || !std::isfinite(zx.hi - zx.lo))
+        return std::nullopt;
+    const Os ox{zx.lo, zx.hi, margines_lewy, szerokosc - margines_prawy};
+    return OsPreta{zx, ox, kolumny_wezlow(ox)};
+}
+
+// One diagram in the band [gora, dol) of the picture: its title, axes, curve
+// and extremes; false when there is nothing to draw.
+bool pasmo(Rysunek& r, RodzajWykresu rodzaj, const std::optional<OsPreta>& os, int gora, int dol)
+{
+    tekst(r, margines_lewy, gora + 14, tytul(rodzaj));
+    const Wartosci w = os ? wartosci(rodzaj) : Wartosci{};
+    if (!os || w.zakres.pusty()) {
+        tekst(r, margines_lewy, gora + 40, "Brak danych do wykresu: współrzędne lub wartości nie są skończone.");
+        return false;
+    }
+    Zakres zv = w.zakres;
+    zv.dodaj(0);
+    const double zapas = zv.hi > zv.lo ? 0.08 * (zv.hi - zv.lo) : 1;
+    const Os& ox = os->ox;
+    const Os oy{zv.lo - zapas, zv.hi + zapas, dol - pod_osia, gora + margines_gorny};
+    r.emplace_back(std::in_place_type<Prostokat>,
+                   Prostokat{ox.p1, oy.p2, ox.p2 + 1, oy.p1 + 1, Pioro{jasnoszary, 1}, bialy});
+    osie(r, ox, oy);
+    przebieg(r, rodzaj, ox, oy, os->kolumny);
+    ekstrema(r, rodzaj, w, ox, oy);
+    return true;
+}
+
+} // namespace
+
 Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc)
 {
     Wykres w;
     Rysunek& r = w.rysunek;
     pole(r, 0, 0, szerokosc, wysokosc, bialy);
-    tekst(r, margines_lewy, 14, tytul(rodzaj));
-    Zakres zx, zv;
-    for (int j = 1; j <= il_wezl; ++j)
-        zx.dodaj(x[j]);
-    for (int k = 1; k <= ile_wartosci(rodzaj); ++k)
-        zv.dodaj(wartosc(rodzaj, k));
-    if (zx.pusty() || !(zx.hi > zx.lo) || zv.pusty() || !std::isfinite(zx.hi - zx.lo)) {
-        tekst(r, margines_lewy, 40, "Brak danych do wykresu: współrzędne lub wartości nie są skończone.");
-        return w;
-    }
-    zv.dodaj(0);
-    const double zapas = zv.hi > zv.lo ? 0.08 * (zv.hi - zv.lo) : 1;
-    const int dol = wysokosc - pod_osia - pas_ksztaltu;
-    const Os ox{zx.lo, zx.hi, margines_lewy, szerokosc - margines_prawy};
-    const Os oy{zv.lo - zapas, zv.hi + zapas, dol, margines_gorny};
-    r.emplace_back(std::in_place_type<Prostokat>,
-                   Prostokat{ox.p1, oy.p2, ox.p2 + 1, oy.p1 + 1, Pioro{jasnoszary, 1}, bialy});
-    osie(r, ox, oy);
-    przebieg(r, rodzaj, ox, oy);
-    ekstrema(r, rodzaj, ox, oy);
-    w.powiekszenie = ksztalt(r, zx, ox.p1, ox.p2, dol + pod_osia);
+    const int dol = wysokosc - pas_ksztaltu;
+    const std::optional<OsPreta> os = os_preta(szerokosc);
+    if (pasmo(r, rodzaj, os, 0, dol))
+        w.powiekszenie = ksztalt(r, os->zx, os->ox.p1, os->ox.p2, dol);
     return w;
+}
+
+// The diagrams do not depend on each other: the first and the shape are
+// drawn on a second thread while this one draws the other two, and the
+// pieces are joined in their order.
+ZestawWykresow rysuj_wykresy(int szerokosc, int wysokosc)
+{
+    ZestawWykresow w;
+    pole(w.rysunek, 0, 0, szerokosc, wysokosc, bialy);
+    const int pasmo_wys = (wysokosc - pas_ksztaltu) / 3;
+    const RodzajWykresu rodzaje[] = {RodzajWykresu::sila, RodzajWykresu::naprezenie, RodzajWykresu::przemieszczenie};
+    for (int k = 0; k < 3; ++k)
+        w.pasma[k] = {rodzaje[k], k * pasmo_wys, (k + 1) * pasmo_wys};
+    const std::optional<OsPreta> os = os_preta(szerokosc);
+    Rysunek czesci[4];
+    auto drugi_watek = std::async(std::launch::async, [&] {
+        pasmo(czesci[0], rodzaje[0], os, w.pasma[0].gora, w.pasma[0].dol);
+        return os ? ksztalt(czesci[3], os->zx, os->ox.p1, os->ox.p2, 3 * pasmo_wys) : 0.0;
+    });
+    pasmo(czesci[1], rodzaje[1], os, w.pasma[1].gora, w.pasma[1].dol);
+    const bool narysowano = pasmo(czesci[2], rodzaje[2], os, w.pasma[2].gora, w.pasma[2].dol);
+    const double powiekszenie = drugi_watek.get();
+    if (narysowano) {
+        w.os = OsX{os->ox.lo, os->ox.hi, os->ox.p1, os->ox.p2};
+        w.powiekszenie = powiekszenie;
+    } else {
+        czesci[3].clear(); // no shape under diagrams that could not be drawn
+    }
+    for (Rysunek& c : czesci)
+        w.rysunek.insert(w.rysunek.end(), std::make_move_iterator(c.begin()), std::make_move_iterator(c.end()));
+    return w;
+}
+
+std::string odczyt_wykresow(const ZestawWykresow& w, int kolumna, int wiersz)
+{
+    if (!w.os || kolumna < w.os->p1 || kolumna > w.os->p2)
+        return {};
+    const auto pasmo = std::find_if(std::begin(w.pasma), std::end(w.pasma),
+                                    [wiersz](const ZestawWykresow::Pasmo& p) { return wiersz >= p.gora && wiersz < p.dol; });
+    if (pasmo == std::end(w.pasma))
+        return {};
+    const OsX& os = *w.os;
+    const float skala = float(double(os.p2 - os.p1) / (os.hi - os.lo));
+    const float wx = wspolrzedna(kolumna, os.p1, skala, float(os.lo));
+    const int i = element_pod(wx);
+    if (i < 1)
+        return {};
+    // The table's digits, without the column's padding.
+    const auto liczba = [](FormatLiczby format, double v) {
+        std::string t = tabele::liczba(format, v);
+        return t.erase(0, t.find_first_not_of(' '));
+    };
+    const std::string t = tekst_wspolrzednej(wx) + "   ";
+    switch (pasmo->rodzaj) {
+    case RodzajWykresu::sila:
+        return t + "element " + std::to_string(i) + "   N = " + liczba(tabele::format_naprezenia, wartosc(pasmo->rodzaj, i));
+    case RodzajWykresu::naprezenie:
+        return t + "element " + std::to_string(i) + "   σ = " + liczba(tabele::format_naprezenia, stress[i]);
+    case RodzajWykresu::przemieszczenie: {
+        const int j = std::fabs(double(wx) - x[i]) <= std::fabs(double(x[i + 1]) - wx) ? i : i + 1;
+        return t + "węzeł " + std::to_string(j) + "   u = " + liczba(tabele::format_przemieszczenia, f[j]);
+    }
+    }
+    return {};
 }

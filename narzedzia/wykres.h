@@ -3,6 +3,7 @@
 #include "lista.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Diagrams of the analysed current model along x: axial force, stress or
@@ -21,3 +22,30 @@ struct Wykres {
 
 // szerokosc and wysokosc at least 151 pixels.
 Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc);
+
+// The x axis of the diagrams: coordinates lo..hi over pixel columns p1..p2.
+struct OsX {
+    double lo, hi;
+    int p1, p2;
+};
+
+// The three diagrams one above the other (N, σ, u) on one x axis, and the
+// deformed shape under them: the diagrams window. At least 151 pixels wide
+// and 3 × 120 + 96 high.
+struct ZestawWykresow {
+    struct Pasmo {
+        RodzajWykresu rodzaj = RodzajWykresu::sila;
+        int gora = 0, dol = 0; // rows [gora, dol)
+    };
+    Rysunek rysunek;
+    Pasmo pasma[3];
+    std::optional<OsX> os; // none when nothing could be drawn
+    double powiekszenie = 0;
+};
+ZestawWykresow rysuj_wykresy(int szerokosc, int wysokosc);
+
+// What the pointer at (kolumna, wiersz) of the diagrams points at: x, the
+// element (N, σ) or the node nearest (u) there and its value in the tables'
+// formats; "" off the diagrams. Pixel column to x as the main view's
+// read-out does it, so one column means one element in both.
+std::string odczyt_wykresow(const ZestawWykresow& w, int kolumna, int wiersz);

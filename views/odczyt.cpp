@@ -23,7 +23,9 @@ bool wspolrzedne_rosna()
 
 } // namespace
 
-float wspolrzedna(int kolumna) { return float(kolumna - 25) / sx + x0; }
+float wspolrzedna(int kolumna, int lewy, float skala, float poczatek) { return float(kolumna - lewy) / skala + poczatek; }
+
+float wspolrzedna(int kolumna) { return wspolrzedna(kolumna, 25, sx, x0); }
 
 std::string tekst_wspolrzednej(float wx, std::size_t najwiecej)
 {

@@ -7,6 +7,8 @@
 
 // Bar coordinate of pixel column `kolumna`: (kolumna - 25) / sx + x0.
 float wspolrzedna(int kolumna);
+// The same rule for another picture: (kolumna - lewy) / skala + poczatek, in float.
+float wspolrzedna(int kolumna, int lewy, float skala, float poczatek);
 
 // "x=%5.2f" of wx, or "x=" left of coordinate 0 (and for no number at all).
 // A text longer than `najwiecej` characters gives way to the most precise

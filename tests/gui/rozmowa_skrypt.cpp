@@ -44,10 +44,11 @@ RozmowaSkrypt& RozmowaSkrypt::oczekuj_surowego(int szablon, std::function<void(v
     return *this;
 }
 
-RozmowaSkrypt& RozmowaSkrypt::oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz)
+RozmowaSkrypt& RozmowaSkrypt::oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz, const QString& filtr)
 {
     Oczekiwanie o;
     o.rodzaj = Rodzaj::plik;
+    o.tekst = filtr;
     o.wybor = wybor;
     o.sciezka = std::move(odpowiedz);
     oczekiwane_.push_back(o);
@@ -122,7 +123,7 @@ std::optional<QString> RozmowaSkrypt::wybierz_plik(Wybor wybor, RekordPliku& pli
     if (!o)
         return std::nullopt;
     EXPECT_EQ(wybor, o->wybor);
-    EXPECT_EQ(plik.filtr.toStdString(), "Pliki ZENTA (*.M1D);;Modele tekstowe (*.txt)");
+    EXPECT_EQ(plik.filtr.toStdString(), o->tekst.toStdString());
     if (o->sciezka)
         plik.nazwa = *o->sciezka;
     return o->sciezka;

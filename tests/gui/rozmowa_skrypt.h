@@ -28,7 +28,9 @@ public:
         return oczekuj_surowego(Rekord::szablon, [uzytkownik](void* r) { uzytkownik(*static_cast<Rekord*>(r)); },
                                 ok, wskazane);
     }
-    RozmowaSkrypt& oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz);
+    // The file dialog, its filter `filtr` (the model files' unless given).
+    RozmowaSkrypt& oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz,
+                                 const QString& filtr = "Pliki ZENTA (*.M1D);;Modele tekstowe (*.txt)");
     RozmowaSkrypt& oczekuj_dokumentu(const QString& nazwa);
 
     // Answers not yet asked for.

@@ -61,9 +61,10 @@ TEST_F(Okno, MenuHoldsItsPopupsItemsAndCommandIdsInOrder)
             widziane << (a->isSeparator() ? QString("-") : a->text() + "=" + a->data().toString());
     }
     EXPECT_EQ(widziane.join("|").toStdString(),
-              "&Plik|&Nowy=1070|&Otwórz=1020|Zapisz &Jako=1060|-|&Koniec=1040|"
+              "&Plik|&Nowy=1070|&Otwórz=1020|Zapisz &Jako=1060|Zapisz &rysunek...=1080|Raport &HTML...=1090|-|"
+              "&Koniec=1040|"
               "&Edycja|&Cofnij=1300|&Ponów=1310|"
-              "&Widok|&Odśwież=1010|&Naprężenia=1120|&Wyniki obliczeń=1130|&Dane obliczeniowe=1140|"
+              "&Widok|&Odśwież=1010|&Naprężenia=1120|&Wyniki obliczeń=1130|&Dane obliczeniowe=1140|Wy&kresy=1150|"
               "&Pomoc|&Pomoc=51682|-|&O programie...=1200");
 }
 
