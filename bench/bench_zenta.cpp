@@ -1,5 +1,6 @@
 // Speed of the analysis against LAPACK's tridiagonal solve on the same band,
-// and of M1D reading and writing against cat and cp.
+// of M1D reading and writing against cat and cp, and the memory a released
+// model leaves resident.
 //   build/bench/bench_zenta                  Google Benchmark cases
 //   build/bench/bench_zenta --porownanie     the ratios, as ns per node
 
@@ -133,9 +134,39 @@ void BM_LapackSpttrfSpttrs(benchmark::State& stan)
                                                 benchmark::Counter::kInvert);
 }
 
+// Resident memory of a 1e7-element model, analysed, and after its release:
+// what stays should be a few MB at most.
+std::size_t rezydentne_bajty()
+{
+    long strony_razem = 0, rezydentne = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &strony_razem, &rezydentne) != 2)
+            rezydentne = 0;
+        std::fclose(statm);
+    }
+    return std::size_t(rezydentne) * std::size_t(sysconf(_SC_PAGESIZE));
+}
+
+void BM_PamiecPoZwolnieniu(benchmark::State& stan)
+{
+    usun_model();
+    const std::size_t przed = rezydentne_bajty();
+    std::size_t z_modelem = 0, po = 0;
+    for (auto _ : stan) {
+        ustaw_model(pret_testowy(int(stan.range(0))));
+        analizuj();
+        z_modelem = rezydentne_bajty();
+        usun_model();
+        po = rezydentne_bajty();
+    }
+    stan.counters["MB z modelem"] = double(z_modelem - przed) / 1e6;
+    stan.counters["MB po zwolnieniu"] = (double(po) - double(przed)) / 1e6;
+}
+
 BENCHMARK(BM_Analiza)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalizaNaSwiezychTablicach)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LapackSpttrfSpttrs)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PamiecPoZwolnieniu)->Arg(10'000'000)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 // ---- side by side, in one run ----
 

@@ -61,10 +61,12 @@ void wypisz_bilans_json(const Bilans& b, Strumien& s)
 {
     s << '{';
     pole(s, "suma_sil", b.suma_sil, true);
-    pole(s, "suma_termicznych", b.suma_termicznych);
     pole(s, "suma_reakcji", b.suma_reakcji);
     pole(s, "residuum", b.residuum);
     pole(s, "residuum_wzgledne", b.residuum_wzgledne);
+    pole(s, "residuum_wezla", b.residuum_wezla);
+    pole(s, "residuum_wezla_wzgledne", b.residuum_wezla_wzgledne);
+    s << ",\"wezel_residuum\":" << b.wezel;
     s << ",\"rozwiazano\":" << (b.rozwiazano ? "true" : "false");
     if (b.rozwiazano) {
         roznica_json(s, "przemieszczenia", b.calkowite.przemieszczenia, b.od_kary.przemieszczenia,
@@ -77,9 +79,11 @@ void wypisz_bilans_json(const Bilans& b, Strumien& s)
 
 void wypisz_bilans_csv(const Bilans& b, Strumien& s)
 {
-    s << "\nresiduum,residuum_względne\n";
+    s << "\nresiduum,residuum_względne,residuum_węzła,residuum_węzła_względne,węzeł\n";
     s.liczba(b.residuum, g9) << ',';
-    s.liczba(b.residuum_wzgledne, g9) << '\n';
+    s.liczba(b.residuum_wzgledne, g9) << ',';
+    s.liczba(b.residuum_wezla, g9) << ',';
+    s.liczba(b.residuum_wezla_wzgledne, g9) << ',' << b.wezel << '\n';
     if (!b.rozwiazano)
         return;
     s << "\nwielkość,różnica,bezwzględna,gdzie,zenta,dokładnie,z_kary,z_precyzji\n";

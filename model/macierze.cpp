@@ -1,4 +1,5 @@
 #include "analiza.h"
+#include "arytmetyka.h"
 #include "model.h"
 #include "wyrazy.h"
 
@@ -10,8 +11,10 @@ namespace {
 constexpr int porcja = 2048;
 
 // Terms of elements od..od + ile - 1 (ile <= porcja) into eal[1..ile] and tl[1..ile].
-__attribute__((target_clones("avx2", "default"))) void
-wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict tl)
+#if ZENTA_SZYBKIE_PETLE
+__attribute__((target_clones("avx2", "default")))
+#endif
+void wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict tl)
 {
     const float* __restrict wx = x + od - 1;
     const float* __restrict wa = a + od - 1;
@@ -45,6 +48,7 @@ void wyrazy_wezlow(int od, int ile, const float* eal, const float* tl)
 // subtracted.
 void Macierze()
 {
+    const ArytmetykaIeee arytmetyka;
     float eal[porcja + 1], tl[porcja + 1]; // [0]: the element before the portion
     eal[0] = tl[0] = -0.0f;
     for (int od = 1; od <= il_elem; od += porcja) {

@@ -1,4 +1,5 @@
 #include "analiza.h"
+#include "arytmetyka.h"
 #include "model.h"
 
 #include <bit>
@@ -18,6 +19,7 @@
 
 namespace {
 
+#if ZENTA_SZYBKIE_PETLE
 std::uint32_t bity(float v) { return std::bit_cast<std::uint32_t>(v); }
 
 // Guesses each step with a single-rounding fused multiply-add, which differs
@@ -27,22 +29,24 @@ __attribute__((target("fma"))) int eliminuj_szybko(int k, int n)
 {
     // Rows are one contiguous block: s[k][1] = pasmo[2k - 2], s[k][2] = pasmo[2k - 1].
     float* const pasmo = &s[1][1];
-    float d = pasmo[2 * k - 2], g = f[k];
+    float d = pasmo[przekatna_w_pasmie(k)], g = f[k];
     for (; k < n; ++k) {
-        const float s2 = pasmo[2 * k - 1];
+        const std::ptrdiff_t p = przekatna_w_pasmie(k);
+        const float s2 = pasmo[p + 1];
         const float c = s2 / d; // one float division: already exact
-        const float s1_dalej = pasmo[2 * k], f_dalej = f[k + 1];
+        const float s1_dalej = pasmo[p + 2], f_dalej = f[k + 1];
         const float d_zgadniete = std::fma(-c, s2, s1_dalej);
         const float g_zgadniete = std::fma(-c, g, f_dalej);
         const float d_dokladne = float(double(s1_dalej) - double(c) * s2);
         const float g_dokladne = float(double(f_dalej) - double(c) * g);
         if ((bity(d_zgadniete) ^ bity(d_dokladne)) | (bity(g_zgadniete) ^ bity(g_dokladne)))
             return k;
-        pasmo[2 * k] = d = d_zgadniete;
+        pasmo[p + 2] = d = d_zgadniete;
         f[k + 1] = g = g_zgadniete;
     }
     return n;
 }
+#endif
 
 float naprezenie(int i)
 {
@@ -82,23 +86,26 @@ void krok_eliminacji(int k)
 
 void eliminuj(int n)
 {
-    if (!__builtin_cpu_supports("fma")) {
-        for (int k = 1; k <= n - 1; ++k)
+#if ZENTA_SZYBKIE_PETLE
+    if (__builtin_cpu_supports("fma")) {
+        for (int k = eliminuj_szybko(1, n); k < n; k = eliminuj_szybko(k + 1, n))
             krok_eliminacji(k);
         return;
     }
-    for (int k = eliminuj_szybko(1, n); k < n; k = eliminuj_szybko(k + 1, n))
+#endif
+    for (int k = 1; k <= n - 1; ++k)
         krok_eliminacji(k);
 }
 
 void podstaw(int n)
 {
     const float* const pasmo = &s[1][1]; // as in the elimination
-    f[n] = float(double(f[n]) / pasmo[2 * n - 2]);
+    f[n] = float(double(f[n]) / pasmo[przekatna_w_pasmie(n)]);
     float dalej = f[n];
     for (int i = n - 1; i >= 1; --i) {
-        const double odwrotnosc = 1.0 / double(pasmo[2 * i - 2]);
-        const float sum = pasmo[2 * i - 1] * dalej; // the float product: exact as rounded
+        const std::ptrdiff_t p = przekatna_w_pasmie(i);
+        const double odwrotnosc = 1.0 / double(pasmo[p]);
+        const float sum = pasmo[p + 1] * dalej; // the float product: exact as rounded
         const double iloraz = (double(f[i]) - double(sum)) * odwrotnosc;
         float fi = float(iloraz);
         if (__builtin_expect(!pewne_zaokraglenie(iloraz), 0))
@@ -118,6 +125,7 @@ void reakcje()
 
 void Oblicz(const std::function<void(int)>& postep)
 {
+    const ArytmetykaIeee arytmetyka;
     if (postep)
         postep(1);
     eliminuj(il_wezl);

@@ -5,6 +5,7 @@
 #include "rozwiazanie_dokladne.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -73,14 +74,43 @@ void policz_rownowage(Bilans& b)
         b.suma_reakcji += react[k];
         skala += std::fabs(react[k]);
     }
-    // Each element pushes its two nodes apart equally: its thermal loads cancel.
-    for (int i = 1; i <= il_elem; ++i) {
-        const double x21 = double(x[i + 1]) - x[i];
-        const double tl = double(e[i]) * a[i] * alp[i] * dt[i] * std::fabs(x21) / x21;
-        b.suma_termicznych += -tl + tl;
-    }
-    b.residuum = b.suma_sil + b.suma_termicznych + b.suma_reakcji;
+    b.residuum = b.suma_sil + b.suma_reakcji;
     b.residuum_wzgledne = skala > 0 ? std::fabs(b.residuum) / skala : std::fabs(b.residuum);
+}
+
+// Each node's equation: Σ elastic forces - force - thermal loads - reactions,
+// summed in double from the stored floats, with the sum of its terms' sizes.
+void policz_rownowage_wezlow(Bilans& b)
+{
+    std::vector<double> r(std::size_t(il_wezl) + 1), wielkosc(std::size_t(il_wezl) + 1);
+    auto dodaj = [&](int j, double v) {
+        r[std::size_t(j)] += v;
+        wielkosc[std::size_t(j)] += std::fabs(v);
+    };
+    for (int j = 1; j <= il_wezl; ++j)
+        dodaj(j, -double(si[j]));
+    for (int k = 1; k <= il_podpor; ++k)
+        dodaj(nu[k], -double(react[k]));
+    for (int i = 1; i <= il_elem; ++i) {
+        const double x21 = double(x[i + 1]) - x[i], el = std::fabs(x21);
+        const double sprezysta = double(e[i]) * a[i] / el * (double(f[i + 1]) - f[i]);
+        const double termiczna = double(e[i]) * alp[i] * dt[i] * a[i] * el / x21;
+        dodaj(i, -sprezysta);
+        dodaj(i + 1, sprezysta);
+        dodaj(i, termiczna); // the load on node i is -termiczna
+        dodaj(i + 1, -termiczna);
+    }
+    double skala = 0, najwieksze = -1;
+    for (int j = 1; j <= il_wezl; ++j) {
+        skala = std::fmax(skala, wielkosc[std::size_t(j)]);
+        const double v = std::fabs(r[std::size_t(j)]);
+        if (v > najwieksze || std::isnan(v)) {
+            najwieksze = std::isnan(v) ? INFINITY : v;
+            b.wezel = j;
+        }
+    }
+    b.residuum_wezla = r[std::size_t(b.wezel)];
+    b.residuum_wezla_wzgledne = skala > 0 ? najwieksze / skala : najwieksze;
 }
 
 std::string g(double v) { return printf_liczby("%.6g", v); }
@@ -108,6 +138,7 @@ Bilans policz_bilans(const Rozwiazanie& z_kara)
 {
     Bilans b;
     policz_rownowage(b);
+    policz_rownowage_wezlow(b);
     const Rozwiazanie dokladne = rozwiaz_w_podwojnej(Wiezy::sztywne);
     if (!dokladne.ok || !z_kara.ok)
         return b;
@@ -121,11 +152,13 @@ Bilans policz_bilans(const Rozwiazanie& z_kara)
 std::vector<std::string> opisz_bilans(const Bilans& b)
 {
     std::vector<std::string> w;
-    w.push_back("Równowaga całego pręta: suma sił węzłowych " + g(b.suma_sil) +
-                ", suma obciążeń termicznych " + g(b.suma_termicznych) + ", suma reakcji " +
+    w.push_back("Równowaga całego pręta: suma sił węzłowych " + g(b.suma_sil) + ", suma reakcji " +
                 g(b.suma_reakcji));
     w.push_back("  residuum " + g(b.residuum) + " (względnie " + printf_liczby("%.2e", b.residuum_wzgledne) +
                 ")");
+    w.push_back("Równowaga węzłów (siły sprężyste, siły węzłowe, obciążenia termiczne, reakcje):");
+    w.push_back("  największe residuum " + g(b.residuum_wezla) + " w węźle " + std::to_string(b.wezel) +
+                " (względnie " + printf_liczby("%.2e", b.residuum_wezla_wzgledne) + ")");
     if (!b.rozwiazano) {
         w.push_back("Rozwiązania niezależnego nie udało się wyznaczyć: układ jest osobliwy "
                     "(zerowa lub nieskończona sztywność; --sprawdz wskaże przyczynę).");

@@ -22,9 +22,16 @@ struct Roznice {
 };
 
 struct Bilans {
-    // Equilibrium of the whole bar: Σ forces + Σ thermal loads + Σ reactions.
-    double suma_sil = 0, suma_termicznych = 0, suma_reakcji = 0;
+    // Equilibrium of the whole bar: Σ forces + Σ reactions (the thermal loads
+    // of an element cancel over the bar, so they have no sum to show).
+    double suma_sil = 0, suma_reakcji = 0;
     double residuum = 0, residuum_wzgledne = 0;
+    // Equilibrium node by node, of the equations the analysis solved: the
+    // elements' elastic forces from the displacements against the node's
+    // force, thermal loads and reactions. The worst node and its residual,
+    // relative to the largest term of any node's equation.
+    double residuum_wezla = 0, residuum_wezla_wzgledne = 0;
+    int wezel = 0;
 
     bool rozwiazano = false; // false when the reference system was singular
     Roznice calkowite;       // ZENTA against the exact supports

@@ -1,11 +1,20 @@
 #include "analiza.h"
+#include "arytmetyka.h"
 #include "model.h"
 #include "pret.h"
 #include "wzorzec.h"
 
 #include <gtest/gtest.h>
 
+#if defined(__x86_64__)
+#include <xmmintrin.h>
+#endif
+
+#include <bit>
+#include <cfenv>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -243,6 +252,91 @@ TEST_F(Analiza, AgreesBitForBitOnSignedZerosAndValuesOnlyAFileCanHold)
         xj = -xj;
     malejace.podpory = {{6, 0.01f}, {2, -0.0f}, {2, 0.0f}, {1, 0.5f}};
     EXPECT_TRUE(zgodne_z_wzorcem(malejace));
+}
+
+namespace {
+
+std::uint32_t bity(float v) { return std::bit_cast<std::uint32_t>(v); }
+
+// One element from 0 to 1 (A = 1, so E is its stiffness), one support, two forces.
+OpisPreta jeden_element(float e, int podpora, float f1, float f2)
+{
+    OpisPreta opis;
+    opis.x = {0.0f, 1.0f};
+    opis.a = {1.0f};
+    opis.e = {e};
+    opis.si = {f1, f2};
+    opis.podpory = {{podpora, 0.0f}};
+    return opis;
+}
+
+} // namespace
+
+// The fast sweeps guess and check; these bars (found by a search over nearby
+// floats) are where a guess is wrong, so the exact step must be taken.
+TEST_F(Analiza, WhereAFastGuessIsWrongTheExactStepIsTakenAndBitsAgree)
+{
+    // Elimination: the fused multiply-add lands beside the double-rounded value
+    // (2^30 + 64 + a sliver: one rounding goes up, two round to even).
+    const OpisPreta fma = jeden_element(100646.0f, 1, 6358985.0f, 1073741824.0f);
+    ustaw_model(fma);
+    Macierze();
+    const float c = float(double(s[1][2]) / s[1][1]);
+    ASSERT_NE(bity(std::fma(-c, f[1], f[2])), bity(float(double(f[2]) - double(c) * f[1])))
+        << "the bar no longer makes the guess wrong";
+    EXPECT_TRUE(zgodne_z_wzorcem(fma));
+
+    // Back substitution: the quotient is a float midpoint exactly, and the
+    // product with the reciprocal lies a double ulp beside it.
+    const OpisPreta iloraz = jeden_element(300.000641f, 2, 300000.656f, -507519.094f);
+    Tablice wzor = zbuduj_tablice(iloraz);
+    float kara = 0.0f;
+    macierze_wzorcowe(wzor, kara);
+    const float d = wzor.s[1][1], s12 = wzor.s[1][2], f1 = wzor.f[1];
+    oblicz_wzorcowe(wzor, kara);
+    const double t = double(f1) - double(s12 * wzor.f[2]);
+    ASSERT_NE(bity(float(t * (1.0 / d))), bity(float(t / d))) << "the bar no longer puts the quotient at a midpoint";
+    zwolnij_tablice(wzor);
+    EXPECT_TRUE(zgodne_z_wzorcem(iloraz));
+}
+
+// The caller's floating-point environment is not the analysis's: rounding
+// down and x86's flushing of subnormals would change the results.
+TEST_F(Analiza, TheCallersRoundingAndFlushingChangeNoBitAndAreGivenBack)
+{
+    std::mt19937 los(7);
+    OpisPreta podnormalne = pret_jednorodny(5);
+    podnormalne.alp.assign(5, 1e-5f);
+    podnormalne.dt = {1.0f, 1e-40f, -3.0f, 2e-39f, 1.0f};
+    podnormalne.e[4] = std::numeric_limits<float>::denorm_min();
+    for (const OpisPreta& opis : {pret_losowy(500, 50, los), podnormalne}) {
+        Tablice wzor = zbuduj_tablice(opis);
+        float kara = 0.0f;
+        macierze_wzorcowe(wzor, kara);
+        oblicz_wzorcowe(wzor, kara);
+        ustaw_model(opis);
+        std::fesetround(FE_DOWNWARD);
+#if defined(__x86_64__)
+        const unsigned mxcsr = _mm_getcsr();
+        _mm_setcsr(mxcsr | 0x8040);
+#endif
+        analizuj();
+        EXPECT_EQ(std::fegetround(), FE_DOWNWARD);
+#if defined(__x86_64__)
+        EXPECT_EQ(_mm_getcsr() & 0x8040, 0x8040u);
+        _mm_setcsr(mxcsr);
+#endif
+        std::fesetround(FE_TONEAREST);
+        EXPECT_TRUE(identyczne_bity(f, wzor.f, il_wezl) && identyczne_bity(stress, wzor.stress, il_elem));
+        zwolnij_tablice(wzor);
+    }
+}
+
+TEST(Pasmo, RowsBeyondTwoToTheThirtyAreFoundWithoutOverflow)
+{
+    EXPECT_EQ(przekatna_w_pasmie(1), 0);
+    EXPECT_EQ(przekatna_w_pasmie((1 << 30) + 5), std::ptrdiff_t{2147483656});
+    EXPECT_EQ(przekatna_w_pasmie(INT_MAX), std::ptrdiff_t{4294967292});
 }
 
 // ---- releasing ----

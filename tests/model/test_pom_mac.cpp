@@ -63,21 +63,6 @@ TEST(Wektor, LargeBlocksAreUsableEnd_to_end)
     uwolnij_wektor(v, 1, n);
 }
 
-TEST(Wektor, AReleasedLargeBlockServesTheNextModelOfTheSameSize)
-{
-    const int n = 3'000'000;
-    float* pierwszy = wektor(1, n);
-    pierwszy[n] = 1.0f;
-    uwolnij_wektor(pierwszy, 1, n);
-    float* drugi = wektor(1, n);
-    EXPECT_EQ(drugi, pierwszy); // already mapped: no fresh pages to fault in
-    float* trzeci = wektor(1, n); // the first is taken: a block of its own
-    EXPECT_NE(trzeci, drugi);
-    trzeci[n] = drugi[n] = 2.0f;
-    uwolnij_wektor(drugi, 1, n);
-    uwolnij_wektor(trzeci, 1, n);
-}
-
 // ---- requests that cannot be satisfied end the process ----
 
 using NrerrorDeathTest = ::testing::Test;

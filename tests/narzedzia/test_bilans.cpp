@@ -26,6 +26,8 @@ TEST_F(Weryfikacja, TheHeatedBarBetweenWallsIsOffByThePenaltyNotByPrecision)
     const Bilans b = policz_bilans();
     ASSERT_TRUE(b.rozwiazano);
     EXPECT_EQ(b.residuum, 0.0);
+    // Node by node the thermal loads take part: without them the walls' reactions would stand alone.
+    EXPECT_LT(b.residuum_wezla_wzgledne, 1e-6);
     const Roznica& s = b.calkowite.naprezenia;
     EXPECT_EQ(s.gdzie, 1);
     EXPECT_NEAR(s.wzorzec, -200.0, 1e-4); // α = 0.001f
@@ -77,17 +79,25 @@ TEST_F(Weryfikacja, APrescribedDisplacementIsHeldExactlyAndItsCoarseReactionsExp
     EXPECT_GT(std::fabs(b.residuum), 0.1);
 }
 
-TEST_F(Weryfikacja, TheResidualIsTheSumOfForcesAndReactions)
+TEST_F(Weryfikacja, AWrongResultShowsInTheResidualsAndAtItsNode)
 {
     przelicz_model(pret_dwuelementowy());
     react[1] += 0.5f; // as if a reaction were wrong
-    const Bilans b = policz_bilans();
+    Bilans b = policz_bilans();
     EXPECT_DOUBLE_EQ(b.suma_sil, 10.0);
     EXPECT_DOUBLE_EQ(b.suma_reakcji, -9.5);
     EXPECT_DOUBLE_EQ(b.residuum, 0.5);
     EXPECT_DOUBLE_EQ(b.residuum_wzgledne, 0.5 / 19.5);
+    EXPECT_EQ(b.wezel, 1);
+    EXPECT_NEAR(b.residuum_wezla, -0.5, 1e-6);
     EXPECT_EQ(b.calkowite.reakcje.gdzie, 1);
     EXPECT_NEAR(b.calkowite.reakcje.wzgledna, 0.05, 1e-6);
+    react[1] -= 0.5f;
+    f[2] += 0.01f; // a displacement off: the whole bar still balances, its nodes do not
+    b = policz_bilans();
+    EXPECT_NEAR(b.residuum, 0.0, 1e-9);
+    EXPECT_GT(b.residuum_wezla_wzgledne, 0.01);
+    EXPECT_TRUE(b.wezel == 2 || b.wezel == 1);
 }
 
 TEST_F(Weryfikacja, ASingularBarIsReportedNotSolved)
