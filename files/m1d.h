@@ -40,6 +40,7 @@ enum class Odczyt {
 struct NaprawionaPodpora {
     int podpora;      // 1..il_podpor
     int numer_w_pliku; // what the file said; the model holds node 1 instead
+    bool operator==(const NaprawionaPodpora&) const = default;
 };
 
 struct WynikOdczytu {

@@ -1,10 +1,52 @@
 // Writes a handful of valid M1D files into the directory given: the seed
-// corpus of the fuzzer.
+// corpus of the fuzzer, with the models only a file can make (zero lengths,
+// NaNs, infinities, huge values, supports piled on one node).
 
 #include "pret.h"
 
 #include <cstdio>
+#include <limits>
 #include <string>
+#include <vector>
+
+namespace {
+
+const float nan_ = std::numeric_limits<float>::quiet_NaN();
+const float inf_ = std::numeric_limits<float>::infinity();
+
+OpisPreta zmieniony(void (*zmiana)(OpisPreta&))
+{
+    OpisPreta opis = pret_jednorodny(4);
+    zmiana(opis);
+    return opis;
+}
+
+std::vector<OpisPreta> z_pliku()
+{
+    return {
+        zmieniony([](OpisPreta& o) { o.x[2] = o.x[1]; }),
+        zmieniony([](OpisPreta& o) { o.e[1] = 0.0f; }),
+        zmieniony([](OpisPreta& o) { o.a = {-1.0f, -2.0f, 0.0f, -3.0f}; }),
+        zmieniony([](OpisPreta& o) { o.x = {4.0f, 3.0f, 2.0f, 1.0f, 0.0f}; }),
+        zmieniony([](OpisPreta& o) { o.x.assign(5, 2.0f); }),
+        zmieniony([](OpisPreta& o) { o.x[3] = nan_; }),
+        zmieniony([](OpisPreta& o) { o.a[0] = inf_; }),
+        zmieniony([](OpisPreta& o) {
+            o.si[2] = nan_;
+            o.alp.assign(4, nan_);
+            o.dt.assign(4, inf_);
+        }),
+        zmieniony([](OpisPreta& o) { o.podpory = {{1, inf_}}; }),
+        zmieniony([](OpisPreta& o) { o.podpory = {{3, 0.0f}, {3, 0.1f}, {3, -0.1f}}; }),
+        zmieniony([](OpisPreta& o) {
+            o.e.assign(4, 3.0e38f);
+            o.a.assign(4, 3.0e38f);
+            o.si[4] = -3.0e38f;
+        }),
+    };
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,6 +72,9 @@ int main(int argc, char** argv)
     ok = zapisz_plik_modelu(cieplny, katalog + "/cieplny.M1D") && ok;
     ok = zapisz_plik_modelu(schodkowy, katalog + "/schodkowy.M1D") && ok;
     ok = zapisz_plik_modelu(trzy_podpory, katalog + "/trzy_podpory.M1D") && ok;
+    int k = 0;
+    for (const OpisPreta& opis : z_pliku())
+        ok = zapisz_plik_modelu(opis, katalog + "/z_pliku_" + std::to_string(++k) + ".M1D") && ok;
     std::puts(ok ? "ziarna zapisane" : "nie można zapisać ziaren");
     return ok ? 0 : 1;
 }

@@ -1,3 +1,4 @@
+#include "elementy.h"
 #include "model.h"
 #include "odczyt.h"
 #include "pret.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -41,11 +43,7 @@ protected:
 template <typename T>
 std::vector<T> elementy(const ObrazWidoku& o)
 {
-    std::vector<T> wynik;
-    for (const ElementRysunku& e : o.rysunek)
-        if (const T* t = std::get_if<T>(&e))
-            wynik.push_back(*t);
-    return wynik;
+    return elementy<T>(o.rysunek);
 }
 
 // The element rectangles, along the axis row.
@@ -55,13 +53,7 @@ std::vector<Prostokat> prostokaty_elementow(const ObrazWidoku& o)
     return na_osi.empty() ? std::vector<Prostokat>{} : na_osi.front().prostokaty;
 }
 
-std::vector<std::string> etykiety(const ObrazWidoku& o)
-{
-    std::vector<std::string> wynik;
-    for (const Tekst& t : elementy<Tekst>(o))
-        wynik.push_back(t.tekst);
-    return wynik;
-}
+std::vector<std::string> etykiety(const ObrazWidoku& o) { return napisy(o.rysunek); }
 
 // Three elements of areas 1, 2, 4 at x = 2, 4, 5, 10, fixed at node 1, forces +5 at node 2, -5 at node 4.
 OpisPreta pret_trzy_elementy()
@@ -79,32 +71,24 @@ OpisPreta pret_trzy_elementy()
 
 // ---- coordinates ----
 
-TEST_F(Rysunek_, NodesAndAreasFollowTheScaleWithOneTruncationEach)
+// 850 x 650: x 2..10 over columns 25..825 (100 a unit), areas up to 4 over
+// rows 10..610 about the axis at 310.
+TEST_F(Rysunek_, NodesAndAreasFollowTheScale)
 {
     ustaw_model(pret_trzy_elementy());
-    const int w = 850, h = 650;
-    const auto obraz = narysuj(false, 1, w, h);
+    const auto obraz = narysuj(false, 1, 850, 650);
     ASSERT_TRUE(obraz.skala);
     EXPECT_EQ(obraz.skala->x0, 2.0f);
-    const float skala_x = (float(w) - 50.0f) / (10.0f - 2.0f), skala_a = (float(h) - 50.0f) / 4.0f;
-    const float cy = (float(h) - 50.0f) * 0.5f + 10.0f;
-    EXPECT_EQ(obraz.skala->sx, skala_x);
+    EXPECT_EQ(obraz.skala->sx, 100.0f);
     const auto p = prostokaty_elementow(obraz);
     ASSERT_EQ(p.size(), 3u);
-    const float xs[] = {2.0f, 4.0f, 5.0f, 10.0f}, as[] = {1.0f, 2.0f, 4.0f};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(p[i].lewo, int((xs[i] - 2.0f) * skala_x + 25.0f));
-        EXPECT_EQ(p[i].prawo, int((xs[i + 1] - 2.0f) * skala_x + 25.0f));
-        EXPECT_EQ(p[i].gora, int(cy - as[i] * skala_a * 0.5f));
-        EXPECT_EQ(p[i].dol, int(cy + as[i] * skala_a * 0.5f));
-    }
-    EXPECT_EQ(p[0].lewo, 25);
-    EXPECT_EQ(p[2].prawo, w - 25);
-    EXPECT_EQ(p[2].gora, 10); // the largest area spans 10 .. h - 40
-    EXPECT_EQ(p[2].dol, h - 40);
+    const int oczekiwane[3][4] = {{25, 235, 225, 385}, {225, 160, 325, 460}, {325, 10, 825, 610}};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ((std::array{p[i].lewo, p[i].gora, p[i].prawo, p[i].dol}),
+                  (std::array{oczekiwane[i][0], oczekiwane[i][1], oczekiwane[i][2], oczekiwane[i][3]}));
 }
 
-TEST_F(Rysunek_, TooSmallAWindowDrawsOnlyTheBackgroundAndKeepsTheScale)
+TEST_F(Rysunek_, TooSmallAWindowOrABarWithNoExtentDrawsOnlyTheBackground)
 {
     ustaw_model(pret_trzy_elementy());
     for (auto [w, h] : {std::pair{150, 400}, std::pair{400, 150}, std::pair{151, 151}}) {
@@ -115,59 +99,49 @@ TEST_F(Rysunek_, TooSmallAWindowDrawsOnlyTheBackgroundAndKeepsTheScale)
     }
     const auto obraz = narysuj(false, 1, 150, 400);
     EXPECT_EQ(std::get<Prostokat>(obraz.rysunek[0]), (Prostokat{0, 0, 150, 400, {bialy, 1}, bialy}));
-}
 
-TEST_F(Rysunek_, EmptyModelDrawsNothing)
-{
-    EXPECT_TRUE(narysuj(true).rysunek.empty());
+    OpisPreta w_punkcie = pret_trzy_elementy(), bez_pola = pret_trzy_elementy(); // what a file can make
+    w_punkcie.x = {3.0f, 3.0f, 3.0f, 3.0f};
+    bez_pola.a = {0.0f, -1.0f, 0.0f};
+    for (const OpisPreta& opis : {w_punkcie, bez_pola}) {
+        ustaw_model(opis);
+        const auto tlo = narysuj(true);
+        EXPECT_EQ(tlo.rysunek.size(), 1u);
+        EXPECT_FALSE(tlo.skala);
+    }
 }
 
 // ---- flags ----
 
-TEST_F(Rysunek_, WithoutStressesElementsAreWhiteWithGreyOutlinesAndNoLegend)
+// Without stresses: white, grey outlines, no legend. With them: their colour,
+// outlined grey or in their own colour.
+TEST_F(Rysunek_, ElementsAreFilledAndOutlinedAsTheSwitchesSay)
 {
     ustaw_model(pret_trzy_elementy());
-    const auto obraz = narysuj(false);
-    for (const Prostokat& p : prostokaty_elementow(obraz)) {
-        EXPECT_EQ(p.wypelnienie, bialy);
-        EXPECT_EQ(p.pioro, (Pioro{szary, 2}));
-    }
-    EXPECT_TRUE(etykiety(obraz).empty());
-}
-
-TEST_F(Rysunek_, StressesFillWithTheirColourOutlinedGreyOrInTheirOwnColour)
-{
-    ustaw_model(pret_trzy_elementy());
+    const auto bez = narysuj(false);
+    EXPECT_TRUE(etykiety(bez).empty());
     ustaw_naprezenia({10.0f, 0.0f, -10.0f}); // indices 0, 100, 200
-    const auto szare = prostokaty_elementow(narysuj(true, 1));
-    const auto wlasne = prostokaty_elementow(narysuj(true, 0));
-    const int indeksy[] = {0, 100, 200};
+    const auto szare = prostokaty_elementow(narysuj(true, 1)), wlasne = prostokaty_elementow(narysuj(true, 0));
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(szare[i].wypelnienie, knapr[indeksy[i]]);
-        EXPECT_EQ(szare[i].pioro, (Pioro{szary, 2}));
-        EXPECT_EQ(wlasne[i].pioro, (Pioro{knapr[indeksy[i]], 1}));
+        EXPECT_EQ(prostokaty_elementow(bez)[i].wypelnienie, bialy);
+        EXPECT_EQ(szare[i], (Prostokat{szare[i].lewo, szare[i].gora, szare[i].prawo, szare[i].dol, {szary, 2}, knapr[100 * i]}));
+        EXPECT_EQ(wlasne[i].pioro, (Pioro{knapr[100 * i], 1}));
     }
 }
 
 // ---- legend ----
 
+// 850 wide: 200 cells of 4 pixels from column 25.
 TEST_F(Rysunek_, LegendHas200CellsInTheirOwnColoursAndItsTwoLines)
 {
     ustaw_model(pret_trzy_elementy());
     const auto obraz = narysuj(true, 1, 850, 650);
     const auto p = elementy<Prostokat>(obraz);
-    const float sp = (850.0f - 50.0f) * 0.005f;
-    for (int i = 1; i <= 200; ++i) {
-        const Prostokat& komorka = p[std::size_t(i)];
-        EXPECT_EQ(komorka.lewo, int(float(i - 1) * sp + 25.0f));
-        EXPECT_EQ(komorka.prawo, int(float(i) * sp + 25.0f));
-        EXPECT_EQ(komorka.gora, 650 - 9);
-        EXPECT_EQ(komorka.dol, 650 - 2);
-        EXPECT_EQ(komorka.wypelnienie, knapr[i]);
-    }
+    for (int i = 1; i <= 200; ++i)
+        EXPECT_EQ(p[std::size_t(i)], (Prostokat{21 + 4 * i, 641, 25 + 4 * i, 648, {knapr[i], 1}, knapr[i]}));
     const auto linie = elementy<Linia>(obraz);
-    EXPECT_EQ(linie[0], (Linia{25, 649, int(200.0f * sp + 25.0f), 649, {czarny, 1}}));
-    EXPECT_EQ(linie[1], (Linia{25, 640, int(200.0f * sp + 25.0f), 640, {czarny, 1}}));
+    EXPECT_EQ(linie[0], (Linia{25, 649, 825, 649, {czarny, 1}}));
+    EXPECT_EQ(linie[1], (Linia{25, 640, 825, 640, {czarny, 1}}));
 }
 
 TEST_F(Rysunek_, LabelFormatsFollowTheirValues)
@@ -183,50 +157,32 @@ TEST_F(Rysunek_, LabelFormatsFollowTheirValues)
     EXPECT_EQ(etykiety(narysuj(true))[4], "800.00");
 }
 
-TEST_F(Rysunek_, FirstLabelTakesItsFormatFromCell199)
+// The scale's ends: pure tension ends at 0; equal stresses, and stresses the
+// legend cannot tell apart, raise the bottom by one and all get the darkest
+// red; the first label takes its format from cell 199.
+TEST_F(Rysunek_, TheScalesEndsAndTheirLabels)
 {
     ustaw_model(pret_trzy_elementy());
-    ustaw_naprezenia({9.02f, 1.0f, 2.0f}); // cell 199 is below 9
-    EXPECT_EQ(etykiety(narysuj(true))[0], "9.0200");
-}
-
-TEST_F(Rysunek_, PureTensionScaleEndsAtZero)
-{
-    ustaw_model(pret_trzy_elementy());
-    ustaw_naprezenia({4.0f, 8.0f, 2.0f});
-    const auto e = etykiety(narysuj(true));
-    EXPECT_EQ(e.front(), "8.0000");
-    EXPECT_EQ(e.back(), "0.0000");
-}
-
-TEST_F(Rysunek_, EqualStressesRaiseTheBottomByOneAndAllGetTheDarkestRed)
-{
-    ustaw_model(pret_trzy_elementy());
-    ustaw_naprezenia({0.0f, 0.0f, 0.0f});
-    const auto obraz = narysuj(true);
-    for (const Prostokat& p : prostokaty_elementow(obraz))
-        EXPECT_EQ(p.wypelnienie, knapr[0]);
-    const auto e = etykiety(obraz);
-    EXPECT_EQ(e.front(), "0.0000");
-    EXPECT_EQ(e.back(), "1.0000");
-}
-
-TEST_F(Rysunek_, StressesTheLegendCannotTellApartCountAsEqual)
-{
-    ustaw_model(pret_trzy_elementy());
-    // equal and below -1.7e7, where an + 1 rounds back to an
-    ustaw_naprezenia({-2.0e7f, -2.0e7f, -2.0e7f});
-    for (const Prostokat& p : prostokaty_elementow(narysuj(true)))
-        EXPECT_EQ(p.wypelnienie, knapr[0]);
-    // a uniform compression with a few ulps of rounding noise
     const float c = -20.0f;
-    ustaw_naprezenia({c, std::nextafter(c, 0.0f), std::nextafter(c, -100.0f)});
-    const auto obraz = narysuj(true);
-    for (const Prostokat& p : prostokaty_elementow(obraz))
-        EXPECT_EQ(p.wypelnienie, knapr[0]);
-    const auto e = etykiety(obraz);
-    EXPECT_EQ(e.front(), "-20.0000");
-    EXPECT_EQ(e.back(), "-19.0000");
+    const struct {
+        std::initializer_list<float> naprezenia;
+        const char *pierwsza, *ostatnia;
+        bool rowne;
+    } przypadki[] = {{{4.0f, 8.0f, 2.0f}, "8.0000", "0.0000", false},
+                     {{9.02f, 1.0f, 2.0f}, "9.0200", "0.0000", false},
+                     {{0.0f, 0.0f, 0.0f}, "0.0000", "1.0000", true},
+                     {{-2.0e7f, -2.0e7f, -2.0e7f}, nullptr, nullptr, true}, // an + 1 rounds back to an
+                     {{c, std::nextafter(c, 0.0f), std::nextafter(c, -100.0f)}, "-20.0000", "-19.0000", true}};
+    for (const auto& p : przypadki) {
+        ustaw_naprezenia(p.naprezenia);
+        const auto obraz = narysuj(true);
+        if (p.pierwsza) {
+            EXPECT_EQ(etykiety(obraz).front(), p.pierwsza);
+            EXPECT_EQ(etykiety(obraz).back(), p.ostatnia);
+        }
+        for (const Prostokat& e : prostokaty_elementow(obraz))
+            EXPECT_TRUE(!p.rowne || e.wypelnienie == knapr[0]);
+    }
 }
 
 // ---- axes, supports, forces ----
@@ -287,66 +243,7 @@ TEST_F(Rysunek_, MarksOfNodesAFewUlpsApartAreAllDrawnWhereTheirPixelsDiffer)
     }
 }
 
-// ---- what a file can make ----
-
-TEST_F(Rysunek_, NodesAtOnePointOrNoPositiveAreaDrawOnlyTheBackgroundAndKeepTheScale)
-{
-    OpisPreta opis = pret_trzy_elementy();
-    opis.x = {3.0f, 3.0f, 3.0f, 3.0f};
-    ustaw_model(opis);
-    auto obraz = narysuj(true);
-    EXPECT_EQ(obraz.rysunek.size(), 1u);
-    EXPECT_FALSE(obraz.skala);
-
-    opis = pret_trzy_elementy();
-    opis.a = {0.0f, -1.0f, 0.0f};
-    ustaw_model(opis);
-    obraz = narysuj(true);
-    EXPECT_EQ(obraz.rysunek.size(), 1u);
-    EXPECT_FALSE(obraz.skala);
-}
-
-TEST_F(Rysunek_, NonFiniteValuesDrawSafely)
-{
-    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
-    OpisPreta opis = pret_trzy_elementy();
-    opis.x[2] = nan;
-    opis.a[1] = inf;
-    ustaw_model(opis);
-    ustaw_naprezenia({nan, inf, -inf});
-    const auto obraz = narysuj(true);
-    EXPECT_FALSE(obraz.rysunek.empty()); // and no undefined conversion on the way (sanitizers)
-    for (const std::string& e : etykiety(obraz))
-        EXPECT_FALSE(e.empty());
-}
-
-TEST_F(Rysunek_, DecreasingCoordinatesStillDrawNormalisedRectangles)
-{
-    OpisPreta opis = pret_trzy_elementy();
-    opis.x = {10.0f, 5.0f, 4.0f, 2.0f};
-    ustaw_model(opis);
-    const auto obraz = narysuj(false);
-    ASSERT_TRUE(obraz.skala);
-    EXPECT_EQ(obraz.skala->x0, 2.0f);
-    for (const Prostokat& p : prostokaty_elementow(obraz)) {
-        EXPECT_LE(p.lewo, p.prawo);
-        EXPECT_LE(p.gora, p.dol);
-    }
-}
-
 // ---- pointer read-out ----
-
-TEST_F(Rysunek_, ReadOutShowsTheBarCoordinateWithTheLastScale)
-{
-    EXPECT_EQ(tekst_wspolrzednej(wspolrzedna(100)), "x=75.00"); // no model: origin 0, scale 1
-    ustaw_model(pret_trzy_elementy());
-    const auto obraz = narysuj(false);
-    x0 = obraz.skala->x0;
-    sx = obraz.skala->sx;
-    EXPECT_EQ(tekst_wspolrzednej(wspolrzedna(25)), "x= 2.00");
-    EXPECT_EQ(tekst_wspolrzednej(-1.0f), "x=");
-    EXPECT_EQ(tekst_wspolrzednej(std::numeric_limits<float>::quiet_NaN()), "x=");
-}
 
 TEST_F(Rysunek_, PickingTakesClosedLeftOpenRightIntervalsAndTheLastMatch)
 {

@@ -9,58 +9,35 @@
 
 RozmowaSkrypt& RozmowaSkrypt::oczekuj_pytania(const QString& tekst, const QString& tytul, bool tak)
 {
-    Oczekiwanie o;
-    o.rodzaj = Rodzaj::pytanie;
-    o.tekst = tekst;
-    o.tytul = tytul;
-    o.tak = tak;
-    oczekiwane_.push_back(o);
+    oczekiwane_.push_back({.rodzaj = Rodzaj::pytanie, .tekst = tekst, .tytul = tytul, .tak = tak});
     return *this;
 }
 
 RozmowaSkrypt& RozmowaSkrypt::oczekuj_komunikatu(const QString& tekst, const QString& tytul, Ikona ikona,
                                                  std::optional<QString> szczegoly)
 {
-    Oczekiwanie o;
-    o.rodzaj = Rodzaj::komunikat;
-    o.tekst = tekst;
-    o.tytul = tytul;
-    o.ikona = ikona;
-    o.szczegoly = std::move(szczegoly);
-    oczekiwane_.push_back(o);
+    oczekiwane_.push_back(
+        {.rodzaj = Rodzaj::komunikat, .tekst = tekst, .tytul = tytul, .ikona = ikona, .szczegoly = szczegoly});
     return *this;
 }
 
 RozmowaSkrypt& RozmowaSkrypt::oczekuj_surowego(int szablon, std::function<void(void*)> uzytkownik, bool ok,
                                                std::optional<int> wskazane)
 {
-    Oczekiwanie o;
-    o.rodzaj = Rodzaj::dialog;
-    o.szablon = szablon;
-    o.uzytkownik = std::move(uzytkownik);
-    o.tak = ok;
-    o.wskazane = wskazane;
-    oczekiwane_.push_back(o);
+    oczekiwane_.push_back({.rodzaj = Rodzaj::dialog, .tak = ok, .szablon = szablon,
+                           .uzytkownik = std::move(uzytkownik), .wskazane = wskazane});
     return *this;
 }
 
 RozmowaSkrypt& RozmowaSkrypt::oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz, const QString& filtr)
 {
-    Oczekiwanie o;
-    o.rodzaj = Rodzaj::plik;
-    o.tekst = filtr;
-    o.wybor = wybor;
-    o.sciezka = std::move(odpowiedz);
-    oczekiwane_.push_back(o);
+    oczekiwane_.push_back({.rodzaj = Rodzaj::plik, .tekst = filtr, .wybor = wybor, .sciezka = odpowiedz});
     return *this;
 }
 
 RozmowaSkrypt& RozmowaSkrypt::oczekuj_dokumentu(const QString& nazwa)
 {
-    Oczekiwanie o;
-    o.rodzaj = Rodzaj::dokument;
-    o.tekst = nazwa;
-    oczekiwane_.push_back(o);
+    oczekiwane_.push_back({.rodzaj = Rodzaj::dokument, .tekst = nazwa});
     return *this;
 }
 

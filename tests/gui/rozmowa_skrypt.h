@@ -52,15 +52,15 @@ private:
     enum class Rodzaj { pytanie, komunikat, dialog, plik, dokument };
     struct Oczekiwanie {
         Rodzaj rodzaj;
-        QString tekst, tytul;
+        QString tekst{}, tytul{};
         Ikona ikona = Ikona::pytanie;
         bool tak = false;
         int szablon = 0;
-        std::function<void(void*)> uzytkownik;
-        std::optional<int> wskazane;
-        std::optional<QString> szczegoly;
+        std::function<void(void*)> uzytkownik{};
+        std::optional<int> wskazane{};
+        std::optional<QString> szczegoly{};
         Wybor wybor = Wybor::otworz;
-        std::optional<QString> sciezka;
+        std::optional<QString> sciezka{};
     };
     RozmowaSkrypt& oczekuj_surowego(int szablon, std::function<void(void*)> uzytkownik, bool ok,
                                     std::optional<int> wskazane);

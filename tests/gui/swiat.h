@@ -8,12 +8,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+
+// The bytes of a file (none when it cannot be read).
+inline QByteArray zawartosc(const QString& sciezka)
+{
+    QFile f(sciezka);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // The desktop program's frame and main view, with a scripted user, and a
 // temporary directory for files.

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 namespace {
@@ -26,51 +27,20 @@ constexpr QRgb czerwien = 0xff0000, czern = 0x000000, biel = 0xffffff, szarosc =
 
 } // namespace
 
-TEST(Gracz, RectangleLeavesOutItsRightAndBottomEdge)
+// Rectangles leave out their right and bottom edges, a wide pen reaches
+// outwards as the area says, a line leaves out its end point.
+TEST(Gracz, RectanglesAndLinesCoverTheirPixelsAsTheAreaSays)
 {
-    const QImage o = odtworzony({Prostokat{10, 10, 30, 20, {czarny, 1}, rgb(255, 0, 0)}}, 60, 40);
-    EXPECT_EQ(piksel(o, 15, 15), czerwien);
-    EXPECT_EQ(piksel(o, 10, 10), czern);
-    EXPECT_EQ(piksel(o, 29, 19), czern); // the last pixels inside
-    EXPECT_EQ(piksel(o, 30, 15), biel);  // the right edge is not part of it
-    EXPECT_EQ(piksel(o, 15, 20), biel);
-    EXPECT_EQ(piksel(o, 9, 15), biel);
-}
-
-TEST(Gracz, WidePenReachesOutwardsAsTheAreaSays)
-{
-    const Prostokat p{10, 10, 30, 20, {szary, 2}, bialy};
-    const QImage o = odtworzony({p}, 60, 40);
-    const Obszar a = obszar(p);
+    const Prostokat szeroki{10, 10, 30, 20, {szary, 2}, bialy};
+    const QImage o = odtworzony({Prostokat{10, 10, 30, 20, {czarny, 1}, rgb(255, 0, 0)}, Linia{35, 5, 45, 5, {czarny, 1}}}, 60, 40);
+    EXPECT_EQ((std::array{piksel(o, 15, 15), piksel(o, 10, 10), piksel(o, 29, 19), piksel(o, 30, 15), piksel(o, 15, 20)}),
+              (std::array{czerwien, czern, czern, biel, biel}));
+    EXPECT_EQ((std::array{piksel(o, 35, 5), piksel(o, 44, 5), piksel(o, 45, 5)}), (std::array{czern, czern, biel}));
+    const QImage w = odtworzony({szeroki}, 60, 40);
+    const Obszar a = obszar(szeroki);
     EXPECT_EQ(a.lewo, 9);
-    EXPECT_EQ(piksel(o, a.lewo, a.gora), szarosc);
-    EXPECT_EQ(piksel(o, a.prawo, a.dol), szarosc);
-    EXPECT_EQ(piksel(o, a.prawo + 1, 15), biel);
-    EXPECT_EQ(piksel(o, 11, 15), biel); // inside the 2-pixel outline
-}
-
-TEST(Gracz, LineLeavesOutItsEndPoint)
-{
-    const QImage o = odtworzony({Linia{10, 5, 20, 5, {czarny, 1}}, Linia{40, 2, 40, 12, {czarny, 1}}}, 60, 20);
-    EXPECT_EQ(piksel(o, 10, 5), czern);
-    EXPECT_EQ(piksel(o, 19, 5), czern);
-    EXPECT_EQ(piksel(o, 20, 5), biel);
-    EXPECT_EQ(piksel(o, 40, 11), czern);
-    EXPECT_EQ(piksel(o, 40, 12), biel);
-}
-
-TEST(Gracz, TextStandsOnItsOpaqueBackground)
-{
-    const QImage o = odtworzony({Tekst{5, 5, "Węzeł", 16, czarny, rgb(192, 192, 192)}}, 80, 30);
-    int ciemne = 0, szare = 0;
-    for (int y = 5; y < 21; ++y)
-        for (int x = 5; x < 45; ++x) {
-            const QRgb p = piksel(o, x, y);
-            ciemne += qGray(p) < 80;
-            szare += p == 0xc0c0c0;
-        }
-    EXPECT_GT(ciemne, 20);
-    EXPECT_GT(szare, 100);
+    EXPECT_EQ((std::array{piksel(w, a.lewo, a.gora), piksel(w, a.prawo, a.dol), piksel(w, a.prawo + 1, 15), piksel(w, 11, 15)}),
+              (std::array{szarosc, szarosc, biel, biel})); // inside the 2-pixel outline: white
 }
 
 // ---- merging ----

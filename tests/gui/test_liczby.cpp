@@ -3,26 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <locale.h>
 #include <cmath>
 #include <string>
 
-namespace {
-
-// The Polish locale, with its decimal comma, for the span of a test.
-class PolskiLocale {
-public:
-    PolskiLocale() : poprzedni_(std::setlocale(LC_ALL, nullptr)) { jest_ = std::setlocale(LC_ALL, "pl_PL.UTF-8"); }
-    ~PolskiLocale() { std::setlocale(LC_ALL, poprzedni_.c_str()); }
-    bool jest() const { return jest_; }
-
-private:
-    std::string poprzedni_;
-    bool jest_ = false;
-};
-
-} // namespace
+// The readings are locale-free (from_chars); the texts go through the one
+// formatter, whose locale test is with the files.
 
 TEST(Odczyty, IntegerReadingTakesSignAndDigitsOnly)
 {
@@ -60,19 +45,6 @@ TEST(Odczyty, ACommaBetweenDigitsIsTheDecimalPointOnceBeforeTheExponent)
     EXPECT_EQ(czytaj_rzeczywista(",5"), 0.0); // not between digits
     EXPECT_EQ(czytaj_rzeczywista("7,"), 7.0);
     EXPECT_EQ(czytaj_rzeczywista("7,e2"), 7.0);
-}
-
-TEST(Odczyty, ThePolishLocaleChangesNothing)
-{
-    const PolskiLocale locale;
-    if (!locale.jest())
-        GTEST_SKIP() << "no pl_PL.UTF-8 locale on this machine (scripts/zenta.sh testy makes it)";
-    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
-    EXPECT_EQ(czytaj_rzeczywista("1,5"), 1.5);
-    EXPECT_EQ(czytaj_rzeczywista("1.5"), 1.5);
-    EXPECT_EQ(czytaj_rzeczywista("2e7"), 20000000.0);
-    EXPECT_EQ(czytaj_calkowita("  -4"), -4);
-    EXPECT_EQ(tekst_pola("%1.1f", 2.5f, 8), "2.5"); // printf of the program's own texts keeps its point
 }
 
 TEST(Odczyty, NoInfinityNanOrHexadecimalFloats)

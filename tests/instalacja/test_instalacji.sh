@@ -42,6 +42,10 @@ done
 # The installed programs: the version, help without a display, a pipe both ways.
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --wersja)" = "ZENTA $(sed -n 's/.*ZENTA_WERSJA "\(.*\)"/\1/p' "$budowa/wygenerowane/wersja.h")" ] || zle "zenta --wersja"
 env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --pomoc | grep -q 'PLIK.M1D' || zle "zenta --pomoc"
+for zle_wywolanie in "a.M1D b.M1D" "--nieznana"; do
+    env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" $zle_wywolanie 2> /dev/null
+    [ $? -eq 2 ] || zle "zenta $zle_wywolanie: kod inny niż 2"
+done
 "$u/bin/zenta-oblicz" --z-tekstu "$zrodla/examples/pret_schodkowy.txt" -o "$cel/pret.M1D" || zle "zenta-oblicz --z-tekstu"
 "$u/bin/zenta-oblicz" --do-tekstu "$cel/pret.M1D" | "$u/bin/zenta-oblicz" --z-tekstu - -o - | cmp -s - "$cel/pret.M1D" \
     || zle "zenta-oblicz przez potoki"

@@ -12,10 +12,7 @@ using Raport = ZModelem;
 std::string raport(const std::string& nazwa = "pret.M1D", std::span<const NaprawionaPodpora> naprawione = {})
 {
     std::string html;
-    Strumien s([&html](const void* d, std::size_t n) {
-        html.append(static_cast<const char*>(d), n);
-        return true;
-    });
+    Strumien s(do_napisu(html));
     EXPECT_TRUE(zapisz_raport(s, nazwa, naprawione));
     return html;
 }

@@ -29,13 +29,6 @@ using Sprawdzenie = ZModelem;
 
 } // namespace
 
-TEST_F(Sprawdzenie, ASoundModelHasNoRemarks)
-{
-    przelicz_model(pret_poprawny());
-    EXPECT_EQ(wszystkie(sprawdz_dane({})), "");
-    EXPECT_EQ(wszystkie(sprawdz_wyniki()), "");
-}
-
 TEST_F(Sprawdzenie, InputFaultsNameTheirItem)
 {
     OpisPreta opis = pret_jednorodny(6);

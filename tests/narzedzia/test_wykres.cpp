@@ -1,4 +1,5 @@
 #include "analiza_modelu.h"
+#include "elementy.h"
 #include "obwiednia.h"
 #include "wykres.h"
 
@@ -11,14 +12,7 @@ namespace {
 
 using Wykresy = ZModelem;
 
-std::vector<std::string> teksty(const Rysunek& r)
-{
-    std::vector<std::string> t;
-    for (const ElementRysunku& e : r)
-        if (const Tekst* tekst = std::get_if<Tekst>(&e))
-            t.push_back(tekst->tekst);
-    return t;
-}
+std::vector<std::string> teksty(const Rysunek& r) { return napisy(r); }
 
 bool jest(const std::vector<std::string>& t, const std::string& co)
 {
@@ -72,14 +66,6 @@ TEST_F(Wykresy, AConstantForceHasOneLabel)
     EXPECT_FALSE(std::any_of(t.begin(), t.end(), [](const std::string& s) { return s.starts_with("min"); }));
 }
 
-TEST_F(Wykresy, CompressionFillsBelowTheAxis)
-{
-    przelicz_model(pret_ogrzany_miedzy_scianami());
-    const Wykres w = rysuj_wykres(RodzajWykresu::naprezenie, 800, 500);
-    EXPECT_EQ(ile_prostokatow(w.rysunek, rgb(200, 212, 255)), 1);
-    EXPECT_EQ(ile_prostokatow(w.rysunek, rgb(255, 200, 200)), 0);
-}
-
 TEST_F(Wykresy, AMillionElementsOrAZigzagGiveABoundedPicture)
 {
     przelicz_model(pret_jednorodny(1000000));
@@ -100,10 +86,3 @@ TEST_F(Wykresy, NonFiniteCoordinatesGiveAMessageNotAPlot)
     EXPECT_TRUE(jest(t, "Brak danych do wykresu: współrzędne lub wartości nie są skończone."));
 }
 
-TEST(RodzajWykresu, NamesOnTheCommandLine)
-{
-    EXPECT_EQ(rodzaj_wykresu("N"), RodzajWykresu::sila);
-    EXPECT_EQ(rodzaj_wykresu("napr"), RodzajWykresu::naprezenie);
-    EXPECT_EQ(rodzaj_wykresu("u"), RodzajWykresu::przemieszczenie);
-    EXPECT_FALSE(rodzaj_wykresu("n"));
-}

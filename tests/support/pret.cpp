@@ -1,6 +1,7 @@
 #include "pret.h"
 
 #include "m1d.h"
+#include "tekst_modelu.h"
 
 #include <algorithm>
 #include <fstream>
@@ -116,4 +117,28 @@ bool zapisz_plik_modelu(const OpisPreta& opis, const std::string& sciezka)
     });
     zwolnij_tablice(t);
     return zapisano;
+}
+
+Ujscie do_napisu(std::string& cel)
+{
+    return [&cel](const void* dane, std::size_t bajty) {
+        cel.append(static_cast<const char*>(dane), bajty);
+        return true;
+    };
+}
+
+std::vector<std::byte> bajty_m1d(const Tablice& t)
+{
+    std::string b;
+    zapisz_m1d(t, do_napisu(b));
+    const auto* p = reinterpret_cast<const std::byte*>(b.data());
+    return {p, p + b.size()};
+}
+
+std::string tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione)
+{
+    std::string tekst;
+    Strumien s(do_napisu(tekst));
+    zapisz_tekst_modelu(t, naprawione, s);
+    return tekst;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "m1d.h"
 #include "model.h"
+#include "strumien.h"
 
+#include <cstddef>
 #include <random>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,3 +46,9 @@ bool zapisz_plik_modelu(const OpisPreta& opis, const std::string& sciezka);
 // A random well-posed bar: increasing coordinates, positive E·A, heat, forces,
 // a support every `co_ile_podpora` nodes and at node 1.
 OpisPreta pret_losowy(int n, int co_ile_podpora, std::mt19937& los);
+
+// What the writers give, collected in memory: an M1D file's bytes, a text
+// model's text, or whatever goes to an Ujscie.
+std::vector<std::byte> bajty_m1d(const Tablice& t);
+std::string tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione = {});
+Ujscie do_napisu(std::string& cel);
