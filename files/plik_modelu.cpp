@@ -1,5 +1,6 @@
 #include "plik_modelu.h"
 
+#include "koncowka_nazwy.h"
 #include "plik_do_czytania.h"
 #include "tekst_modelu.h"
 
@@ -9,13 +10,6 @@
 namespace {
 
 enum class Rodzaj { m1d, tekst, nieznany };
-
-bool konczy_sie_na(std::string_view nazwa, std::string_view koncowka)
-{
-    return nazwa.size() >= koncowka.size() &&
-           std::equal(koncowka.begin(), koncowka.end(), nazwa.end() - std::ptrdiff_t(koncowka.size()),
-                      [](char k, char n) { return k == (n >= 'A' && n <= 'Z' ? char(n - 'A' + 'a') : n); });
-}
 
 Rodzaj rodzaj_z_nazwy(std::string_view sciezka)
 {

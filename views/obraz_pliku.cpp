@@ -1,30 +1,17 @@
 #include "obraz_pliku.h"
 
 #include "gracz.h"
+#include "koncowka_nazwy.h"
 #include "plik_do_zapisu.h"
 #include "svg.h"
 
 #include <QBuffer>
 #include <QImage>
 
-namespace {
-
-bool png(std::string_view sciezka)
-{
-    if (sciezka.size() < 4)
-        return false;
-    std::string koncowka(sciezka.substr(sciezka.size() - 4));
-    for (char& c : koncowka)
-        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return koncowka == ".png";
-}
-
-} // namespace
-
 bool zapisz_obraz(const std::string& sciezka, const Rysunek& rysunek, int szerokosc, int wysokosc,
                   std::string& powod)
 {
-    if (png(sciezka)) {
+    if (konczy_sie_na(sciezka, ".png")) {
         QImage obraz(szerokosc, wysokosc, QImage::Format_RGB32);
         obraz.fill(Qt::white);
         odtworz(rysunek, obraz);
