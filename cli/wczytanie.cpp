@@ -3,6 +3,7 @@
 #include "instalacja.h"
 #include "kody.h"
 #include "plik_modelu.h"
+#include "pom_mac.h"
 #include "powody.h"
 
 #include <unistd.h>
@@ -27,6 +28,8 @@ OdczytModelu odrzucony(int kod, const char* tekst, const std::string& sciezka, c
 // Either kind of file, by the status of its reading.
 OdczytModelu z_odczytu(WynikOdczytu w, const std::string& sciezka)
 {
+    if (w.stan == Odczyt::brak_pamieci) // as any allocation of the model that fails
+        nrerror("błąd allokacji w vector()");
     if (w.stan != Odczyt::ok)
         return odrzucony(w.stan == Odczyt::nie_mozna_otworzyc ? nie_mozna_otworzyc : bledny_plik,
                          w.stan == Odczyt::nie_mozna_otworzyc ? "Nie można otworzyć pliku" : "Błędny plik z danymi",

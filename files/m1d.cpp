@@ -179,7 +179,13 @@ WynikOdczytu czytaj_m1d(ZrodloM1D& zrodlo)
                          std::to_string(dlugosc_m1d(elementy, podpory)));
 
     WynikOdczytu wynik;
-    Tablice t = utworz_tablice(elementy, podpory, obciazenia);
+    const std::optional<Tablice> przydzielone = sprobuj_utworzyc_tablice(elementy, podpory, obciazenia);
+    if (!przydzielone) {
+        wynik.stan = Odczyt::brak_pamieci;
+        wynik.powod = powod_braku_pamieci(elementy);
+        return wynik;
+    }
+    Tablice t = *przydzielone;
     if (!czytaj_tablice_modelu(zrodlo, t)) {
         zwolnij_tablice(t);
         return odrzucony("plik skończył się wcześniej, niż podał system (zmienił się podczas czytania?)");
@@ -189,6 +195,11 @@ WynikOdczytu czytaj_m1d(ZrodloM1D& zrodlo)
     wynik.stan = Odczyt::ok;
     wynik.tablice = t;
     return wynik;
+}
+
+std::string powod_braku_pamieci(long long elementy)
+{
+    return "za mało pamięci na model o " + std::to_string(elementy) + " elementach";
 }
 
 WynikOdczytu czytaj_m1d(std::span<const std::byte> bajty)

@@ -34,7 +34,11 @@ enum class Odczyt {
     ok,
     nie_mozna_otworzyc, // the file cannot be opened for reading
     bledny_plik,        // counts below 1, or fewer bytes than the counts call for
+    brak_pamieci,       // the model's arrays cannot be had; nothing is held
 };
+
+// Why a model of `elementy` elements was refused for want of memory.
+std::string powod_braku_pamieci(long long elementy);
 
 // A support whose node number in the file lay outside the bar.
 struct NaprawionaPodpora {

@@ -30,6 +30,7 @@ WynikOdczytu z_tekstu(WynikTekstu t)
         w.stan = Odczyt::ok;
         w.tablice = t.tablice;
     } else {
+        w.stan = t.brak_pamieci ? Odczyt::brak_pamieci : Odczyt::bledny_plik;
         w.powod = std::move(t.blad);
     }
     return w;
@@ -46,7 +47,7 @@ WynikOdczytu za_duzy_tekst()
 
 bool nazwa_modelu_tekstowego(std::string_view sciezka) { return rodzaj_z_nazwy(sciezka) == Rodzaj::tekst; }
 
-WynikOdczytu czytaj_plik_modelu(const std::string& sciezka)
+WynikOdczytu czytaj_plik_modelu(const std::string& sciezka, std::string* tekst)
 {
     PlikDoCzytania plik(sciezka);
     if (!plik.otwarty()) {
@@ -66,8 +67,14 @@ WynikOdczytu czytaj_plik_modelu(const std::string& sciezka)
     if (plik.rozmiar() > najwiekszy_model_tekstowy)
         return za_duzy_tekst();
     plik.od_poczatku();
-    return z_tekstu(
-        czytaj_tekst_modelu([&plik](char* cel, std::size_t n) { return plik.czytaj(cel, n); }, plik.rozmiar()));
+    return z_tekstu(czytaj_tekst_modelu(
+        [&plik, tekst](char* cel, std::size_t n) {
+            const std::ptrdiff_t ile = plik.czytaj(cel, n);
+            if (tekst && ile > 0)
+                tekst->append(cel, std::size_t(ile));
+            return ile;
+        },
+        plik.rozmiar()));
 }
 
 WynikOdczytu czytaj_model_z_bajtow(std::string_view bajty)

@@ -10,7 +10,9 @@
 // M1D file for .M1D (any case), and without either ending whichever its first
 // bytes show. A text is read a piece at a time as it is parsed, never held
 // whole; its errors (with their line) are the result's powod.
-WynikOdczytu czytaj_plik_modelu(const std::string& sciezka);
+// `tekst`, when given, gets the text of a text model as it was read (for
+// writing it back in its own layout); it stays as it was for an M1D file.
+WynikOdczytu czytaj_plik_modelu(const std::string& sciezka, std::string* tekst = nullptr);
 
 // The same for bytes already in memory (standard input), by their look.
 WynikOdczytu czytaj_model_z_bajtow(std::string_view bajty);

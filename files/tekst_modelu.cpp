@@ -70,21 +70,40 @@ public:
         }
         s_ << std::string_view(b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b));
     }
+    // Ten to a line; `na_koncu`: a line end after the last one too.
     template <typename T>
-    void wartosci(const T* v, int ile)
+    void wartosci(const T* v, int ile, bool na_koncu = true)
     {
         for (int k = 1; k <= ile; ++k) {
             if constexpr (std::is_same_v<T, int>)
                 calkowita(v[k]);
             else
                 rzeczywista(v[k]);
-            s_ << (k % 10 == 0 || k == ile ? '\n' : ' ');
+            if (k < ile || na_koncu)
+                s_ << (k % 10 == 0 || k == ile ? '\n' : ' ');
         }
     }
 
 private:
     Strumien& s_;
 };
+
+void zapisz_wartosci_sekcji(Pisarz& p, const OpisSekcji& o, const Tablice& t, bool na_koncu = true)
+{
+    switch (o.sekcja) {
+    case Sekcja::x: p.wartosci(t.x, t.il_wezl, na_koncu); break;
+    case Sekcja::a: p.wartosci(t.a, t.il_elem, na_koncu); break;
+    case Sekcja::e: p.wartosci(t.e, t.il_elem, na_koncu); break;
+    case Sekcja::nu: p.wartosci(t.nu, t.il_podpor, na_koncu); break;
+    case Sekcja::u: p.wartosci(t.u, t.il_podpor, na_koncu); break;
+    case Sekcja::dt: p.wartosci(t.dt, t.il_elem, na_koncu); break;
+    case Sekcja::si: p.wartosci(t.si, t.il_wezl, na_koncu); break;
+    case Sekcja::alp: p.wartosci(t.alp, t.il_elem, na_koncu); break;
+    case Sekcja::elementy: p.calkowita(t.il_elem); break;
+    case Sekcja::obciazenia: p.calkowita(t.il_obciaz); break;
+    case Sekcja::podpory: p.calkowita(t.il_podpor); break;
+    }
+}
 
 void zapisz_sekcje(Pisarz& p, const OpisSekcji& o, const Tablice& t)
 {
@@ -93,17 +112,7 @@ void zapisz_sekcje(Pisarz& p, const OpisSekcji& o, const Tablice& t)
     p.tekst("\n");
     p.tekst(o.nazwa);
     p.tekst("\n");
-    switch (o.sekcja) {
-    case Sekcja::x: p.wartosci(t.x, t.il_wezl); break;
-    case Sekcja::a: p.wartosci(t.a, t.il_elem); break;
-    case Sekcja::e: p.wartosci(t.e, t.il_elem); break;
-    case Sekcja::nu: p.wartosci(t.nu, t.il_podpor); break;
-    case Sekcja::u: p.wartosci(t.u, t.il_podpor); break;
-    case Sekcja::dt: p.wartosci(t.dt, t.il_elem); break;
-    case Sekcja::si: p.wartosci(t.si, t.il_wezl); break;
-    case Sekcja::alp: p.wartosci(t.alp, t.il_elem); break;
-    default: break;
-    }
+    zapisz_wartosci_sekcji(p, o, t);
 }
 
 // ---- reading ----
@@ -245,61 +254,50 @@ struct Zebrana {
     }
 };
 
-// The text as it comes, in pieces: words between blanks, '#' to the end of
-// the line a comment; lines end with LF, CR LF or CR alone.
-class Czytelnik {
+// The words of a text as it comes, in pieces: words between blanks, '#' to
+// the end of the line a comment; lines end with LF, CR LF or CR alone. Each
+// word goes to `obsluga.slowo(word, line, position)`, the position counted
+// in bytes from the start of the text; a non-empty answer stops the reading.
+template <typename Obsluga>
+class Slowa {
 public:
-    explicit Czytelnik(std::uint64_t rozmiar) : rozmiar_(rozmiar) {}
-    ~Czytelnik() { zwolnij_tablice(t_); }
+    explicit Slowa(Obsluga& obsluga) : obsluga_(obsluga) {}
 
-    // Empty when all went well so far.
     std::string dodaj(std::string_view kawalek);
-    std::string zakoncz();
-    // The model read (on success), owned by the caller from now on.
-    Tablice oddaj()
-    {
-        Tablice t = t_;
-        t_ = Tablice{};
-        return t;
-    }
+    std::string zakoncz() { return dokoncz_slowo(); }
 
 private:
-    std::string slowo(std::string_view s, int wiersz);
-    std::string wartosc(std::string_view s, int wiersz);
-    Zebrana& sekcja(Sekcja s) { return zebrane_[std::size_t(s)]; }
-    std::optional<int> licznik(Sekcja s) const;
-    void przydziel_gdy_mozna();
-    void podlacz(Sekcja s);
-    std::string sprawdz();
-    void zbuduj();
+    std::string dokoncz_slowo()
+    {
+        std::string b;
+        if (!zaczete_.empty())
+            b = obsluga_.slowo(zaczete_, wiersz_zaczetego_, pozycja_zaczetego_);
+        zaczete_.clear();
+        return b;
+    }
 
-    std::uint64_t rozmiar_;
-    bool pierwszy_kawalek_ = true;
+    Obsluga& obsluga_;
+    std::uint64_t pozycja_ = 0; // of the piece's first byte
     int wiersz_ = 1;
     bool po_cr_ = false;
     bool w_komentarzu_ = false;
     std::string zaczete_; // a word that the piece cut
     int wiersz_zaczetego_ = 0;
-
-    std::array<Zebrana, sekcje.size()> zebrane_;
-    const OpisSekcji* biezaca_ = nullptr;
-    Tablice t_;
+    std::uint64_t pozycja_zaczetego_ = 0;
 };
 
-std::string Czytelnik::dodaj(std::string_view k)
+template <typename Obsluga>
+std::string Slowa<Obsluga>::dodaj(std::string_view k)
 {
-    if (pierwszy_kawalek_ && k.starts_with("\xEF\xBB\xBF"))
-        k.remove_prefix(3);
-    pierwszy_kawalek_ = false;
+    const std::uint64_t poczatek = pozycja_;
+    pozycja_ += k.size();
+    std::size_t i = poczatek == 0 && k.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     constexpr std::string_view biale = " \t\v\f";
-    std::size_t i = 0;
     while (i < k.size()) {
         const char c = k[i];
         if (c == '\n' || c == '\r') {
-            if (!zaczete_.empty())
-                if (std::string b = slowo(zaczete_, wiersz_zaczetego_); !b.empty())
-                    return b;
-            zaczete_.clear();
+            if (std::string b = dokoncz_slowo(); !b.empty())
+                return b;
             if (!(c == '\n' && po_cr_))
                 ++wiersz_;
             po_cr_ = c == '\r';
@@ -314,23 +312,23 @@ std::string Czytelnik::dodaj(std::string_view k)
             continue;
         }
         if (c == '#' || biale.find(c) != std::string_view::npos) {
-            if (!zaczete_.empty())
-                if (std::string b = slowo(zaczete_, wiersz_zaczetego_); !b.empty())
-                    return b;
-            zaczete_.clear();
+            if (std::string b = dokoncz_slowo(); !b.empty())
+                return b;
             w_komentarzu_ = c == '#';
             ++i;
             continue;
         }
         const std::size_t koniec = std::min(k.find_first_of(" \t\v\f\r\n#", i), k.size());
-        if (zaczete_.empty())
+        if (zaczete_.empty()) {
             wiersz_zaczetego_ = wiersz_;
+            pozycja_zaczetego_ = poczatek + i;
+        }
         if (koniec == k.size()) { // the word may go on in the next piece
             zaczete_.append(k.substr(i));
             return {};
         }
         if (zaczete_.empty()) {
-            if (std::string b = slowo(k.substr(i, koniec - i), wiersz_); !b.empty())
+            if (std::string b = obsluga_.slowo(k.substr(i, koniec - i), wiersz_, poczatek + i); !b.empty())
                 return b;
         } else {
             zaczete_.append(k.substr(i, koniec - i));
@@ -340,7 +338,47 @@ std::string Czytelnik::dodaj(std::string_view k)
     return {};
 }
 
-std::string Czytelnik::slowo(std::string_view s, int wiersz)
+// A text model read word by word into fresh arrays.
+class Czytelnik {
+public:
+    explicit Czytelnik(std::uint64_t rozmiar) : rozmiar_(rozmiar) {}
+    ~Czytelnik() { zwolnij_tablice(t_); }
+
+    // Empty when all went well so far.
+    std::string dodaj(std::string_view kawalek) { return slowa_.dodaj(kawalek); }
+    std::string zakoncz();
+    // The model read (on success), owned by the caller from now on.
+    Tablice oddaj()
+    {
+        Tablice t = t_;
+        t_ = Tablice{};
+        return t;
+    }
+
+    std::string slowo(std::string_view s, int wiersz, std::uint64_t pozycja);
+
+private:
+    std::string wartosc(std::string_view s, int wiersz);
+    Zebrana& sekcja(Sekcja s) { return zebrane_[std::size_t(s)]; }
+    std::optional<int> licznik(Sekcja s) const;
+    std::string przydziel_gdy_mozna();
+    std::string przydziel(int elementy, int podpory, int obciazenia);
+    void podlacz(Sekcja s);
+    std::string sprawdz();
+    std::string zbuduj();
+
+public:
+    bool brak_pamieci = false;
+
+private:
+    std::uint64_t rozmiar_;
+    Slowa<Czytelnik> slowa_{*this};
+    std::array<Zebrana, sekcje.size()> zebrane_;
+    const OpisSekcji* biezaca_ = nullptr;
+    Tablice t_;
+};
+
+std::string Czytelnik::slowo(std::string_view s, int wiersz, std::uint64_t)
 {
     if (const OpisSekcji* o = sekcja_o_nazwie(s)) {
         Zebrana& z = sekcja(o->sekcja);
@@ -350,7 +388,8 @@ std::string Czytelnik::slowo(std::string_view s, int wiersz)
         z.wiersz = wiersz;
         biezaca_ = o;
         if (o->dlugosc != Dlugosc::liczba) {
-            przydziel_gdy_mozna();
+            if (std::string b = przydziel_gdy_mozna(); !b.empty())
+                return b;
             podlacz(o->sekcja);
         }
         return {};
@@ -391,22 +430,33 @@ std::optional<int> Czytelnik::licznik(Sekcja s) const
     return z.calkowite[0];
 }
 
+std::string Czytelnik::przydziel(int elementy, int podpory, int obciazenia)
+{
+    const std::optional<Tablice> t = sprobuj_utworzyc_tablice(elementy, podpory, obciazenia);
+    if (!t) {
+        brak_pamieci = true;
+        return powod_braku_pamieci(elementy);
+    }
+    t_ = *t;
+    return {};
+}
+
 // The arrays are made as soon as the three counts are known and the text is
 // long enough to hold what they call for (each value takes two bytes at
 // least): a text that claims a huge model makes nothing.
-void Czytelnik::przydziel_gdy_mozna()
+std::string Czytelnik::przydziel_gdy_mozna()
 {
     if (t_.x)
-        return;
+        return {};
     const auto elementy = licznik(Sekcja::elementy), obciazenia = licznik(Sekcja::obciazenia),
                podpory = licznik(Sekcja::podpory);
     if (!elementy || !obciazenia || !podpory || *elementy < 1 || *elementy == INT_MAX || *obciazenia < 1 ||
         *podpory < 1)
-        return;
+        return {};
     const std::uint64_t wartosci = 6 * std::uint64_t(*elementy) + 2 + 2 * std::uint64_t(*podpory);
     if (2 * wartosci > rozmiar_)
-        return;
-    t_ = utworz_tablice(*elementy, *podpory, *obciazenia);
+        return {};
+    return przydziel(*elementy, *podpory, *obciazenia);
 }
 
 // A section that begins once the arrays exist goes straight into its array.
@@ -485,10 +535,12 @@ void przepisz(const std::vector<T>& z, T* cel)
 }
 
 // Sections kept aside go to their arrays; the working vector starts as the forces.
-void Czytelnik::zbuduj()
+std::string Czytelnik::zbuduj()
 {
     if (!t_.x)
-        t_ = utworz_tablice(zebrane_[0].calkowite[0], zebrane_[2].calkowite[0], zebrane_[1].calkowite[0]);
+        if (std::string b = przydziel(zebrane_[0].calkowite[0], zebrane_[2].calkowite[0], zebrane_[1].calkowite[0]);
+            !b.empty())
+            return b;
     przepisz(sekcja(Sekcja::x).rzeczywiste, t_.x);
     przepisz(sekcja(Sekcja::a).rzeczywiste, t_.a);
     przepisz(sekcja(Sekcja::e).rzeczywiste, t_.e);
@@ -498,19 +550,150 @@ void Czytelnik::zbuduj()
     przepisz(sekcja(Sekcja::si).rzeczywiste, t_.si);
     przepisz(sekcja(Sekcja::alp).rzeczywiste, t_.alp);
     std::copy(t_.si + 1, t_.si + t_.il_wezl + 1, t_.f + 1);
+    return {};
 }
 
 std::string Czytelnik::zakoncz()
 {
-    if (!zaczete_.empty())
-        if (std::string b = slowo(zaczete_, wiersz_zaczetego_); !b.empty())
-            return b;
-    zaczete_.clear();
+    if (std::string b = slowa_.zakoncz(); !b.empty())
+        return b;
     if (std::string b = sprawdz(); !b.empty())
         return b;
-    zbuduj();
-    return {};
+    return zbuduj();
 }
+
+// ---- writing over a text the user wrote ----
+
+std::int64_t dlugosc_w_modelu(const OpisSekcji& o, const Tablice& t)
+{
+    switch (o.dlugosc) {
+    case Dlugosc::liczba: return 1;
+    case Dlugosc::wezly: return t.il_wezl;
+    case Dlugosc::elementy: return t.il_elem;
+    case Dlugosc::podpory: return t.il_podpor;
+    }
+    return 0;
+}
+
+// The bits of value `k` (1-based) of a section in the model.
+std::uint32_t bity_w_modelu(Sekcja s, const Tablice& t, std::int64_t k)
+{
+    const auto bity = [](auto v) { return std::bit_cast<std::uint32_t>(v); };
+    switch (s) {
+    case Sekcja::elementy: return bity(t.il_elem);
+    case Sekcja::obciazenia: return bity(t.il_obciaz);
+    case Sekcja::podpory: return bity(t.il_podpor);
+    case Sekcja::x: return bity(t.x[k]);
+    case Sekcja::a: return bity(t.a[k]);
+    case Sekcja::e: return bity(t.e[k]);
+    case Sekcja::nu: return bity(t.nu[k]);
+    case Sekcja::u: return bity(t.u[k]);
+    case Sekcja::dt: return bity(t.dt[k]);
+    case Sekcja::si: return bity(t.si[k]);
+    case Sekcja::alp: return bity(t.alp[k]);
+    }
+    return 0;
+}
+
+// Whether a word of the text spells the value the model holds, bit for bit.
+bool slowo_ma_wartosc(std::string_view slowo, Sekcja s, const Tablice& t, std::int64_t k)
+{
+    std::uint32_t bity = 0;
+    if (jest_calkowita(s)) {
+        int v;
+        if (!czytaj_calkowita(slowo, "", v).empty())
+            return false;
+        bity = std::bit_cast<std::uint32_t>(v);
+    } else {
+        float v;
+        if (!czytaj_rzeczywista(slowo, v).empty())
+            return false;
+        bity = std::bit_cast<std::uint32_t>(v);
+    }
+    return bity == bity_w_modelu(s, t, k);
+}
+
+void zapisz_wartosc(Pisarz& p, Sekcja s, const Tablice& t, std::int64_t k)
+{
+    const std::uint32_t bity = bity_w_modelu(s, t, k);
+    if (jest_calkowita(s))
+        p.calkowita(std::bit_cast<int>(bity));
+    else
+        p.rzeczywista(std::bit_cast<float>(bity));
+}
+
+// How many values each section of a text has.
+struct LiczbaWartosci {
+    std::array<std::int64_t, sekcje.size()> ile{};
+    const OpisSekcji* biezaca = nullptr;
+
+    std::string slowo(std::string_view s, int, std::uint64_t)
+    {
+        if (const OpisSekcji* o = sekcja_o_nazwie(s))
+            biezaca = o;
+        else if (biezaca)
+            ++ile[std::size_t(biezaca->sekcja)];
+        return {};
+    }
+};
+
+// The text again, with each value the model holds differently written anew.
+// A section whose number of values has changed gets all its values anew
+// (comments among them go with them); every other byte stays.
+class Przepisanie {
+public:
+    Przepisanie(std::string_view wzor, const Tablice& t, const LiczbaWartosci& liczba, Pisarz& p)
+        : wzor_(wzor), t_(t), liczba_(liczba), p_(p)
+    {
+    }
+
+    std::string slowo(std::string_view s, int, std::uint64_t pozycja)
+    {
+        if (const OpisSekcji* o = sekcja_o_nazwie(s)) {
+            biezaca_ = o;
+            indeks_ = 0;
+            if (!ta_sama_dlugosc(*o)) {
+                kopiuj_do(pozycja + s.size());
+                p_.tekst("\n");
+                zapisz_wartosci_sekcji(p_, *o, t_, false);
+            }
+            return {};
+        }
+        if (!biezaca_)
+            return {};
+        ++indeks_;
+        if (!ta_sama_dlugosc(*biezaca_)) {
+            skopiowane_ = pozycja + s.size();
+        } else if (!slowo_ma_wartosc(s, biezaca_->sekcja, t_, indeks_)) {
+            kopiuj_do(pozycja);
+            zapisz_wartosc(p_, biezaca_->sekcja, t_, indeks_);
+            skopiowane_ = pozycja + s.size();
+        }
+        return {};
+    }
+
+    void dokoncz() { kopiuj_do(wzor_.size()); }
+
+private:
+    bool ta_sama_dlugosc(const OpisSekcji& o) const
+    {
+        return liczba_.ile[std::size_t(o.sekcja)] == dlugosc_w_modelu(o, t_);
+    }
+    void kopiuj_do(std::uint64_t pozycja)
+    {
+        if (pozycja > skopiowane_)
+            p_.tekst(wzor_.substr(skopiowane_, pozycja - skopiowane_));
+        skopiowane_ = std::max(skopiowane_, pozycja);
+    }
+
+    std::string_view wzor_;
+    const Tablice& t_;
+    const LiczbaWartosci& liczba_;
+    Pisarz& p_;
+    const OpisSekcji* biezaca_ = nullptr;
+    std::int64_t indeks_ = 0;
+    std::uint64_t skopiowane_ = 0;
+};
 
 } // namespace
 
@@ -538,6 +721,21 @@ bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> na
     return s.zakoncz();
 }
 
+bool zapisz_tekst_modelu_wedlug(std::string_view wzor, const Tablice& t, Strumien& s)
+{
+    LiczbaWartosci liczba;
+    Slowa<LiczbaWartosci> liczenie(liczba);
+    liczenie.dodaj(wzor);
+    liczenie.zakoncz();
+    Pisarz p(s);
+    Przepisanie przepisanie(wzor, t, liczba, p);
+    Slowa<Przepisanie> slowa(przepisanie);
+    slowa.dodaj(wzor);
+    slowa.zakoncz();
+    przepisanie.dokoncz();
+    return s.zakoncz();
+}
+
 bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, std::FILE* out)
 {
     Strumien s(out);
@@ -557,11 +755,15 @@ WynikTekstu czytaj_tekst_modelu(const CzytajTekst& czytaj, std::uint64_t rozmiar
         }
         if (ile == 0)
             break;
-        if (wynik.blad = c.dodaj({bufor.get(), std::size_t(ile)}); !wynik.blad.empty())
+        if (wynik.blad = c.dodaj({bufor.get(), std::size_t(ile)}); !wynik.blad.empty()) {
+            wynik.brak_pamieci = c.brak_pamieci;
             return wynik;
+        }
     }
-    if (wynik.blad = c.zakoncz(); !wynik.blad.empty())
+    if (wynik.blad = c.zakoncz(); !wynik.blad.empty()) {
+        wynik.brak_pamieci = c.brak_pamieci;
         return wynik;
+    }
     wynik.tablice = c.oddaj();
     wynik.ok = true;
     return wynik;

@@ -34,10 +34,19 @@
 bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, Strumien& s);
 bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> naprawione, std::FILE* out);
 
+// Writes `t` over `wzor`, a text model as its user wrote it (one `t` was
+// read from, or derived from by edits): comments, blank lines, layout and
+// each value's own spelling stay, and only a value that `t` holds
+// differently is written anew. A section whose number of values `t` has
+// changed is written anew from its keyword to its last value. False when
+// writing failed.
+bool zapisz_tekst_modelu_wedlug(std::string_view wzor, const Tablice& t, Strumien& s);
+
 struct WynikTekstu {
     bool ok = false;
     Tablice tablice;  // on ok: fresh arrays owned by the caller, f a copy of si
     std::string blad; // otherwise: what is wrong, in Polish, with its line number
+    bool brak_pamieci = false; // the arrays could not be had (blad says so)
 };
 
 // Reads a text model. A number too small for a float reads as the zero it

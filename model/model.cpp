@@ -33,6 +33,22 @@ namespace {
 
 int komorki_reakcji(const Tablice& t) { return std::max(t.il_wezl, t.il_podpor); }
 
+// The twelve arrays in their order from one family of allocators; false at
+// the first that cannot be had (those made before stay in `t`).
+template <typename Wektor, typename Iwektor, typename Macierz>
+bool utworz(Tablice& t, int elementy, int podpory, int obciazenia, Wektor wektor_, Iwektor iwektor_, Macierz macierz_)
+{
+    t.il_elem = elementy;
+    t.il_wezl = elementy + 1;
+    t.il_podpor = podpory;
+    t.il_obciaz = obciazenia;
+    return (t.x = wektor_(1, t.il_wezl)) && (t.a = wektor_(1, t.il_elem)) && (t.e = wektor_(1, t.il_elem)) &&
+           (t.nu = iwektor_(1, t.il_podpor)) && (t.u = wektor_(1, t.il_podpor)) &&
+           (t.dt = wektor_(1, t.il_elem)) && (t.s = macierz_(1, t.il_wezl, 1, 2)) &&
+           (t.f = wektor_(1, t.il_wezl)) && (t.si = wektor_(1, t.il_wezl)) && (t.alp = wektor_(1, t.il_wezl)) &&
+           (t.stress = wektor_(1, t.il_wezl)) && (t.react = wektor_(1, komorki_reakcji(t)));
+}
+
 } // namespace
 
 Tablice utworz_tablice(int liczba_elementow, int liczba_podpor, int liczba_obciazen)
@@ -40,23 +56,20 @@ Tablice utworz_tablice(int liczba_elementow, int liczba_podpor, int liczba_obcia
     if (liczba_elementow >= INT_MAX)
         nrerror("błąd allokacji w vector()");
     Tablice t;
-    t.il_elem = liczba_elementow;
-    t.il_wezl = liczba_elementow + 1;
-    t.il_podpor = liczba_podpor;
-    t.il_obciaz = liczba_obciazen;
-    t.x = wektor(1, t.il_wezl);
-    t.a = wektor(1, t.il_elem);
-    t.e = wektor(1, t.il_elem);
-    t.nu = iwektor(1, t.il_podpor);
-    t.u = wektor(1, t.il_podpor);
-    t.dt = wektor(1, t.il_elem);
-    t.s = macierz(1, t.il_wezl, 1, 2);
-    t.f = wektor(1, t.il_wezl);
-    t.si = wektor(1, t.il_wezl);
-    t.alp = wektor(1, t.il_wezl);
-    t.stress = wektor(1, t.il_wezl);
-    t.react = wektor(1, komorki_reakcji(t));
+    utworz(t, liczba_elementow, liczba_podpor, liczba_obciazen, wektor, iwektor, macierz);
     return t;
+}
+
+std::optional<Tablice> sprobuj_utworzyc_tablice(int liczba_elementow, int liczba_podpor, int liczba_obciazen)
+{
+    if (liczba_elementow >= INT_MAX)
+        return std::nullopt;
+    Tablice t;
+    if (utworz(t, liczba_elementow, liczba_podpor, liczba_obciazen, wektor_lub_nic, iwektor_lub_nic,
+               macierz_lub_nic))
+        return t;
+    zwolnij_tablice(t);
+    return std::nullopt;
 }
 
 void zwolnij_tablice(Tablice& t)

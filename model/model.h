@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 // The one bar model of the process. Element i joins node i and node i + 1;
 // every array is 1-based and index 0 is never used. While Pusty is true no
 // array exists and none may be touched (the counts may hold stale values).
@@ -47,6 +49,11 @@ struct Tablice {
 // INT_MAX), uninitialised. alp and stress get il_wezl cells; react gets
 // max(il_wezl, il_podpor) so that every support has its reaction cell.
 Tablice utworz_tablice(int il_elem, int il_podpor, int il_obciaz);
+
+// The same, or nothing (and nothing held) when the memory cannot be had, where
+// utworz_tablice ends the process: for a model that may be refused while the
+// one held stays.
+std::optional<Tablice> sprobuj_utworzyc_tablice(int il_elem, int il_podpor, int il_obciaz);
 
 // Releases what utworz_tablice made, in allocation order; leaves t empty.
 void zwolnij_tablice(Tablice& t);

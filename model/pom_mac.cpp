@@ -25,14 +25,18 @@ std::size_t bajty_bloku(std::int64_t komorki, std::size_t rozmiar)
     return std::size_t(komorki) * rozmiar;
 }
 
+// `tekst` null: null instead of the end of the process.
 template <typename T>
 T* wektor_typu(int nl, int nh, const char* tekst)
 {
     const std::int64_t komorki = std::int64_t{nh} - nl + 2;
     const std::size_t bajty = bajty_bloku(komorki, sizeof(T));
     T* blok = bajty ? static_cast<T*>(przydziel_blok(bajty)) : nullptr;
-    if (!blok)
+    if (!blok) {
+        if (!tekst)
+            return nullptr;
         nrerror(tekst);
+    }
     return blok - (std::int64_t{nl} - 1);
 }
 
@@ -43,30 +47,38 @@ void uwolnij_wektor_typu(T* v, int nl)
         zwolnij_blok(v + (std::int64_t{nl} - 1));
 }
 
+// Null texts: null instead of the end of the process.
 template <typename T>
 T** macierz_typu(int nrl, int nrh, int ncl, int nch, const char* tekst1, const char* tekst2)
 {
+    const auto blad = [](const char* tekst) -> T** {
+        if (!tekst)
+            return nullptr;
+        nrerror(tekst);
+    };
     const std::int64_t wiersze = std::int64_t{nrh} - nrl + 1;
     const std::int64_t kolumny = std::int64_t{nch} - ncl + 1;
     // The element block hangs on m[nrl], so a matrix has at least one row.
     if (wiersze < 1 || kolumny < 1)
-        nrerror(tekst1);
+        return blad(tekst1);
     // Both sizes are checked before anything is allocated.
     const std::size_t bajty_wskaznikow = bajty_bloku(wiersze + 1, sizeof(T*));
     if (!bajty_wskaznikow)
-        nrerror(tekst1);
+        return blad(tekst1);
     const bool za_duzo = wiersze > (INT64_MAX - 1) / kolumny;
     const std::size_t bajty_elementow = za_duzo ? 0 : bajty_bloku(wiersze * kolumny + 1, sizeof(T));
     if (!bajty_elementow)
-        nrerror(tekst2);
+        return blad(tekst2);
 
     T** m = static_cast<T**>(przydziel_blok(bajty_wskaznikow));
     if (!m)
-        nrerror(tekst1);
-    m -= std::int64_t{nrl} - 1;
+        return blad(tekst1);
     T* elementy = static_cast<T*>(przydziel_blok(bajty_elementow));
-    if (!elementy)
-        nrerror(tekst2);
+    if (!elementy) {
+        zwolnij_blok(m);
+        return blad(tekst2);
+    }
+    m -= std::int64_t{nrl} - 1;
     m[nrl] = elementy - (std::int64_t{ncl} - 1);
     for (std::int64_t i = std::int64_t{nrl} + 1; i <= nrh; ++i)
         m[i] = m[i - 1] + kolumny;
@@ -110,6 +122,13 @@ int** imacierz(int nrl, int nrh, int ncl, int nch)
 {
     return macierz_typu<int>(nrl, nrh, ncl, nch, "allocation failure 1 in matrix()",
                              "allocation failure 2 in matrix()");
+}
+
+float* wektor_lub_nic(int nl, int nh) { return wektor_typu<float>(nl, nh, nullptr); }
+int* iwektor_lub_nic(int nl, int nh) { return wektor_typu<int>(nl, nh, nullptr); }
+float** macierz_lub_nic(int nrl, int nrh, int ncl, int nch)
+{
+    return macierz_typu<float>(nrl, nrh, ncl, nch, nullptr, nullptr);
 }
 
 void uwolnij_wektor(float* v, int nl, int) { uwolnij_wektor_typu(v, nl); }

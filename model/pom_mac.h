@@ -24,6 +24,12 @@ float** macierz(int nrl, int nrh, int ncl, int nch);
 double** dmacierz(int nrl, int nrh, int ncl, int nch);
 int** imacierz(int nrl, int nrh, int ncl, int nch);
 
+// The same, answering null where the others end the process: for a model
+// that may be refused while the one held stays.
+float* wektor_lub_nic(int nl, int nh);
+int* iwektor_lub_nic(int nl, int nh);
+float** macierz_lub_nic(int nrl, int nrh, int ncl, int nch);
+
 // Releases take the bounds used to allocate; nh/nrh/nch are not needed.
 void uwolnij_wektor(float* v, int nl, int nh);
 void uwolnij_iwektor(int* v, int nl, int nh);

@@ -1,5 +1,6 @@
 #include "m1d.h"
 #include "pret.h"
+#include "strumien.h"
 #include "tekst_modelu.h"
 
 #include <gtest/gtest.h>
@@ -91,7 +92,36 @@ TEST(TekstModelu, ReadsWhatAPersonWrites)
     // the working vector f starts as the forces
     EXPECT_EQ((std::array{w.tablice.x[3], w.tablice.e[2], w.tablice.si[3], w.tablice.f[3]}),
               (std::array{3.0f, 100.0f, 10.0f, 10.0f}));
+
+    // Written back over its own text: every byte stays but the values changed,
+    // each written where it stood; a section of another length is written anew.
+    const auto wedlug = [&t](const Tablice& m) {
+        std::string wynik;
+        Strumien s(do_napisu(wynik));
+        EXPECT_TRUE(zapisz_tekst_modelu_wedlug(t, m, s));
+        return wynik;
+    };
+    EXPECT_EQ(wedlug(w.tablice), t);
+    w.tablice.si[3] = 20.0f;
+    w.tablice.il_obciaz = 2;
+    w.tablice.e[1] = 0.1f;
+    EXPECT_EQ(wedlug(w.tablice), "\xEF\xBB\xBF# pręt\r\n"
+                                 "sily 0 0   # nic\r\n"
+                                 "  20\r\n"
+                                 "elementy 2 obciazenia 2 podpory 1\r\n"
+                                 "wspolrzedne 0 1\t3 pola 1 2 moduly 0.1 1e2\r\n"
+                                 "wezly_podpor 1 wymuszenia 0 temperatury 0 0 rozszerzalnosci 0 0");
     zwolnij_tablice(w.tablice);
+
+    OpisPreta dwie_podpory = pret_dwuelementowy();
+    dwie_podpory.podpory = {{1, 0.0f}, {3, 0.5f}};
+    Tablice m = zbuduj_tablice(dwie_podpory);
+    std::string wynik;
+    Strumien strumien(do_napisu(wynik));
+    EXPECT_TRUE(zapisz_tekst_modelu_wedlug(dwa_elementy, m, strumien));
+    zwolnij_tablice(m);
+    EXPECT_EQ(wynik, "elementy 2\nobciążenia 1\npodpory 2\nwspółrzędne 0 1 3\npola 1 2\nmoduły 100 100\n"
+                     "węzły_podpór\n1 3\nwymuszenia\n0 0.5\ntemperatury 0 0\nsiły 0 0 10\nrozszerzalności 0 0\n");
 }
 
 TEST(TekstModelu, MalformedTextsAreRefusedWithTheirLine)
