@@ -5,12 +5,15 @@
 
 #include <sys/stat.h>
 
-ObserwatorPliku::ObserwatorPliku(std::function<void()> zmieniony) : zmieniony_(std::move(zmieniony))
+ObserwatorPliku::ObserwatorPliku(std::function<void()> zmieniony, std::function<void()> zniknal)
+    : zmieniony_(std::move(zmieniony)), zniknal_(std::move(zniknal))
 {
     // An editor's save is several writes, or a write and a rename: one look after they pause.
     zwloka_.setSingleShot(true);
     zwloka_.setInterval(150);
+    wypatrywanie_.setInterval(1000);
     connect(&zwloka_, &QTimer::timeout, this, &ObserwatorPliku::sprawdz);
+    connect(&wypatrywanie_, &QTimer::timeout, this, &ObserwatorPliku::sprawdz);
     connect(&straznik_, &QFileSystemWatcher::fileChanged, &zwloka_, qOverload<>(&QTimer::start));
     connect(&straznik_, &QFileSystemWatcher::directoryChanged, &zwloka_, qOverload<>(&QTimer::start));
 }
@@ -30,19 +33,30 @@ void ObserwatorPliku::obserwuj(const QString& sciezka)
 {
     przestan();
     sciezka_ = QFileInfo(sciezka).absoluteFilePath();
-    straznik_.addPath(sciezka_);
-    straznik_.addPath(QFileInfo(sciezka_).absolutePath());
+    pilnuj_sciezek();
     widziany();
+}
+
+// The file and its folder, each while it exists (a watch dies with what it watched).
+void ObserwatorPliku::pilnuj_sciezek()
+{
+    const QString katalog = QFileInfo(sciezka_).absolutePath();
+    if (!straznik_.directories().contains(katalog) && QFileInfo(katalog).isDir())
+        straznik_.addPath(katalog);
+    if (!straznik_.files().contains(sciezka_) && QFileInfo::exists(sciezka_))
+        straznik_.addPath(sciezka_);
 }
 
 void ObserwatorPliku::przestan()
 {
     zwloka_.stop();
+    wypatrywanie_.stop();
     if (!straznik_.files().isEmpty())
         straznik_.removePaths(straznik_.files());
     if (!straznik_.directories().isEmpty())
         straznik_.removePaths(straznik_.directories());
     sciezka_.clear();
+    brak_ = false;
 }
 
 void ObserwatorPliku::widziany()
@@ -55,14 +69,20 @@ void ObserwatorPliku::sprawdz()
 {
     if (sciezka_.isEmpty())
         return;
+    pilnuj_sciezek();
     Tozsamosc teraz;
     if (!tozsamosc(sciezka_, teraz)) {
-        przestan();
+        if (!brak_) {
+            brak_ = true;
+            wypatrywanie_.start();
+            zniknal_();
+        }
         return;
     }
-    // A file renamed over the old one is a new file to watch.
-    if (!straznik_.files().contains(sciezka_))
-        straznik_.addPath(sciezka_);
+    if (brak_) {
+        brak_ = false;
+        wypatrywanie_.stop();
+    }
     if (teraz != widziana_)
         zmieniony_();
 }

@@ -11,11 +11,12 @@
 // an editor that writes a new file and renames it over the old, so the folder
 // is watched too) calls `zmieniony` once the writes have paused. The file's
 // identity (device, inode, size, times) tells a real change from the folder's
-// other news and from what the program has already seen; a file that is gone
-// ends the watching quietly.
+// other news and from what the program has already seen. A file that is gone
+// calls `zniknal` once and is waited for: deleted and written again, or
+// renamed away and back, it is a change like any other when it returns.
 class ObserwatorPliku : public QObject {
 public:
-    explicit ObserwatorPliku(std::function<void()> zmieniony);
+    ObserwatorPliku(std::function<void()> zmieniony, std::function<void()> zniknal);
 
     // Watches `sciezka`, its present state counting as seen.
     void obserwuj(const QString& sciezka);
@@ -32,10 +33,13 @@ private:
     };
     static bool tozsamosc(const QString& sciezka, Tozsamosc& t);
     void sprawdz();
+    void pilnuj_sciezek();
 
-    std::function<void()> zmieniony_;
+    std::function<void()> zmieniony_, zniknal_;
     QFileSystemWatcher straznik_;
     QTimer zwloka_;
+    QTimer wypatrywanie_; // while the file is gone, in case its folder goes and comes back too
     QString sciezka_;
     Tozsamosc widziana_;
+    bool brak_ = false;
 };

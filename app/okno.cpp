@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 _OKNO_::_OKNO_(std::shared_ptr<_ROZMOWA_> rozmowa)
     : _plik_(std::make_unique<RekordPliku>()),
@@ -51,8 +52,15 @@ bool _OKNO_::polecenie(int id_polecenia)
     const Polecenie* p = znajdz_polecenie(id_polecenia);
     if (!p)
         return false;
+    Zajety zajety(*this);
     (this->*(p->obsluga))();
     return true;
+}
+
+_OKNO_::Zajety::~Zajety()
+{
+    if (--okno_.zajety_ == 0 && okno_.zmiana_pliku_czeka_)
+        QTimer::singleShot(0, &okno_, [okno = &okno_] { okno->plik_zmieniony(); });
 }
 
 bool _OKNO_::wlacznik(int id_polecenia, Wlacznik& w)
@@ -64,7 +72,14 @@ bool _OKNO_::wlacznik(int id_polecenia, Wlacznik& w)
     return true;
 }
 
-bool _OKNO_::CanClose() { return rozmowa_->pytanie(teksty::zakonczyc, teksty::tytul_programu); }
+// Unsaved edits get the question whether to save them instead.
+bool _OKNO_::CanClose()
+{
+    Zajety zajety(*this);
+    if (ma_niezapisane_zmiany())
+        return mozna_porzucic_zmiany();
+    return rozmowa_->pytanie(teksty::zakonczyc, teksty::tytul_programu);
+}
 
 void _OKNO_::Cm_Koniec() { window()->close(); }
 

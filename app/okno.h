@@ -79,6 +79,9 @@ public:
     QUndoStack& historia() { return historia_; }
     // The file the held model came from, followed on disk ("" for none).
     QString plik_obserwowany() const { return obserwator_.sciezka(); }
+    // What is wrong with the followed file ("" while it reads well): shown in
+    // the frame's title, never in a box.
+    QString stan_pliku() const { return stan_pliku_; }
 
     // Releases the model (with its warnings when there is none or it is damaged).
     void Zwol_pam();
@@ -113,7 +116,8 @@ private:
     // release is refused, `t` is dropped and the old model stays. The table
     // windows close, or stay and show `t` (a file read again).
     enum class Okna { zamknij, zostaw };
-    void zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione = {}, Okna okna = Okna::zamknij);
+    // True when `t` is current.
+    bool zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione = {}, Okna okna = Okna::zamknij);
     // Zwol_pam, with the table windows left open or closed.
     void zwolnij(Okna okna);
     // Analyses the model held again.
@@ -127,10 +131,33 @@ private:
     void wprowadz(Zmiana zmiana);
     // After an edit, its undoing or redoing: analysed, every window current.
     void po_edycji();
-    void zapisz_model(const QString& sciezka);
+    bool zapisz_model(const QString& sciezka);
+    void przyjmij_plik(const QString& sciezka, std::string tekst);
+    // Before unsaved edits would be dropped: asks whether to save them; true
+    // when the caller may go on (saved, or the user chose to drop them).
+    bool mozna_porzucic_zmiany();
+    bool zapisz_zmiany();
+    bool ma_niezapisane_zmiany() const { return !Pusty && !historia_.isClean(); }
     void plik_zmieniony();
+    void plik_zniknal();
     void wczytaj_ponownie();
+    void pokaz_stan_pliku(const QString& stan);
+    void blad_odczytu(const WynikOdczytu& odczyt, const QString& sciezka);
     void blad_dyskowy(const char* tekst, const QString& sciezka, const std::string& powod);
+
+    // While a handler runs (its dialogs' loops let the file watcher's timers
+    // through), the model is not replaced under it: a change of the followed
+    // file waits until the handler is over.
+    class Zajety {
+    public:
+        explicit Zajety(_OKNO_& okno) : okno_(okno) { ++okno_.zajety_; }
+        ~Zajety();
+        Zajety(const Zajety&) = delete;
+        Zajety& operator=(const Zajety&) = delete;
+
+    private:
+        _OKNO_& okno_;
+    };
 
     // Fields in their fixed order.
     bool iw = false;
@@ -153,8 +180,13 @@ private:
     std::unique_ptr<Dymek> dymek_ = std::make_unique<Dymek>();
     QUndoStack historia_;
     QPointer<OknoWykresow> wykresy_;
-    RekordPliku plik_rysunku_{"Rysunek PNG (*.png);;Rysunek SVG (*.svg)", "png", {}, {}};
-    RekordPliku plik_raportu_{"Raport HTML (*.html)", "html", {}, {}};
-    ObserwatorPliku obserwator_{[this] { plik_zmieniony(); }};
+    RekordPliku plik_rysunku_{"Rysunek PNG (*.png);;Rysunek SVG (*.svg)", "png", {}, {}, {}};
+    RekordPliku plik_raportu_{"Raport HTML (*.html)", "html", {}, {}, {}};
+    ObserwatorPliku obserwator_{[this] { plik_zmieniony(); }, [this] { plik_zniknal(); }};
     bool czytam_plik_ = false, jeszcze_raz_ = false;
+    int zajety_ = 0;
+    bool zmiana_pliku_czeka_ = false;
+    QString plik_modelu_;        // the file the model came from or was last saved to; "" for none
+    std::string tekst_zrodlowy_; // a text model's text as read, written back in its own layout
+    QString stan_pliku_;
 };

@@ -20,6 +20,11 @@ void _OKNO_::zwolnij(Okna okna)
     case Zwolnienie::zwolniono:
         historia_.clear();
         obserwator_.przestan();
+        plik_modelu_.clear();
+        tekst_zrodlowy_.clear();
+        tekst_zrodlowy_.shrink_to_fit();
+        if (!stan_pliku_.isEmpty())
+            pokaz_stan_pliku({});
         if (okna == Okna::zamknij)
             zamknij_tabele();
         OknoTabeli::odswiez_wszystkie();
@@ -35,13 +40,13 @@ void _OKNO_::zwolnij(Okna okna)
     update();
 }
 
-void _OKNO_::zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione, Okna okna)
+bool _OKNO_::zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawione, Okna okna)
 {
     if (!Pusty)
         zwolnij(okna);
     if (!Pusty) {
         zwolnij_tablice(t);
-        return;
+        return false;
     }
     historia_.clear(); // a new model starts a new history
     {
@@ -51,6 +56,7 @@ void _OKNO_::zastap_model(Tablice t, std::span<const NaprawionaPodpora> naprawio
     update();
     if (!po_analizie())
         ostrzez_o_usterkach(naprawione);
+    return true;
 }
 
 void _OKNO_::Macierze() { ::Macierze(); }

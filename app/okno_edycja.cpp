@@ -6,6 +6,7 @@
 #include "edycja.h"
 #include "krok_edycji.h"
 #include "model.h"
+#include "teksty.h"
 #include "wlacznik.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ void _OKNO_::zmien_p(int n)
 {
     if (Pusty)
         return;
+    Zajety zajety(*this);
     zamknij_tabele();
     if (std::optional<Zmiana> z = edytuj_element(*rozmowa_, danep, n))
         wprowadz(std::move(*z));
@@ -25,6 +27,7 @@ void _OKNO_::edytuj_wiersz(tabele::WierszDanych wiersz)
 {
     if (Pusty)
         return;
+    Zajety zajety(*this);
     std::optional<Zmiana> z;
     switch (wiersz.blok) {
     case tabele::WierszDanych::Blok::element: z = edytuj_element(*rozmowa_, danep, wiersz.numer); break;
@@ -39,11 +42,17 @@ void _OKNO_::edytuj_wiersz(tabele::WierszDanych wiersz)
 // change of the model becomes a step to undo.
 void _OKNO_::wprowadz(Zmiana zmiana)
 {
+    if (!zmiana.pasuje()) {
+        rozmowa_->komunikat(teksty::zmiana_odrzucona, teksty::uwaga, _ROZMOWA_::Ikona::wykrzyknik);
+        return;
+    }
     if (zmiana.pusta()) {
         po_edycji();
         return;
     }
-    historia_.push(new KrokEdycji(std::move(zmiana), [this] { po_edycji(); }));
+    historia_.push(new KrokEdycji(std::move(zmiana), [this] { po_edycji(); }, [this] {
+        rozmowa_->komunikat(teksty::zmiana_odrzucona, teksty::uwaga, _ROZMOWA_::Ikona::wykrzyknik);
+    }));
 }
 
 void _OKNO_::po_edycji()

@@ -36,6 +36,7 @@ void _OKNO_::EvLButtonDown(QPoint ww)
 {
     if (Pusty)
         return;
+    Zajety zajety(*this);
     dymek_->hide();
     if (!rozmowa_->pytanie(teksty::zmienic_przekroj, teksty::uwaga))
         return;

@@ -9,9 +9,11 @@
 #include "teksty.h"
 
 // The model held before stays until the wizard's last dialog is accepted.
+// Unsaved edits get the question whether to save them instead of the usual one.
 void _OKNO_::Cm_Nowy()
 {
-    if (!Pusty && !rozmowa_->pytanie(teksty::utworzyc_nowe, teksty::tytul_programu))
+    if (ma_niezapisane_zmiany() ? !mozna_porzucic_zmiany()
+                                : !Pusty && !rozmowa_->pytanie(teksty::utworzyc_nowe, teksty::tytul_programu))
         return;
     zamknij_tabele();
     update();

@@ -9,9 +9,20 @@
 #include <QMessageBox>
 #include <QUrl>
 
-bool RozmowaQt::pytanie(const QString& tekst, const QString& tytul)
+bool RozmowaQt::pytanie(const QString& tekst, const QString& tytul, bool domyslnie_tak)
 {
-    return QMessageBox::question(okno_, tytul, tekst, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(okno_, tytul, tekst, QMessageBox::Yes | QMessageBox::No,
+                                 domyslnie_tak ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
+}
+
+_ROZMOWA_::Odpowiedz RozmowaQt::pytanie_o_zapis(const QString& tekst, const QString& tytul)
+{
+    switch (QMessageBox::question(okno_, tytul, tekst, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes)) {
+    case QMessageBox::Yes: return Odpowiedz::tak;
+    case QMessageBox::No: return Odpowiedz::nie;
+    default: return Odpowiedz::anuluj;
+    }
 }
 
 void RozmowaQt::komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly)
@@ -41,9 +52,7 @@ std::optional<QString> RozmowaQt::wybierz_plik(Wybor wybor, RekordPliku& plik)
     okno.setDefaultSuffix(plik.rozszerzenie);
     // A name typed without an ending gets the chosen kind's ("(*.txt)": txt).
     QObject::connect(&okno, &QFileDialog::filterSelected, &okno, [&okno](const QString& filtr) {
-        const qsizetype gwiazdka = filtr.lastIndexOf("*.");
-        if (gwiazdka >= 0)
-            okno.setDefaultSuffix(filtr.mid(gwiazdka + 2).chopped(filtr.endsWith(')') ? 1 : 0));
+        okno.setDefaultSuffix(koncowka_filtra(filtr, okno.defaultSuffix()));
     });
     if (!plik.katalog.isEmpty())
         okno.setDirectory(plik.katalog);
@@ -59,6 +68,7 @@ std::optional<QString> RozmowaQt::wybierz_plik(Wybor wybor, RekordPliku& plik)
     if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())
         return std::nullopt;
     plik.nazwa = okno.selectedFiles().first();
+    plik.wybrany_filtr = okno.selectedNameFilter();
     return plik.nazwa;
 }
 

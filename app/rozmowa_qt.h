@@ -10,7 +10,9 @@ class RozmowaQt : public _ROZMOWA_ {
 public:
     explicit RozmowaQt(QWidget* okno) : okno_(okno) {}
 
-    bool pytanie(const QString& tekst, const QString& tytul) override;
+    using _ROZMOWA_::pytanie;
+    bool pytanie(const QString& tekst, const QString& tytul, bool domyslnie_tak) override;
+    Odpowiedz pytanie_o_zapis(const QString& tekst, const QString& tytul) override;
     using _ROZMOWA_::komunikat;
     void komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly) override;
     bool dialog(d_dane_pods& dane, int wskazane) override;

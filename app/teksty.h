@@ -35,6 +35,22 @@ inline constexpr const char* plik_zmieniony =
     "Plik %1 zmienił się na dysku.\n"
     "Wczytać go ponownie? Zmiany wprowadzone w oknie zostaną utracone.";
 
+// Before unsaved edits would be dropped; %1: the file the model came from.
+inline constexpr const char* zapisac_zmiany_w_pliku =
+    "Zapisać zmiany w pliku %1?\n"
+    "Bez zapisu zmiany wprowadzone w oknie zostaną utracone.";
+inline constexpr const char* zapisac_zmiany =
+    "Zapisać zmieniony model?\n"
+    "Bez zapisu zmiany wprowadzone w oknie zostaną utracone.";
+
+// An edit whose model was replaced while its dialog was open.
+inline constexpr const char* zmiana_odrzucona =
+    "Zmiana nie została wprowadzona: model w oknie został w tym czasie zastąpiony innym.";
+
+// The followed file's state, in the frame's title after its name.
+inline constexpr const char* plik_zniknal = "brak pliku na dysku";
+inline constexpr const char* plik_nieczytelny = "nie można go wczytać (%1)";
+
 inline constexpr const char* obliczenia = "Obliczenia";
 inline constexpr const char* wspolrzedna_x = "Współrzędna X";
 

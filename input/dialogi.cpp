@@ -85,8 +85,6 @@ void nie_obcinaj(QLabel* etykieta, bool do_prawej)
     etykieta->setGeometry(r);
 }
 
-// A read-only number shows whole: the field grows to the right, into its
-// frame, when the number is wider than the template made it.
 // A field shown, not typed into.
 void zablokuj(QLineEdit* pole)
 {
@@ -95,11 +93,19 @@ void zablokuj(QLineEdit* pole)
     pole->setFocusPolicy(Qt::NoFocus);
 }
 
-void pokaz_caly(QLineEdit* pole)
+void pokaz_caly(QLineEdit* pole, const QString& najszerszy)
 {
-    const int potrzeba = pole->fontMetrics().horizontalAdvance(pole->text()) + 12;
+    const int potrzeba = pole->fontMetrics().horizontalAdvance(najszerszy) + 12;
     if (potrzeba > pole->width())
         pole->resize(potrzeba, pole->height());
+}
+
+// A number field shows its number whole, and has room for a node number of
+// a large model typed in its place.
+void pokaz_caly(QLineEdit* pole)
+{
+    const bool cyfry = pole->validator() != nullptr;
+    pokaz_caly(pole, cyfry && pole->text().size() < 7 ? QString(7, '0') : pole->text());
 }
 
 } // namespace
@@ -187,7 +193,8 @@ void DialogZRekordem::wypelnij_z_rekordu()
     for (const PoleRekordu& p : pola_) {
         QLineEdit* e = pole(p.id);
         e->setText(tekst_rekordu(rekord_ + p.przesuniecie, p.szerokosc));
-        if (e->isReadOnly())
+        // A number wider than the template made its field grows to the right, into its frame.
+        if (e->isReadOnly() || e->validator())
             pokaz_caly(e);
     }
 }

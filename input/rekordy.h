@@ -3,9 +3,9 @@
 // Transfer records of the data-entry dialogs: NUL-terminated text fields of
 // fixed width (the width counts the NUL), exchanged back to back with the
 // dialog's edit fields. Each record names its dialog template and the control
-// id of each field. The read-only number fields hold any int, so that no
-// number is ever shown cut; node-number fields hold four digits: a
-// 999-element bar has a node 1000.
+// id of each field. Number fields (the read-only ordinals and the node
+// numbers) hold any int, so that no number is ever shown or stored cut: a
+// model read from a file may have millions of nodes.
 
 struct d_dane_pods { // dialog 3000
     static constexpr int szablon = 3000, id_elem = 3001, id_przem = 3002, id_sil = 3003;
@@ -32,19 +32,19 @@ struct d_wsp { // dialog 3020
 struct d_wymusz { // dialog 3030
     static constexpr int szablon = 3030, id_i = 8004, id_nu = 8500, id_x = 8501;
     char i[11];
-    char nu[5];
+    char nu[11];
     char x[8];
 };
 
 struct d_sily { // dialog 3040
     static constexpr int szablon = 3040, id_i = 8004, id_nr = 8500, id_f = 8501;
     char i[11];
-    char nr[5];
+    char nr[11];
     char f[8];
 };
 
 static_assert(sizeof(d_dane_pods) == 12 && sizeof(d_dane_przek) == 55 && sizeof(d_wsp) == 19 &&
-              sizeof(d_wymusz) == 24 && sizeof(d_sily) == 24);
+              sizeof(d_wymusz) == 30 && sizeof(d_sily) == 30);
 
 // The control that opens a dialog focused, its text selected: the first
 // editable field unless a caller names another (a refused entry).

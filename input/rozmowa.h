@@ -14,11 +14,19 @@ class _ROZMOWA_ {
 public:
     enum class Ikona { pytanie, wykrzyknik };
     enum class Wybor { otworz, zapisz };
+    enum class Odpowiedz { tak, nie, anuluj };
 
     virtual ~_ROZMOWA_() = default;
 
-    // Yes/No message box with a question icon; true for Yes.
-    virtual bool pytanie(const QString& tekst, const QString& tytul) = 0;
+    // Yes/No message box with a question icon; true for Yes. Enter chooses
+    // Yes, or No when `domyslnie_tak` is false (the answer that keeps the
+    // user's work).
+    virtual bool pytanie(const QString& tekst, const QString& tytul, bool domyslnie_tak) = 0;
+    bool pytanie(const QString& tekst, const QString& tytul) { return pytanie(tekst, tytul, true); }
+
+    // Whether to save the user's unsaved work before it is dropped: "Tak"
+    // (Enter), "Nie" or "Anuluj" (Escape).
+    virtual Odpowiedz pytanie_o_zapis(const QString& tekst, const QString& tytul) = 0;
 
     // Message box with one OK button; `szczegoly`, when not empty, behind the
     // box's details button (why a file was refused).

@@ -36,8 +36,32 @@ void wpisz(Wielkosc co, int indeks, std::uint32_t bity) { std::memcpy(adres(co, 
 
 } // namespace
 
+bool jest_komorka(Wielkosc co, int indeks)
+{
+    if (Pusty)
+        return false;
+    switch (co) {
+    case Wielkosc::x:
+    case Wielkosc::si: return indeks >= 1 && indeks <= il_wezl;
+    case Wielkosc::a:
+    case Wielkosc::e:
+    case Wielkosc::alp:
+    case Wielkosc::dt: return indeks >= 1 && indeks <= il_elem;
+    case Wielkosc::nu:
+    case Wielkosc::u: return indeks >= 1 && indeks <= il_podpor;
+    case Wielkosc::il_obciaz: return true;
+    }
+    return false;
+}
+
+Zmiana::Zmiana() : pokolenie_(pokolenie_modelu) {}
+
 void Zmiana::zapisz(Wielkosc co, int indeks, std::uint32_t nowa)
 {
+    if (pokolenie_ != pokolenie_modelu || !jest_komorka(co, indeks)) {
+        niewazna_ = true;
+        return;
+    }
     for (Komorka& k : komorki_)
         if (k.co == co && k.indeks == indeks) {
             k.po = nowa;
@@ -52,14 +76,30 @@ void Zmiana::ustaw(Wielkosc co, int indeks, float nowa) { zapisz(co, indeks, std
 
 void Zmiana::ustaw(Wielkosc co, int indeks, int nowa) { zapisz(co, indeks, std::bit_cast<std::uint32_t>(nowa)); }
 
-void Zmiana::wykonaj() const
+bool Zmiana::pasuje() const
 {
+    if (niewazna_ || pokolenie_ != pokolenie_modelu)
+        return false;
     for (const Komorka& k : komorki_)
-        wpisz(k.co, k.indeks, k.po);
+        if (!jest_komorka(k.co, k.indeks))
+            return false;
+    return true;
 }
 
-void Zmiana::cofnij() const
+bool Zmiana::wykonaj() const
 {
+    if (!pasuje())
+        return false;
+    for (const Komorka& k : komorki_)
+        wpisz(k.co, k.indeks, k.po);
+    return true;
+}
+
+bool Zmiana::cofnij() const
+{
+    if (!pasuje())
+        return false;
     for (auto k = komorki_.rbegin(); k != komorki_.rend(); ++k)
         wpisz(k->co, k->indeks, k->przed);
+    return true;
 }

@@ -167,12 +167,13 @@ void krok_po_kroku(Strumien& o)
 } // namespace
 
 bool zapisz_raport(Strumien& o, const std::string& nazwa_modelu,
-                   std::span<const NaprawionaPodpora> naprawione)
+                   std::span<const NaprawionaPodpora> naprawione, bool zmieniony)
 {
     o << "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n<title>ZENTA: "
       << html(nazwa_modelu) << "</title>\n<style>" << styl
       << "</style>\n</head>\n<body>\n<h1>ZENTA: raport obliczeń</h1>\n<p>MES dla prętów "
-      << "rozciąganych i ściskanych. Model <b>" << html(nazwa_modelu) << "</b> (elementów: " << il_elem
+      << "rozciąganych i ściskanych. Model <b>" << html(nazwa_modelu) << "</b>"
+      << (zmieniony ? ", zmieniony w oknie programu od wczytania z tego pliku" : "") << " (elementów: " << il_elem
       << ", węzłów: " << il_wezl << ", podpór: " << il_podpor
       << ").</p>\n<nav><a href=\"#sprawdzenie\">Sprawdzenie</a>"
       << "<a href=\"#rysunek\">Rysunek</a><a href=\"#dane\">Dane</a><a href=\"#wyniki\">Wyniki</a>"

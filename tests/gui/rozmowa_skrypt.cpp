@@ -13,6 +13,12 @@ RozmowaSkrypt& RozmowaSkrypt::oczekuj_pytania(const QString& tekst, const QStrin
     return *this;
 }
 
+RozmowaSkrypt& RozmowaSkrypt::oczekuj_pytania_o_zapis(const QString& tekst, Odpowiedz odpowiedz)
+{
+    oczekiwane_.push_back({.rodzaj = Rodzaj::pytanie_o_zapis, .tekst = tekst, .tytul = "ZENTA", .odpowiedz = odpowiedz});
+    return *this;
+}
+
 RozmowaSkrypt& RozmowaSkrypt::oczekuj_komunikatu(const QString& tekst, const QString& tytul, Ikona ikona,
                                                  std::optional<QString> szczegoly)
 {
@@ -52,7 +58,7 @@ std::optional<RozmowaSkrypt::Oczekiwanie> RozmowaSkrypt::nastepne(Rodzaj rodzaj,
     return o;
 }
 
-bool RozmowaSkrypt::pytanie(const QString& tekst, const QString& tytul)
+bool RozmowaSkrypt::pytanie(const QString& tekst, const QString& tytul, bool)
 {
     const auto o = nastepne(Rodzaj::pytanie, qPrintable("question " + tekst));
     if (!o)
@@ -60,6 +66,16 @@ bool RozmowaSkrypt::pytanie(const QString& tekst, const QString& tytul)
     EXPECT_EQ(tekst.toStdString(), o->tekst.toStdString());
     EXPECT_EQ(tytul.toStdString(), o->tytul.toStdString());
     return o->tak;
+}
+
+_ROZMOWA_::Odpowiedz RozmowaSkrypt::pytanie_o_zapis(const QString& tekst, const QString& tytul)
+{
+    const auto o = nastepne(Rodzaj::pytanie_o_zapis, qPrintable("save question " + tekst));
+    if (!o)
+        return Odpowiedz::anuluj;
+    EXPECT_EQ(tekst.toStdString(), o->tekst.toStdString());
+    EXPECT_EQ(tytul.toStdString(), o->tytul.toStdString());
+    return o->odpowiedz;
 }
 
 void RozmowaSkrypt::komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly)

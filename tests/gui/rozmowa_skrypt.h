@@ -14,6 +14,7 @@
 class RozmowaSkrypt : public _ROZMOWA_ {
 public:
     RozmowaSkrypt& oczekuj_pytania(const QString& tekst, const QString& tytul, bool tak);
+    RozmowaSkrypt& oczekuj_pytania_o_zapis(const QString& tekst, Odpowiedz odpowiedz);
     // `szczegoly`, when given, must be what the box carries behind its details button.
     RozmowaSkrypt& oczekuj_komunikatu(const QString& tekst, const QString& tytul, Ikona ikona,
                                       std::optional<QString> szczegoly = std::nullopt);
@@ -36,7 +37,9 @@ public:
     // Answers not yet asked for.
     std::size_t pozostale() const { return oczekiwane_.size(); }
 
-    bool pytanie(const QString& tekst, const QString& tytul) override;
+    using _ROZMOWA_::pytanie;
+    bool pytanie(const QString& tekst, const QString& tytul, bool domyslnie_tak) override;
+    Odpowiedz pytanie_o_zapis(const QString& tekst, const QString& tytul) override;
     using _ROZMOWA_::komunikat;
     void komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly) override;
     bool dialog(d_dane_pods& dane, int wskazane) override { return pokaz(dane, wskazane); }
@@ -49,12 +52,13 @@ public:
     void otworz_dokument(const QString& nazwa) override;
 
 private:
-    enum class Rodzaj { pytanie, komunikat, dialog, plik, dokument };
+    enum class Rodzaj { pytanie, pytanie_o_zapis, komunikat, dialog, plik, dokument };
     struct Oczekiwanie {
         Rodzaj rodzaj;
         QString tekst{}, tytul{};
         Ikona ikona = Ikona::pytanie;
         bool tak = false;
+        Odpowiedz odpowiedz = Odpowiedz::anuluj;
         int szablon = 0;
         std::function<void(void*)> uzytkownik{};
         std::optional<int> wskazane{};

@@ -8,16 +8,23 @@
 #include "m1d.h"
 #include "model.h"
 #include "pola_rekordu.h"
+#include "plik_modelu.h"
 #include "tekst_modelu.h"
 #include "teksty.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QSaveFile>
 #include <QTest>
 
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 
@@ -95,6 +102,103 @@ TEST_F(ZOknaDanych, ADoubleClickedRowOpensItsDialogAndEveryWindowShowsTheChange)
     EXPECT_EQ(okno->historia().count(), 3);
 }
 
+// A model of more than 10000 nodes: a support's five-digit node is shown
+// whole and kept exactly when only its displacement is typed.
+TEST_F(ZOknaDanych, AFiveDigitNodeIsShownWholeAndKeptWhenOnlyTheDisplacementChanges)
+{
+    OpisPreta opis = pret_jednorodny(20000);
+    opis.podpory = {{12346, 0.0f}};
+    otworz(opis);
+    okno->polecenie(1140);
+    _DANE_* dane = okno->okno_dane();
+    dane->verticalScrollBar()->setValue(dane->verticalScrollBar()->maximum());
+    Uzytkownik podpora({[](QWidget* d) {
+        auto* wezel = d->findChild<QLineEdit*>("8500");
+        EXPECT_EQ(wezel->text().toStdString(), "12346");
+        EXPECT_GE(wezel->width(), wezel->fontMetrics().horizontalAdvance("1234567"));
+        nacisnij(Qt::Key_Tab);
+        napisz("0,25");
+        nacisnij(Qt::Key_Return);
+    }});
+    dwuklik(dane, int(40 * 20000 + 20 + 165 - dane->widok().y));
+    EXPECT_TRUE(podpora.skonczyl());
+    EXPECT_EQ(nu[1], 12346);
+    EXPECT_EQ(u[1], 0.25f);
+}
+
+// An editor saves a one-element bar over the file while the section dialog of
+// element ~99990 is open: the file is read only once the dialog has closed,
+// after asking, and Enter keeps the edit.
+TEST_F(ZOknaDanych, AFileSavedOverWhileADialogIsOpenIsReadOnlyAfterItClosesAndEnterKeepsTheEdit)
+{
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath("dlugi.M1D"), jeden = katalog.filePath("jeden.M1D");
+    OpisPreta dlugi = pret_jednorodny(100000);
+    for (int wezel = 101; wezel <= 100001; wezel += 100)
+        dlugi.podpory.push_back({wezel, 0.0f});
+    ASSERT_TRUE(zapisz_plik_modelu(dlugi, plik.toStdString()));
+    ASSERT_TRUE(zapisz_plik_modelu(pret_jednorodny(1), jeden.toStdString()));
+    okno->wczytaj_model(plik);
+    okno->repaint();
+    const int koniec_preta = 25 + int((x[il_wezl] - x0) * sx);
+    const auto zapisz_z_zewnatrz = [&] { zapisz_jak_edytor(plik, zawartosc(jeden)); };
+    Uzytkownik uzytkownik({klawisz(Qt::Key_Return), // "Zmienić parametry przekroju ?"
+                           [&](QWidget*) {
+                               zapisz_z_zewnatrz();
+                               QTest::qWait(500); // the watcher looks, inside the dialog's loop
+                               napisz("4");
+                               nacisnij(Qt::Key_Return);
+                           },
+                           klawisz(Qt::Key_Return)}); // "Plik dlugi.M1D zmienił się na dysku..."
+    QTest::mouseClick(okno, Qt::LeftButton, {}, QPoint(koniec_preta - 1, 100));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return uzytkownik.skonczyl(); }));
+    QTest::qWait(100);
+    EXPECT_EQ(il_elem, 100000);
+    EXPECT_EQ(std::count(a + il_elem - 1000, a + il_elem + 1, 4.0f), 1);
+
+    Uzytkownik wczytaj({[](QWidget* d) { qobject_cast<QMessageBox*>(d)->button(QMessageBox::Yes)->click(); }});
+    zapisz_z_zewnatrz();
+    EXPECT_TRUE(QTest::qWaitFor([] { return il_elem == 1; }));
+}
+
+// The question before unsaved edits go, with the keys: Escape stays, Enter saves.
+TEST_F(ZOknaDanych, UnsavedEditsStayOnEscapeAndAreSavedOnEnterBeforeTheyWouldGo)
+{
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath("pret.M1D");
+    ASSERT_TRUE(zapisz_plik_modelu(pret_dwuelementowy(), plik.toStdString()));
+    okno->wczytaj_model(plik);
+    Uzytkownik edycja({wpisz_i_enter({"4"})});
+    okno->edytuj_wiersz({tabele::WierszDanych::Blok::element, 2});
+    ASSERT_EQ(a[2], 4.0f);
+
+    const auto pytanie_o_zapis = [](Qt::Key k) {
+        return [k](QWidget* d) {
+            EXPECT_EQ(qobject_cast<QMessageBox*>(d)->text().toStdString(),
+                      "Zapisać zmiany w pliku pret.M1D?\nBez zapisu zmiany wprowadzone w oknie zostaną utracone.");
+            nacisnij(k);
+        };
+    };
+    Uzytkownik zostaje({pytanie_o_zapis(Qt::Key_Escape)});
+    ramka->close();
+    EXPECT_TRUE(ramka->isVisible());
+    EXPECT_TRUE(okno->historia().canUndo());
+
+    Uzytkownik zapisuje({pytanie_o_zapis(Qt::Key_Return), klawisz(Qt::Key_Escape)}); // then the wizard's first dialog
+    okno->polecenie(1070);
+    EXPECT_TRUE(zapisuje.skonczyl());
+    EXPECT_EQ(a[2], 4.0f);
+    Tablice zapisany = czytaj_plik_modelu(plik.toStdString()).tablice;
+    EXPECT_EQ(zapisany.a[2], 4.0f);
+    zwolnij_tablice(zapisany);
+    Uzytkownik bez_zmian({[](QWidget* d) {
+        EXPECT_EQ(qobject_cast<QMessageBox*>(d)->text().toStdString(), "Zakończyć działanie programu ?");
+        nacisnij(Qt::Key_Escape);
+    }});
+    ramka->close();
+    EXPECT_TRUE(bez_zmian.skonczyl());
+}
+
 // ---- undo and redo ----
 
 using Edycja = Swiat;
@@ -135,16 +239,19 @@ TEST_F(Edycja, UndoingEveryEditGivesBackTheOpenedBytesAndRedoTheEdits)
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(std::bit_cast<std::uint32_t>(po_ponowieniu[k]), std::bit_cast<std::uint32_t>(po_edycjach[k])) << k;
 
+    skrypt->oczekuj_pytania_o_zapis("Zapisać zmiany w pliku kopia.M1D?\n"
+                                     "Bez zapisu zmiany wprowadzone w oknie zostaną utracone.",
+                                     _ROZMOWA_::Odpowiedz::nie);
     otworz(plik); // a new history
     EXPECT_FALSE(okno->historia().canUndo());
 }
 
 // ---- text models ----
 
-TEST_F(Edycja, TextModelsOpenAndSaveThroughTheSameDialogsAsM1DFiles)
+TEST_F(Edycja, TextModelsOpenAndSaveThroughTheSameDialogsAsM1DFilesKeepingTheirComments)
 {
     const QString txt = katalog.filePath("pret.txt");
-    const std::string tekst = tekst_preta(pret_dwuelementowy());
+    const std::string tekst = "# Pręt z dwóch elementów\n#! sigma[2] = 5\n\n" + tekst_preta(pret_dwuelementowy());
     zapisz_jak_edytor(txt, QByteArray::fromStdString(tekst));
     otworz(txt);
     ASSERT_FALSE(Pusty);
@@ -157,11 +264,25 @@ TEST_F(Edycja, TextModelsOpenAndSaveThroughTheSameDialogsAsM1DFiles)
     okno->polecenie(1060);
     EXPECT_EQ(zawartosc(m1d), zawartosc(plik_modelu(pret_dwuelementowy(), "wzor.M1D")));
     EXPECT_EQ(zawartosc(kopia_txt).toStdString(), tekst);
+
+    // An edit rewrites its value alone; the force's count follows the loaded nodes.
+    skrypt->oczekuj_dialogu<d_wsp>([](d_wsp&) {}).oczekuj_dialogu<d_sily>([](d_sily& d) { wpisz(d.f, "-3"); });
+    okno->edytuj_wiersz({tabele::WierszDanych::Blok::wezel, 2});
+    skrypt->oczekuj_pytania_o_zapis("Zapisać zmiany w pliku kopia.txt?\n"
+                                     "Bez zapisu zmiany wprowadzone w oknie zostaną utracone.",
+                                     _ROZMOWA_::Odpowiedz::tak)
+        .oczekuj_pliku(_ROZMOWA_::Wybor::otworz, std::nullopt);
+    okno->polecenie(1020);
+    std::string zmieniony = tekst;
+    for (const auto& [co, na] : {std::pair<std::string, std::string>{"obciążenia 1", "obciążenia 2"},
+                                 {"siły\n0 0 10", "siły\n0 -3 10"}})
+        zmieniony.replace(zmieniony.find(co), co.size(), na);
+    EXPECT_EQ(zawartosc(kopia_txt).toStdString(), zmieniony);
 }
 
 // ---- the window follows its file ----
 
-TEST_F(Edycja, AFileSavedByAnEditorIsReadAgainAndAHalfWrittenOneIsIgnored)
+TEST_F(Edycja, TheFollowedFileIsReadWhenWholeAskedAboutFirstAndWaitedForWhenGone)
 {
     const QString txt = katalog.filePath("pret.txt");
     OpisPreta opis = pret_dwuelementowy();
@@ -170,31 +291,53 @@ TEST_F(Edycja, AFileSavedByAnEditorIsReadAgainAndAHalfWrittenOneIsIgnored)
     okno->polecenie(1140);
     okno->polecenie(1120);
 
-    // Half of a file first (no message may come), then the whole of it.
+    // Half of a file first: no box, the title says why; then the whole of it.
     const std::string nowy = tekst_preta([&] {
         opis.si = {0.0f, 0.0f, 30.0f};
         return opis;
     }());
     zapisz_jak_edytor(txt, QByteArray::fromStdString(nowy.substr(0, nowy.size() / 2)));
-    QTest::qWait(400);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !okno->stan_pliku().isEmpty(); }));
+    EXPECT_TRUE(ramka->windowTitle().startsWith("ZENTA – pret.txt: nie można go wczytać (")) << ramka->windowTitle().toStdString();
     EXPECT_EQ(si[3], 10.0f);
     zapisz_jak_edytor(txt, QByteArray::fromStdString(nowy));
     EXPECT_TRUE(QTest::qWaitFor([] { return !Pusty && si[3] == 30.0f; }));
+    EXPECT_EQ(ramka->windowTitle().toStdString(), "ZENTA");
     EXPECT_FLOAT_EQ(stress[2], 15.0f);
     EXPECT_TRUE(okno->okno_dane() && okno->okno_dane()->isVisible()); // the windows and switches stay
     auto* widok = qobject_cast<QMenu*>(akcja(1120)->parent());
     emit widok->aboutToShow();
     EXPECT_TRUE(akcja(1120)->isChecked());
 
-    // With an edit of its own, the window asks first.
+    // With an edit of its own, the window asks before it reads: "No" keeps the
+    // edit, and so does a file that cannot be read after "Yes", said once.
     skrypt->oczekuj_dialogu<d_wymusz>([](d_wymusz& d) { wpisz(d.x, "0.5"); });
     okno->edytuj_wiersz({tabele::WierszDanych::Blok::podpora, 1});
-    skrypt->oczekuj_pytania(QString(teksty::plik_zmieniony).arg("pret.txt"), "ZENTA", false);
+    const QString pytanie = QString(teksty::plik_zmieniony).arg("pret.txt");
+    skrypt->oczekuj_pytania(pytanie, "ZENTA", false);
     zapisz_jak_edytor(txt, QByteArray::fromStdString(tekst_preta(pret_dwuelementowy())));
     EXPECT_TRUE(QTest::qWaitFor([this] { return skrypt->pozostale() == 0; }));
+    skrypt->oczekuj_pytania(pytanie, "ZENTA", true)
+        .oczekuj_komunikatu("Błędny plik z danymi", "Błąd operacji dyskowej", _ROZMOWA_::Ikona::wykrzyknik,
+                            txt + ": wiersz 1: „elementy?” nie jest nazwą sekcji");
+    zapisz_jak_edytor(txt, "elementy? 2\n");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return skrypt->pozostale() == 0; }));
+    QTest::qWait(300);
     EXPECT_EQ(u[1], 0.5f);
+    EXPECT_TRUE(okno->historia().canUndo());
 
-    QFile::remove(txt); // gone: the watching ends without a word
-    EXPECT_TRUE(QTest::qWaitFor([this] { return okno->plik_obserwowany().isEmpty(); }));
-    EXPECT_EQ(u[1], 0.5f);
+    // Gone for a while, then written again: read at once when it is back.
+    okno->polecenie(1300);
+    QFile::remove(txt);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return ramka->windowTitle() == "ZENTA – pret.txt: brak pliku na dysku"; }));
+    QTest::qWait(400);
+    zapisz_jak_edytor(txt, QByteArray::fromStdString(nowy));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return ramka->windowTitle() == "ZENTA"; }));
+    EXPECT_EQ(si[3], 30.0f);
+    // Renamed away and written again.
+    ASSERT_TRUE(QFile::rename(txt, katalog.filePath("stary.txt")));
+    QTest::qWait(400);
+    zapisz_jak_edytor(txt, QByteArray::fromStdString(tekst_preta(pret_dwuelementowy())));
+    EXPECT_TRUE(QTest::qWaitFor([] { return si[3] == 10.0f; }));
+    EXPECT_EQ(okno->plik_obserwowany(), QFileInfo(txt).absoluteFilePath());
 }
