@@ -3,21 +3,30 @@
 #include "dialogi.h"
 #include "rekord_pliku.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 
+// Modal to the window the user was working in: when it closes, that window
+// has the focus again and every other window keeps its place in the stack.
+QWidget* RozmowaQt::rodzic() const
+{
+    QWidget* aktywne = QApplication::activeWindow();
+    return aktywne && aktywne->isVisible() ? aktywne : okno_;
+}
+
 bool RozmowaQt::pytanie(const QString& tekst, const QString& tytul, bool domyslnie_tak)
 {
-    return QMessageBox::question(okno_, tytul, tekst, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(rodzic(), tytul, tekst, QMessageBox::Yes | QMessageBox::No,
                                  domyslnie_tak ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 _ROZMOWA_::Odpowiedz RozmowaQt::pytanie_o_zapis(const QString& tekst, const QString& tytul)
 {
-    switch (QMessageBox::question(okno_, tytul, tekst, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+    switch (QMessageBox::question(rodzic(), tytul, tekst, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                   QMessageBox::Yes)) {
     case QMessageBox::Yes: return Odpowiedz::tak;
     case QMessageBox::No: return Odpowiedz::nie;
@@ -28,25 +37,25 @@ _ROZMOWA_::Odpowiedz RozmowaQt::pytanie_o_zapis(const QString& tekst, const QStr
 void RozmowaQt::komunikat(const QString& tekst, const QString& tytul, Ikona ikona, const QString& szczegoly)
 {
     QMessageBox pudelko(ikona == Ikona::pytanie ? QMessageBox::Question : QMessageBox::Warning, tytul, tekst,
-                        QMessageBox::Ok, okno_);
+                        QMessageBox::Ok, rodzic());
     pudelko.setDetailedText(szczegoly);
     pudelko.exec();
 }
 
-bool RozmowaQt::dialog(d_dane_pods& dane, int wskazane) { return uruchom_dialog(okno_, dane, wskazane); }
-bool RozmowaQt::dialog(d_dane_przek& danep, int wskazane) { return uruchom_dialog(okno_, danep, wskazane); }
-bool RozmowaQt::dialog(d_wsp& danew, int wskazane) { return uruchom_dialog(okno_, danew, wskazane); }
-bool RozmowaQt::dialog(d_wymusz& danewy, int wskazane) { return uruchom_dialog(okno_, danewy, wskazane); }
+bool RozmowaQt::dialog(d_dane_pods& dane, int wskazane) { return uruchom_dialog(rodzic(), dane, wskazane); }
+bool RozmowaQt::dialog(d_dane_przek& danep, int wskazane) { return uruchom_dialog(rodzic(), danep, wskazane); }
+bool RozmowaQt::dialog(d_wsp& danew, int wskazane) { return uruchom_dialog(rodzic(), danew, wskazane); }
+bool RozmowaQt::dialog(d_wymusz& danewy, int wskazane) { return uruchom_dialog(rodzic(), danewy, wskazane); }
 bool RozmowaQt::dialog(d_sily& danes, int wskazane, bool staly_wezel)
 {
-    return uruchom_dialog(okno_, danes, wskazane, staly_wezel);
+    return uruchom_dialog(rodzic(), danes, wskazane, staly_wezel);
 }
 
 // Qt's own dialog, so that it speaks Polish and behaves the same everywhere;
 // the save dialog takes names of files that do not exist yet.
 std::optional<QString> RozmowaQt::wybierz_plik(Wybor wybor, RekordPliku& plik)
 {
-    QFileDialog okno(okno_);
+    QFileDialog okno(rodzic());
     okno.setOption(QFileDialog::DontUseNativeDialog);
     okno.setNameFilters(plik.filtr.split(";;"));
     okno.setDefaultSuffix(plik.rozszerzenie);

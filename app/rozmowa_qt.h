@@ -5,7 +5,8 @@
 class QWidget;
 
 // The seam as the user sees it: message boxes, the template dialogs and the
-// file dialogs, all modal to the main view.
+// file dialogs, all modal, owned by the window the user was working in (the
+// main view's frame or a table window).
 class RozmowaQt : public _ROZMOWA_ {
 public:
     explicit RozmowaQt(QWidget* okno) : okno_(okno) {}
@@ -25,5 +26,7 @@ public:
     void otworz_dokument(const QString& nazwa) override;
 
 private:
+    QWidget* rodzic() const;
+
     QWidget* okno_;
 };

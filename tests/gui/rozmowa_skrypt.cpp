@@ -35,9 +35,11 @@ RozmowaSkrypt& RozmowaSkrypt::oczekuj_surowego(int szablon, std::function<void(v
     return *this;
 }
 
-RozmowaSkrypt& RozmowaSkrypt::oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz, const QString& filtr)
+RozmowaSkrypt& RozmowaSkrypt::oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz, const QString& filtr,
+                                            const QString& wybrany_filtr)
 {
-    oczekiwane_.push_back({.rodzaj = Rodzaj::plik, .tekst = filtr, .wybor = wybor, .sciezka = odpowiedz});
+    oczekiwane_.push_back({.rodzaj = Rodzaj::plik, .tekst = filtr, .wybor = wybor, .sciezka = odpowiedz,
+                           .wybrany_filtr = wybrany_filtr});
     return *this;
 }
 
@@ -117,8 +119,10 @@ std::optional<QString> RozmowaSkrypt::wybierz_plik(Wybor wybor, RekordPliku& pli
         return std::nullopt;
     EXPECT_EQ(wybor, o->wybor);
     EXPECT_EQ(plik.filtr.toStdString(), o->tekst.toStdString());
-    if (o->sciezka)
+    if (o->sciezka) {
         plik.nazwa = *o->sciezka;
+        plik.wybrany_filtr = o->wybrany_filtr;
+    }
     return o->sciezka;
 }
 

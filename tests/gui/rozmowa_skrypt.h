@@ -29,9 +29,11 @@ public:
         return oczekuj_surowego(Rekord::szablon, [uzytkownik](void* r) { uzytkownik(*static_cast<Rekord*>(r)); },
                                 ok, wskazane);
     }
-    // The file dialog, its filter `filtr` (the model files' unless given).
+    // The file dialog, its filter `filtr` (the model files' unless given);
+    // the user chooses `wybrany_filtr` among them.
     RozmowaSkrypt& oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz,
-                                 const QString& filtr = "Pliki ZENTA (*.M1D);;Modele tekstowe (*.txt)");
+                                 const QString& filtr = "Pliki ZENTA (*.M1D);;Modele tekstowe (*.txt)",
+                                 const QString& wybrany_filtr = {});
     RozmowaSkrypt& oczekuj_dokumentu(const QString& nazwa);
 
     // Answers not yet asked for.
@@ -65,6 +67,7 @@ private:
         std::optional<QString> szczegoly{};
         Wybor wybor = Wybor::otworz;
         std::optional<QString> sciezka{};
+        QString wybrany_filtr{};
     };
     RozmowaSkrypt& oczekuj_surowego(int szablon, std::function<void(void*)> uzytkownik, bool ok,
                                     std::optional<int> wskazane);

@@ -69,7 +69,13 @@ TEST_F(ZOknaDanych, ADoubleClickedRowOpensItsDialogAndEveryWindowShowsTheChange)
     ASSERT_TRUE(dane);
     const int n = 2;
 
-    Uzytkownik element({wpisz_i_enter({"4"})});
+    dane->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dane));
+    // Modal to the table asked from: closing it raises no frame over the other tables.
+    Uzytkownik element({[dane](QWidget* d) {
+        EXPECT_EQ(d->parentWidget(), dane);
+        wpisz_i_enter({"4"})(d);
+    }});
     dwuklik(dane, 20 * 2 + 30);
     EXPECT_TRUE(element.skonczyl());
     EXPECT_EQ(a[2], 4.0f);
@@ -244,6 +250,30 @@ TEST_F(Edycja, UndoingEveryEditGivesBackTheOpenedBytesAndRedoTheEdits)
                                      _ROZMOWA_::Odpowiedz::nie);
     otworz(plik); // a new history
     EXPECT_FALSE(okno->historia().canUndo());
+}
+
+// A bar whose coordinates run down: a node stays between its neighbours.
+// A force edit leaves il_obciaz the number of loaded nodes, and undo restores it.
+TEST_F(Edycja, ANodeStaysBetweenItsNeighboursWhicheverWayTheBarRunsAndForcesAreCounted)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.x = {3.0f, 1.0f, 0.0f};
+    opis.si = {10.0f, 0.0f, 0.0f};
+    opis.podpory = {{3, 0.0f}};
+    opis.il_obciaz = 3;
+    otworz(plik_modelu(opis));
+    skrypt->oczekuj_dialogu<d_wsp>([](d_wsp& d) { wpisz(d.x, "4"); }) // beyond a neighbour: again
+        .oczekuj_dialogu<d_wsp>([](d_wsp& d) { wpisz(d.x, "2"); })
+        .oczekuj_dialogu<d_sily>([](d_sily&) {});
+    okno->edytuj_wiersz({tabele::WierszDanych::Blok::wezel, 2});
+    EXPECT_EQ(x[2], 2.0f);
+    EXPECT_EQ(il_obciaz, 3); // no force was changed
+    skrypt->oczekuj_dialogu<d_wsp>([](d_wsp&) {}).oczekuj_dialogu<d_sily>([](d_sily& d) { wpisz(d.f, "5"); });
+    okno->edytuj_wiersz({tabele::WierszDanych::Blok::wezel, 1});
+    EXPECT_EQ(il_obciaz, 1);
+    okno->polecenie(1300);
+    EXPECT_EQ(il_obciaz, 3);
+    EXPECT_EQ(si[1], 10.0f);
 }
 
 // ---- text models ----

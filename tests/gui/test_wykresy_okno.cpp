@@ -3,6 +3,7 @@
 #include "swiat.h"
 
 #include "model.h"
+#include "pola_rekordu.h"
 #include "okno_wykresow.h"
 
 #include <QFile>
@@ -102,4 +103,16 @@ TEST_F(Wykresy, ThePictureAndTheReportFromTheMenuAreTheWindowsAndZentaObliczsByt
     skrypt->oczekuj_pliku(_ROZMOWA_::Wybor::zapisz, katalog.filePath("nie_ma/rysunek.svg"), obrazy);
     skrypt->oczekuj_komunikatu("Nie można zapisać do pliku", "Błąd operacji dyskowej", _ROZMOWA_::Ikona::wykrzyknik);
     okno->polecenie(1080);
+
+    // A name of another kind gets the chosen kind's ending; after an edit the
+    // report says the model is no longer the file's.
+    skrypt->oczekuj_pliku(_ROZMOWA_::Wybor::zapisz, katalog.filePath("rys.jpg"), obrazy, "Rysunek SVG (*.svg)");
+    okno->polecenie(1080);
+    EXPECT_FALSE(QFile::exists(katalog.filePath("rys.jpg")));
+    EXPECT_TRUE(zawartosc(katalog.filePath("rys.jpg.svg")).startsWith("<?xml"));
+    skrypt->oczekuj_dialogu<d_wymusz>([](d_wymusz& d) { wpisz(d.x, "0.5"); })
+        .oczekuj_pliku(_ROZMOWA_::Wybor::zapisz, html, "Raport HTML (*.html)");
+    okno->edytuj_wiersz({tabele::WierszDanych::Blok::podpora, 1});
+    okno->polecenie(1090);
+    EXPECT_TRUE(zawartosc(html).contains("Model <b>model.M1D</b>, zmieniony w oknie programu od wczytania z tego pliku ("));
 }
