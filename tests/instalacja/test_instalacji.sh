@@ -15,9 +15,10 @@ u=$cel/usr
 
 for plik in bin/zenta bin/zenta-oblicz share/applications/pl.zenta.Zenta.desktop \
             share/metainfo/pl.zenta.Zenta.metainfo.xml share/mime/packages/zenta-m1d.xml \
-            share/icons/hicolor/scalable/apps/zenta.svg share/man/man1/zenta.1 share/man/man1/zenta-oblicz.1 \
+            share/icons/hicolor/scalable/apps/zenta.svg share/man/man1/zenta.1.gz share/man/man1/zenta-oblicz.1.gz \
             share/bash-completion/completions/zenta-oblicz share/zenta/podrecznik.html \
-            share/zenta/podrecznik/pret.svg share/zenta/podrecznik/zrzut_ekranu.png; do
+            share/zenta/podrecznik/pret.svg share/zenta/podrecznik/zrzut_ekranu.png \
+            share/doc/zenta/copyright share/doc/zenta/changelog.gz; do
     [ -s "$u/$plik" ] || zle "brak $plik"
 done
 for rozmiar in 16 22 24 32 48 64 128 256; do
@@ -29,13 +30,13 @@ appstreamcli validate --no-net "$u/share/metainfo/pl.zenta.Zenta.metainfo.xml" >
 update-mime-database "$u/share/mime" 2> /dev/null
 grep -q '^application/x-zenta-m1d:\*\.M1D$' "$u/share/mime/globs" || zle "typ MIME nie zna *.M1D"
 for strona in zenta zenta-oblicz; do
-    ostrzezenia=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$u/share/man/man1/$strona.1" 2>&1 > /dev/null)
+    ostrzezenia=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$u/share/man/man1/$strona.1.gz" 2>&1 > /dev/null)
     [ -z "$ostrzezenia" ] || zle "man $strona: $ostrzezenia"
 done
 
 # Every option of zenta-oblicz is in its man page and its completion.
 for opcja in $("$u/bin/zenta-oblicz" --pomoc | grep -oE '^  (-[a-z], )*--[a-z-]+' | grep -oE -- '--[a-z-]+'); do
-    grep -q -- "${opcja//-/\\\\-}" "$u/share/man/man1/zenta-oblicz.1" || zle "$opcja nie ma w man zenta-oblicz"
+    grep -q -- "${opcja//-/\\\\-}" <(zcat "$u/share/man/man1/zenta-oblicz.1.gz") || zle "$opcja nie ma w man zenta-oblicz"
     grep -q -- "$opcja" "$u/share/bash-completion/completions/zenta-oblicz" || zle "$opcja nie ma w dopełnianiu"
 done
 
