@@ -130,7 +130,8 @@ bool zapisz_i_podmien(const std::string& cel, const struct stat* dawny,
         return porazka_bledu(powod, blad);
     }
     if (dawny) {
-        (void)::fchown(*fd, dawny->st_uid, dawny->st_gid); // where the process may
+        // Where the process may; a fortified fchown wants its result looked at.
+        [[maybe_unused]] const int wlasciciel = ::fchown(*fd, dawny->st_uid, dawny->st_gid);
         ::fchmod(*fd, dawny->st_mode & 07777);
     }
     int blad = 0;
