@@ -26,7 +26,7 @@ for rozmiar in 16 22 24 32 48 64 128 256; do
 done
 
 desktop-file-validate "$u/share/applications/pl.zenta.Zenta.desktop" || zle "desktop-file-validate"
-appstreamcli validate --no-net "$u/share/metainfo/pl.zenta.Zenta.metainfo.xml" > /dev/null || zle "appstreamcli validate"
+appstreamcli validate "$u/share/metainfo/pl.zenta.Zenta.metainfo.xml" > /dev/null || zle "appstreamcli validate"
 update-mime-database "$u/share/mime" 2> /dev/null
 grep -q '^application/x-zenta-m1d:\*\.M1D$' "$u/share/mime/globs" || zle "typ MIME nie zna *.M1D"
 for strona in zenta zenta-oblicz; do
