@@ -1,6 +1,6 @@
 #include "start.h"
 
-#include "wersja.h"
+#include "wersja_budowy.h"
 
 #include <QCommandLineParser>
 
@@ -22,7 +22,7 @@ Start rozbierz_start(const QStringList& argumenty)
         s.tekst = p.helpText();
     } else if (p.isSet(wersja)) {
         s.co = Start::Co::wersja;
-        s.tekst = "ZENTA " ZENTA_WERSJA "\n";
+        s.tekst = "ZENTA " ZENTA_WERSJA_BUDOWY "\n";
     } else if (p.positionalArguments().size() > 1) {
         s.co = Start::Co::blad;
         s.tekst = "Podaj najwyżej jeden plik modelu (zenta --pomoc wyjaśnia).\n";

@@ -1,7 +1,7 @@
 #include "opcje.h"
 
 #include "rysunek_pliku.h"
-#include "wersja.h"
+#include "wersja_budowy.h"
 
 #include <QCommandLineParser>
 
@@ -210,7 +210,7 @@ Rozbior rozbierz(const QStringList& wszystkie_argumenty)
     }
     if (p.isSet(o.pomoc) || p.isSet(o.wersja)) {
         c.tryb = Tryb::pomoc;
-        r.pomoc = p.isSet(o.pomoc) ? p.helpText() : "zenta-oblicz " ZENTA_WERSJA "\n";
+        r.pomoc = p.isSet(o.pomoc) ? p.helpText() : "zenta-oblicz " ZENTA_WERSJA_BUDOWY "\n";
         r.polecenie = c;
         return r;
     }

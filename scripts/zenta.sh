@@ -99,6 +99,8 @@ case "$polecenie" in
         zainstaluj "${do_budowy[@]}" "${do_pakietu[@]}"
         zbuduj -DZENTA_BUILD_TESTS=OFF -DZENTA_BUILD_BENCH=OFF -DZENTA_SANITIZE=OFF "$@"
         krok "Tworzę pakiet Debiana"
+        # One package in the build directory: each build's version is its own.
+        rm -f "$budowa"/zenta_*.deb
         (cd "$budowa" && cpack -G DEB >>"$dziennik_budowy" 2>&1) || koniec_dziennika "cpack" "$dziennik_budowy"
         ls "$budowa"/zenta_*.deb
         ;;

@@ -41,7 +41,9 @@ for opcja in $("$u/bin/zenta-oblicz" --pomoc | grep -oE '^  (-[a-z], )*--[a-z-]+
 done
 
 # The installed programs: the version, help without a display, a pipe both ways.
-[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --wersja)" = "ZENTA $(sed -n 's/.*ZENTA_WERSJA "\(.*\)"/\1/p' "$budowa/wygenerowane/wersja.h")" ] || zle "zenta --wersja"
+wersja=$(sed -n 's/.*ZENTA_WERSJA_BUDOWY "\(.*\)"/\1/p' "$budowa/wygenerowane/wersja_budowy.h")
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --wersja)" = "ZENTA $wersja" ] || zle "zenta --wersja"
+[ "$("$u/bin/zenta-oblicz" --wersja)" = "zenta-oblicz $wersja" ] || zle "zenta-oblicz --wersja"
 env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --pomoc | grep -q 'PLIK.M1D' || zle "zenta --pomoc"
 for zle_wywolanie in "a.M1D b.M1D" "--nieznana"; do
     env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" $zle_wywolanie 2> /dev/null
