@@ -22,7 +22,7 @@ dziennik_budowy=$budowa/budowa.log
 do_budowy=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-liberation)
 do_testow=(libgtest-dev libgmock-dev libbenchmark-dev liblapack-dev locales
            desktop-file-utils appstream shared-mime-info man-db)
-do_pakietu=(dpkg-dev file)
+do_pakietu=(dpkg-dev file lintian)
 do_fuzzingu=(clang libclang-rt-14-dev)
 
 krok() { echo "==> $*"; }
