@@ -120,10 +120,9 @@ void _OKNO_::Cm_About()
     rozmowa_->komunikat(teksty::o_programie, teksty::o_programie_tytul, _ROZMOWA_::Ikona::wykrzyknik);
 }
 
-// Whatever becomes of it, nothing is reported.
 void _OKNO_::Cm_POMOC()
 {
-    rozmowa_->otworz_dokument(plik_pomocy(QDir::current(), QCoreApplication::applicationDirPath()));
+    rozmowa_->pokaz_pomoc(dokumenty_pomocy(QDir::current(), QCoreApplication::applicationDirPath()));
 }
 
 void _OKNO_::EvSize() { update(); }

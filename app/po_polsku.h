@@ -1,5 +1,6 @@
 #pragma once
 
+class QProcessEnvironment;
 class QTranslator;
 
 // Qt's own texts and formats in Polish: buttons, and the file dialog's
@@ -14,3 +15,7 @@ void po_polsku_przed_aplikacja();
 
 // After it: the translator, and Polish as the default QLocale.
 void mow_po_polsku(QTranslator& tlumacz);
+
+// The environment for programs ZENTA starts (the browser of the manual): the
+// user's own, without the Polish locale ZENTA set for itself.
+QProcessEnvironment srodowisko_uzytkownika();

@@ -5,15 +5,24 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString plik_pomocy(const QDir& roboczy, const QString& katalog_programu)
+namespace {
+
+QString podrecznik(const QString& katalog_programu)
 {
-    if (QFileInfo(roboczy.filePath(teksty::plik_pomocy)).isFile())
-        return teksty::plik_pomocy;
     const QString podrecznik = "zenta/podrecznik.html";
     if (const QFileInfo obok(katalog_programu + "/../share/" + podrecznik); obok.isFile())
         return obok.canonicalFilePath();
-    if (const QString w_systemie = QStandardPaths::locate(QStandardPaths::GenericDataLocation, podrecznik);
-        !w_systemie.isEmpty())
-        return w_systemie;
-    return teksty::plik_pomocy;
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, podrecznik);
+}
+
+} // namespace
+
+QStringList dokumenty_pomocy(const QDir& roboczy, const QString& katalog_programu)
+{
+    QStringList dokumenty;
+    if (QFileInfo(roboczy.filePath(teksty::plik_pomocy)).isFile())
+        dokumenty << teksty::plik_pomocy;
+    if (const QString p = podrecznik(katalog_programu); !p.isEmpty())
+        dokumenty << p;
+    return dokumenty;
 }

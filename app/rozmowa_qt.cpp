@@ -1,14 +1,12 @@
 #include "rozmowa_qt.h"
 
 #include "dialogi.h"
+#include "otwieranie_pomocy.h"
 #include "rekord_pliku.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QUrl>
 
 // Modal to the window the user was working in: when it closes, that window
 // has the focus again and every other window keeps its place in the stack.
@@ -81,7 +79,4 @@ std::optional<QString> RozmowaQt::wybierz_plik(Wybor wybor, RekordPliku& plik)
     return plik.nazwa;
 }
 
-void RozmowaQt::otworz_dokument(const QString& nazwa)
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(nazwa)));
-}
+void RozmowaQt::pokaz_pomoc(const QStringList& dokumenty) { otworz_pomoc(okno_, dokumenty); }

@@ -23,7 +23,7 @@ public:
     using _ROZMOWA_::dialog;
     bool dialog(d_sily& danes, int wskazane, bool staly_wezel) override;
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
-    void otworz_dokument(const QString& nazwa) override;
+    void pokaz_pomoc(const QStringList& dokumenty) override;
 
 private:
     QWidget* rodzic() const;

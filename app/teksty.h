@@ -26,8 +26,7 @@ inline constexpr const char* o_programie = "ZENTA v" ZENTA_WERSJA "\n"
                                            "\n"
                                            "https://zenta.example.org";
 
-// Handed to the desktop first when it stands in the working directory; then
-// the manual installed with the program.
+// Handed to the desktop first when it stands in the working directory.
 inline constexpr const char* plik_pomocy = "velu.chm";
 
 // When the file of the held model changed on disk and the window holds edits of its own; %1: its name.

@@ -4,6 +4,7 @@
 #include "rekordy.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -50,7 +51,8 @@ public:
     // the record, so the next dialog of either kind proposes it.
     virtual std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) = 0;
 
-    // Hands a document (a name relative to the working directory) to the
-    // desktop to be shown; what becomes of it is not reported.
-    virtual void otworz_dokument(const QString& nazwa) = 0;
+    // Shows help: the first of the documents (names relative to the working
+    // directory) that the desktop can open; where none, the manual in the
+    // program's own window; never nothing.
+    virtual void pokaz_pomoc(const QStringList& dokumenty) = 0;
 };

@@ -19,7 +19,8 @@ dziennik_apt=$budowa/apt.log
 dziennik_budowy=$budowa/budowa.log
 
 # What each command needs, and no more.
-do_budowy=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-liberation)
+do_budowy=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libqt6svg6
+           fonts-liberation)
 do_testow=(libgtest-dev libgmock-dev libbenchmark-dev liblapack-dev locales
            desktop-file-utils appstream shared-mime-info man-db)
 do_pakietu=(dpkg-dev file lintian)

@@ -10,6 +10,7 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_MESSAGES", "C.UTF-8"); // the user's own, for the programs ZENTA starts
     po_polsku_przed_aplikacja();
     QApplication aplikacja(argc, argv);
     QTranslator tlumacz;

@@ -43,12 +43,6 @@ RozmowaSkrypt& RozmowaSkrypt::oczekuj_pliku(Wybor wybor, std::optional<QString> 
     return *this;
 }
 
-RozmowaSkrypt& RozmowaSkrypt::oczekuj_dokumentu(const QString& nazwa)
-{
-    oczekiwane_.push_back({.rodzaj = Rodzaj::dokument, .tekst = nazwa});
-    return *this;
-}
-
 std::optional<RozmowaSkrypt::Oczekiwanie> RozmowaSkrypt::nastepne(Rodzaj rodzaj, const char* opis)
 {
     if (oczekiwane_.empty() || oczekiwane_.front().rodzaj != rodzaj) {
@@ -126,10 +120,8 @@ std::optional<QString> RozmowaSkrypt::wybierz_plik(Wybor wybor, RekordPliku& pli
     return o->sciezka;
 }
 
-void RozmowaSkrypt::otworz_dokument(const QString& nazwa)
+// No test expects help: the real seam's help is tested on its own.
+void RozmowaSkrypt::pokaz_pomoc(const QStringList& dokumenty)
 {
-    const auto o = nastepne(Rodzaj::dokument, "document");
-    if (o) {
-        EXPECT_EQ(nazwa.toStdString(), o->tekst.toStdString());
-    }
+    ADD_FAILURE() << "unexpected call: help " << dokumenty.join(", ").toStdString();
 }

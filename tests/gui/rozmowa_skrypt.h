@@ -34,7 +34,6 @@ public:
     RozmowaSkrypt& oczekuj_pliku(Wybor wybor, std::optional<QString> odpowiedz,
                                  const QString& filtr = "Pliki ZENTA (*.M1D);;Modele tekstowe (*.txt)",
                                  const QString& wybrany_filtr = {});
-    RozmowaSkrypt& oczekuj_dokumentu(const QString& nazwa);
 
     // Answers not yet asked for.
     std::size_t pozostale() const { return oczekiwane_.size(); }
@@ -51,10 +50,10 @@ public:
     using _ROZMOWA_::dialog;
     bool dialog(d_sily& danes, int wskazane, bool) override { return pokaz(danes, wskazane); }
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
-    void otworz_dokument(const QString& nazwa) override;
+    void pokaz_pomoc(const QStringList& dokumenty) override;
 
 private:
-    enum class Rodzaj { pytanie, pytanie_o_zapis, komunikat, dialog, plik, dokument };
+    enum class Rodzaj { pytanie, pytanie_o_zapis, komunikat, dialog, plik };
     struct Oczekiwanie {
         Rodzaj rodzaj;
         QString tekst{}, tytul{};

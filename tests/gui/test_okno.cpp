@@ -3,6 +3,7 @@
 #include "dane.h"
 #include "model.h"
 #include "polecenia.h"
+#include "otwieranie_pomocy.h"
 #include "pomoc.h"
 #include "rur1a.h"
 #include "start.h"
@@ -18,8 +19,11 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QPixmap>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <sys/stat.h>
 
@@ -95,19 +99,76 @@ TEST(Rur1a, AModelNamedAtStartIsOpenedOnceTheFrameShows)
     usun_model();
 }
 
-TEST(Pomoc, VeluChmFirstThenTheManualBesideTheProgramElseVeluChmQuietly)
+namespace {
+
+// An empty file that stands for a document.
+QString dokument(const QString& sciezka)
 {
-    QStandardPaths::setTestModeEnabled(true); // a manual installed on this machine stays out of it
-    QTemporaryDir roboczy, instalacja;
-    const QString bin = instalacja.filePath("bin"), podrecznik = instalacja.filePath("share/zenta/podrecznik.html");
+    QDir().mkpath(QFileInfo(sciezka).path());
+    QFile(sciezka).open(QIODevice::WriteOnly);
+    return sciezka;
+}
+
+} // namespace
+
+TEST(Pomoc, VeluChmFirstThenTheManualBesideTheProgramOrInTheDataFolders)
+{
+    QTemporaryDir roboczy, instalacja, dane;
+    const QByteArray dane_systemu = qgetenv("XDG_DATA_DIRS");
+    QStandardPaths::setTestModeEnabled(true); // the user's own data folder stays out of it,
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(dane.path())); // and the system's
+    const QString bin = instalacja.filePath("bin");
     QDir().mkpath(bin);
-    EXPECT_EQ(plik_pomocy(QDir(roboczy.path()), bin).toStdString(), "velu.chm");
-    QDir().mkpath(instalacja.filePath("share/zenta"));
-    QFile(podrecznik).open(QIODevice::WriteOnly);
-    EXPECT_EQ(plik_pomocy(QDir(roboczy.path()), bin).toStdString(), podrecznik.toStdString());
-    QFile(roboczy.filePath("velu.chm")).open(QIODevice::WriteOnly);
-    EXPECT_EQ(plik_pomocy(QDir(roboczy.path()), bin).toStdString(), "velu.chm");
+    const auto dokumenty = [&] { return dokumenty_pomocy(QDir(roboczy.path()), bin).join(" ").toStdString(); };
+    EXPECT_EQ(dokumenty(), "");
+    const QString w_danych = dokument(dane.filePath("zenta/podrecznik.html"));
+    EXPECT_EQ(dokumenty(), w_danych.toStdString());
+    const QString obok = dokument(instalacja.filePath("share/zenta/podrecznik.html"));
+    EXPECT_EQ(dokumenty(), obok.toStdString());
+    dokument(roboczy.filePath("velu.chm"));
+    EXPECT_EQ(dokumenty(), "velu.chm " + obok.toStdString());
+    qputenv("XDG_DATA_DIRS", dane_systemu);
     QStandardPaths::setTestModeEnabled(false);
+}
+
+// No browser: xdg-open fails as it does then, or there is none. Each document
+// went to it in turn with the user's own locale, not ZENTA's Polish one, and
+// the manual opens in the program's own window with every picture it shows.
+TEST(Pomoc, WithoutABrowserTheManualOpensInTheProgramsOwnWindowWithItsPictures)
+{
+    QTemporaryDir bez_przegladarki, bez_xdg_open;
+    const QString dziennik = bez_przegladarki.filePath("xdg-open.log");
+    QFile xdg_open(bez_przegladarki.filePath("xdg-open"));
+    ASSERT_TRUE(xdg_open.open(QIODevice::WriteOnly));
+    xdg_open.write("#!/bin/sh\nprintf '%s %s\\n' \"$1\" \"${LC_MESSAGES-brak}\" >> \"$0.log\"\nexit 3\n");
+    xdg_open.close();
+    xdg_open.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray sciezka = qgetenv("PATH");
+    const QString podrecznik = ZENTA_PODRECZNIK;
+    QWidget okno;
+    for (const QTemporaryDir* katalog : {&bez_przegladarki, &bez_xdg_open}) {
+        qputenv("PATH", QFile::encodeName(katalog->path()));
+        otworz_pomoc(&okno, {"velu.chm", podrecznik});
+        QTextBrowser* pomoc = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (pomoc = okno.findChild<QTextBrowser*>()) != nullptr; }));
+        if (!pomoc)
+            break;
+        EXPECT_TRUE(pomoc->isVisible());
+        EXPECT_EQ(pomoc->source(), QUrl::fromLocalFile(podrecznik));
+        EXPECT_TRUE(pomoc->windowTitle().endsWith("podręcznik")) << pomoc->windowTitle().toStdString();
+        const QString html = QString::fromUtf8(zawartosc(podrecznik));
+        int obrazy = 0;
+        for (const QRegularExpressionMatch& m : QRegularExpression("<img src=\"([^\"]+)\"").globalMatch(html)) {
+            const QVariant dane = pomoc->document()->resource(QTextDocument::ImageResource, QUrl(m.captured(1)));
+            EXPECT_FALSE(dane.value<QPixmap>().isNull()) << m.captured(1).toStdString(); // as the page paints it
+            ++obrazy;
+        }
+        EXPECT_GE(obrazy, 7);
+        delete pomoc;
+    }
+    qputenv("PATH", sciezka);
+    const QString cwd = QDir::current().absoluteFilePath("velu.chm");
+    EXPECT_EQ(zawartosc(dziennik).toStdString(), (cwd + " C.UTF-8\n" + podrecznik + " C.UTF-8\n").toStdString());
 }
 
 // ---- small commands ----
