@@ -1,5 +1,6 @@
 // ZENTA: MES dla prętów rozciąganych i ściskanych.
 
+#include "ekran.h"
 #include "po_polsku.h"
 #include "rur1a.h"
 #include "start.h"
@@ -42,8 +43,14 @@ int main(int argc, char* argv[])
     const Start start = rozbierz_start(argumenty(argc, argv));
     if (start.co != Start::Co::okno)
         return odpowiedz_bez_okna(argc, argv);
+    if (const QString brak = brak_ekranu(); !brak.isEmpty()) {
+        std::fputs(brak.toUtf8().constData(), stderr);
+        return kod_bez_ekranu;
+    }
 
+    pilnuj_ekranu();
     QApplication aplikacja(argc, argv);
+    przestan_pilnowac_ekranu();
     QTranslator tlumacz;
     mow_po_polsku(tlumacz);
 

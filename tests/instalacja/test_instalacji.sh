@@ -40,11 +40,15 @@ for opcja in $("$u/bin/zenta-oblicz" --pomoc | grep -oE '^  (-[a-z], )*--[a-z-]+
     grep -q -- "$opcja" "$u/share/bash-completion/completions/zenta-oblicz" || zle "$opcja nie ma w dopełnianiu"
 done
 
-# The installed programs: the version, help without a display, a pipe both ways.
+# The installed programs: the version, help without a display, the window
+# without one, a pipe both ways.
 wersja=$(sed -n 's/.*ZENTA_WERSJA_BUDOWY "\(.*\)"/\1/p' "$budowa/wygenerowane/wersja_budowy.h")
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --wersja)" = "ZENTA $wersja" ] || zle "zenta --wersja"
 [ "$("$u/bin/zenta-oblicz" --wersja)" = "zenta-oblicz $wersja" ] || zle "zenta-oblicz --wersja"
 env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --pomoc | grep -q 'PLIK.M1D' || zle "zenta --pomoc"
+bez_ekranu=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$u/bin/zenta" 2>&1)
+[ $? -eq 3 ] && grep -q 'brak ekranu (nie ustawiono DISPLAY ani WAYLAND_DISPLAY)' <<< "$bez_ekranu" ||
+    zle "zenta bez ekranu: $bez_ekranu"
 for zle_wywolanie in "a.M1D b.M1D" "--nieznana"; do
     env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" $zle_wywolanie 2> /dev/null
     [ $? -eq 2 ] || zle "zenta $zle_wywolanie: kod inny niż 2"
