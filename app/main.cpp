@@ -48,6 +48,10 @@ int main(int argc, char* argv[])
         return kod_bez_ekranu;
     }
 
+    // The window is its launcher's: the desktop entry's name, and on X11 the
+    // class "zenta" its StartupWMClass names, whatever the program is called.
+    QGuiApplication::setDesktopFileName("pl.zenta.Zenta");
+    QCoreApplication::setApplicationName("zenta");
     pilnuj_ekranu();
     QApplication aplikacja(argc, argv);
     przestan_pilnowac_ekranu();
