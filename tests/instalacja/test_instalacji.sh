@@ -28,7 +28,8 @@ done
 desktop-file-validate "$u/share/applications/pl.zenta.Zenta.desktop" || zle "desktop-file-validate"
 appstreamcli validate "$u/share/metainfo/pl.zenta.Zenta.metainfo.xml" > /dev/null || zle "appstreamcli validate"
 update-mime-database "$u/share/mime" 2> /dev/null
-grep -q '^application/x-zenta-m1d:\*\.M1D$' "$u/share/mime/globs" || zle "typ MIME nie zna *.M1D"
+# One glob without the case-sensitive flag: .M1D, .m1d, .M1d and .m1D alike.
+grep -qx '50:application/x-zenta-m1d:\*\.m1d' "$u/share/mime/globs2" || zle "typ MIME nie zna *.M1D w każdej wielkości liter"
 for strona in zenta zenta-oblicz; do
     ostrzezenia=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$u/share/man/man1/$strona.1.gz" 2>&1 > /dev/null)
     [ -z "$ostrzezenia" ] || zle "man $strona: $ostrzezenia"
