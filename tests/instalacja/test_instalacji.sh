@@ -10,8 +10,10 @@ trap 'rm -rf "$cel"' EXIT
 bledy=0
 zle() { echo "BŁĄD: $*"; bledy=$((bledy + 1)); }
 
-DESTDIR=$cel cmake --install "$budowa" --prefix /usr > /dev/null || { echo "cmake --install nie powiodło się"; exit 1; }
+instalacja=$(DESTDIR=$cel cmake --install "$budowa" --prefix /usr) || { echo "cmake --install nie powiodło się"; exit 1; }
 u=$cel/usr
+# Staged, so it says what the desktop needs run where the files land.
+grep -q "update-mime-database /usr/share/mime" <<< "$instalacja" || zle "cmake --install nie mówi, co uruchomić"
 
 for plik in bin/zenta bin/zenta-oblicz share/applications/pl.zenta.Zenta.desktop \
             share/metainfo/pl.zenta.Zenta.metainfo.xml share/mime/packages/zenta-m1d.xml \
