@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The command line of the desktop program: `zenta [PLIK.M1D]`, as a file
+// The command line of the desktop program: `zenta [PLIK]`, as a file
 // manager starts it, or a question answered on standard output without a
 // window.
 struct Start {

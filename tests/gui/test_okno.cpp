@@ -1,6 +1,7 @@
 #include "swiat.h"
 
 #include "dane.h"
+#include "menu.h"
 #include "model.h"
 #include "polecenia.h"
 #include "otwieranie_pomocy.h"
@@ -76,6 +77,28 @@ TEST_F(Okno, EveryCommandIdOfTheMenuAndTheTwoHiddenOnesHasAHandler)
             EXPECT_TRUE(a->isSeparator() || znajdz_polecenie(a->data().toInt())) << a->text().toStdString();
     EXPECT_EQ(znajdz_polecenie(1030)->obsluga, znajdz_polecenie(1060)->obsluga);
     EXPECT_TRUE(znajdz_polecenie(1110)->wlacznik);
+}
+
+// `man zenta` describes every item of the window's menu, by the name the
+// window shows, under its popup, with its keys.
+TEST(Dokumentacja, ManZentaDescribesEveryItemOfTheMenuWithItsKeys)
+{
+    QFile strona(ZENTA_MAN);
+    ASSERT_TRUE(strona.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList wiersze = QString::fromUtf8(strona.readAll()).split('\n');
+    const auto bez_mnemonika = [](const char* tekst) { return QString::fromUtf8(tekst).remove('&'); };
+    for (const PozycjaMenu& p : menu_1000()) {
+        const qsizetype popup = wiersze.indexOf(".SS " + bez_mnemonika(p.popup));
+        ASSERT_GE(popup, 0) << p.popup;
+        if (!p.tekst)
+            continue;
+        // The whole line: the tag of a paragraph, perhaps with its keys after it.
+        const QRegularExpression opis("\\.BR? \"?" + QRegularExpression::escape(bez_mnemonika(p.tekst)) + "\"?( .*)?");
+        const qsizetype w = wiersze.indexOf(opis, popup);
+        ASSERT_GE(w, 0) << p.tekst;
+        for (const QString& klawisz : QString::fromUtf8(p.skroty ? p.skroty : "").split("; ", Qt::SkipEmptyParts))
+            EXPECT_TRUE(wiersze[w].contains(klawisz)) << p.tekst << " " << klawisz.toStdString();
+    }
 }
 
 // What a file manager starts: `zenta FILE`.

@@ -20,7 +20,7 @@ for plik in bin/zenta bin/zenta-oblicz share/applications/pl.zenta.Zenta.desktop
             share/icons/hicolor/scalable/apps/zenta.svg share/man/man1/zenta.1.gz share/man/man1/zenta-oblicz.1.gz \
             share/bash-completion/completions/zenta-oblicz share/zenta/podrecznik.html \
             share/zenta/podrecznik/pret.svg share/zenta/podrecznik/zrzut_ekranu.png \
-            share/doc/zenta/copyright share/doc/zenta/changelog.gz; do
+            share/doc/zenta/copyright share/doc/zenta/changelog.gz share/doc/zenta/examples/pret_schodkowy.txt; do
     [ -s "$u/$plik" ] || zle "brak $plik"
 done
 for rozmiar in 16 22 24 32 48 64 128 256; do
@@ -48,7 +48,7 @@ done
 wersja=$(sed -n 's/.*ZENTA_WERSJA_BUDOWY "\(.*\)"/\1/p' "$budowa/wygenerowane/wersja_budowy.h")
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --wersja)" = "ZENTA $wersja" ] || zle "zenta --wersja"
 [ "$("$u/bin/zenta-oblicz" --wersja)" = "zenta-oblicz $wersja" ] || zle "zenta-oblicz --wersja"
-env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --pomoc | grep -q 'PLIK.M1D' || zle "zenta --pomoc"
+env -u DISPLAY -u WAYLAND_DISPLAY "$u/bin/zenta" --pomoc | grep -q '^Menu okna:' || zle "zenta --pomoc"
 bez_ekranu=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$u/bin/zenta" 2>&1)
 [ $? -eq 3 ] && grep -q 'brak ekranu (nie ustawiono DISPLAY ani WAYLAND_DISPLAY)' <<< "$bez_ekranu" ||
     zle "zenta bez ekranu: $bez_ekranu"
