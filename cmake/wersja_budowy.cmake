@@ -1,8 +1,10 @@
 # ZENTA_WERSJA_BUDOWY: the version of this build, told from every other. From
 # ZENTA's own git checkout: 1.0+git<date>.<time>.<commit> by the commit's time
-# in UTC, so that a later commit's package replaces an earlier one's, and
-# ".zmiany" after it when tracked files differ from the commit. From a tarball,
-# without git, or from sources unpacked inside some other repository: 1.0.
+# in UTC, so that a later commit's package replaces an earlier one's; when
+# tracked files differ from the commit, ".zmiany.<date>.<time>" of this
+# configuration after it, so that each such build replaces the one before.
+# From a tarball, without git, or from sources unpacked inside some other
+# repository: 1.0.
 set(ZENTA_WERSJA_BUDOWY ${PROJECT_VERSION})
 find_package(Git QUIET)
 if(GIT_FOUND)
@@ -23,7 +25,8 @@ if(GIT_FOUND)
     if(kod EQUAL 0 AND zatwierdzenie MATCHES "^[0-9]+\\.[0-9]+\\.[0-9a-f]+$")
       set(ZENTA_WERSJA_BUDOWY ${PROJECT_VERSION}+git${zatwierdzenie})
       if(NOT zmiany STREQUAL "")
-        string(APPEND ZENTA_WERSJA_BUDOWY .zmiany)
+        string(TIMESTAMP teraz "%Y%m%d.%H%M%S" UTC)
+        string(APPEND ZENTA_WERSJA_BUDOWY .zmiany.${teraz})
       endif()
       # A commit, a checkout or a reset (each written to HEAD's log) configures again.
       execute_process(COMMAND ${GIT_EXECUTABLE} rev-parse --git-path HEAD --git-path logs/HEAD
