@@ -1,6 +1,7 @@
 #include "analiza.h"
 #include "arytmetyka.h"
 #include "model.h"
+#include "wyrazy.h"
 
 #include <bit>
 #include <cmath>
@@ -37,8 +38,8 @@ __attribute__((target("fma"))) int eliminuj_szybko(int k, int n)
         const float s1_dalej = pasmo[p + 2], f_dalej = f[k + 1];
         const float d_zgadniete = std::fma(-c, s2, s1_dalej);
         const float g_zgadniete = std::fma(-c, g, f_dalej);
-        const float d_dokladne = float(double(s1_dalej) - double(c) * s2);
-        const float g_dokladne = float(double(f_dalej) - double(c) * g);
+        const float d_dokladne = po_eliminacji(s1_dalej, c, s2);
+        const float g_dokladne = po_eliminacji(f_dalej, c, g);
         if ((bity(d_zgadniete) ^ bity(d_dokladne)) | (bity(g_zgadniete) ^ bity(g_dokladne)))
             return k;
         pasmo[p + 2] = d = d_zgadniete;
@@ -79,9 +80,9 @@ bool pewne_zaokraglenie(double iloraz)
 // c = s[k][2] / s[k][1]; row k + 1 less c times row k.
 void krok_eliminacji(int k)
 {
-    const float c = float(double(s[k][2]) / s[k][1]);
-    s[k + 1][1] = float(double(s[k + 1][1]) - double(c) * s[k][2]);
-    f[k + 1] = float(double(f[k + 1]) - double(c) * f[k]);
+    const float c = wspolczynnik_eliminacji(s[k][2], s[k][1]);
+    s[k + 1][1] = po_eliminacji(s[k + 1][1], c, s[k][2]);
+    f[k + 1] = po_eliminacji(f[k + 1], c, f[k]);
 }
 
 void eliminuj(int n)

@@ -1,8 +1,9 @@
 #pragma once
 
-// Formulas of the assembly (internal to model/).
-// Each is evaluated in double from float operands and rounded to float where
-// it is stored.
+// Formulas of the assembly and of one elimination step. Each is evaluated in
+// double from float operands and rounded to float where it is stored. The
+// check (narzedzia/) follows them too, to find where a model leaves the range
+// of float.
 
 #include "analiza.h"
 
@@ -37,10 +38,21 @@ inline float obciazenie(float sila, float tl_lewy, float tl_prawy)
 // The coupling term s[j][2] of node j with node j + 1.
 inline float sprzezenie(float eal) { return float(0.0 - double(eal)); }
 
-
 // A support's penalty spring on its node's diagonal and load.
 inline void dodaj_kare(float& s1, float& fj, float przemieszczenie)
 {
     s1 = float(double(s1) + kara);
     fj = float(double(fj) + double(kara) * przemieszczenie);
+}
+
+// The elimination factor c = s[k][2] / s[k][1] of pivot row k.
+inline float wspolczynnik_eliminacji(float sprzezenie, float wiodacy)
+{
+    return float(double(sprzezenie) / wiodacy);
+}
+
+// A term of row k + 1 less c times the term of row k below which it stands.
+inline float po_eliminacji(float wyraz, float c, float wyraz_wiodacy)
+{
+    return float(double(wyraz) - double(c) * wyraz_wiodacy);
 }

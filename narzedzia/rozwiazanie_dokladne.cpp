@@ -2,10 +2,10 @@
 
 #include "analiza.h"
 #include "model.h"
+#include "podpory_po_wezlach.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace {
 
@@ -45,14 +45,6 @@ Wiersz wiersz_bez_podpor(int j, const Element& lewy, const Element& prawy)
 Element element_lub_zero(int i) { return i >= 1 && i <= il_elem ? element(i) : Element{0, 0}; }
 
 Wiersz wiersz_bez_podpor(int j) { return wiersz_bez_podpor(j, element_lub_zero(j - 1), element_lub_zero(j)); }
-
-std::vector<int> podpory_po_wezlach()
-{
-    std::vector<int> p(static_cast<std::size_t>(il_podpor));
-    std::iota(p.begin(), p.end(), 1);
-    std::stable_sort(p.begin(), p.end(), [](int a, int b) { return nu[a] < nu[b]; });
-    return p;
-}
 
 // What the supports do to one node: its supports' place in the sorted list,
 // and how many hold it at what mean value.

@@ -1,15 +1,15 @@
 #include "sprawdzenie.h"
 
-#include "format.h"
 #include "analiza.h"
+#include "format.h"
 #include "model.h"
 #include "pochodne.h"
+#include "podpory_po_wezlach.h"
+#include "rodzaj_uwag.h"
 #include "rozwiazanie_dokladne.h"
 
 #include <algorithm>
 #include <cmath>
-#include <concepts>
-#include <numeric>
 
 namespace {
 
@@ -19,38 +19,6 @@ constexpr double odksztalcenie_za_duze = 0.01;
 constexpr double rozdzielczosc_za_mala = 1.0e-3;
 
 std::string g(double v) { return printf_liczby("%g", v); }
-
-// Collects the faults of one kind: names the first few, counts the rest.
-class Rodzaj {
-public:
-    Rodzaj(std::vector<Uwaga>& uwagi, Waga waga, std::string czego, bool falszuje_wyniki = false)
-        : uwagi_(uwagi), waga_(waga), czego_(std::move(czego)), falszuje_(falszuje_wyniki)
-    {}
-    ~Rodzaj()
-    {
-        if (pominiete_)
-            uwagi_.push_back({waga_, "… i dalsze (" + std::to_string(pominiete_) + "): " + czego_, falszuje_});
-    }
-    // The text is made only when the item is named.
-    template <typename Tekst>
-        requires std::invocable<Tekst>
-    void dodaj(Tekst tekst)
-    {
-        if (wymienione_ < najwiecej_wymienionych) {
-            uwagi_.push_back({waga_, tekst(), falszuje_});
-            ++wymienione_;
-        } else
-            ++pominiete_;
-    }
-
-private:
-    std::vector<Uwaga>& uwagi_;
-    Waga waga_;
-    std::string czego_;
-    bool falszuje_;
-    int wymienione_ = 0;
-    long long pominiete_ = 0;
-};
 
 void sprawdz_skonczone(std::vector<Uwaga>& u, const char* kto, const char* co, const float* v, int ile)
 {
@@ -134,9 +102,7 @@ std::string podpory(std::size_t ile)
 
 void sprawdz_wspolne_wezly(std::vector<Uwaga>& u)
 {
-    std::vector<int> kolejnosc(static_cast<std::size_t>(il_podpor));
-    std::iota(kolejnosc.begin(), kolejnosc.end(), 1);
-    std::stable_sort(kolejnosc.begin(), kolejnosc.end(), [](int p, int q) { return nu[p] < nu[q]; });
+    const std::vector<int> kolejnosc = podpory_po_wezlach();
     Rodzaj r(u, Waga::ostrzezenie, "węzły z kilkoma podporami", true);
     for (std::size_t k = 0; k < kolejnosc.size();) {
         std::size_t koniec = k + 1;
