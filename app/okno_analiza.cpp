@@ -12,6 +12,18 @@
 #include "teksty.h"
 #include "wsk_ob.h"
 
+namespace {
+
+// The check's faults under their heading, one a paragraph.
+QString akapity(QString tekst, const std::vector<Uwaga>& uwagi)
+{
+    for (const Uwaga& u : uwagi)
+        tekst += "\n\n" + QString::fromStdString(u.tekst);
+    return tekst;
+}
+
+} // namespace
+
 void _OKNO_::Zwol_pam() { zwolnij(Okna::zamknij); }
 
 void _OKNO_::zwolnij(Okna okna)
@@ -79,9 +91,11 @@ bool _OKNO_::po_analizie()
     OknoTabeli::odswiez_wszystkie();
     OknoWykresow::odswiez_wszystkie();
     const std::optional<std::string> nieliczbowy = wynik_nieliczbowy();
-    if (nieliczbowy)
-        rozmowa_->komunikat(QString(teksty::wyniki_nieliczbowe).arg(QString::fromStdString(*nieliczbowy)),
-                            teksty::uwaga, _ROZMOWA_::Ikona::wykrzyknik);
+    if (nieliczbowy) {
+        const QString pierwszy = QString(teksty::wyniki_nieliczbowe).arg(QString::fromStdString(*nieliczbowy));
+        rozmowa_->komunikat(akapity(pierwszy, przyczyny_wynikow_nieliczbowych()), teksty::uwaga,
+                            _ROZMOWA_::Ikona::wykrzyknik);
+    }
     return nieliczbowy.has_value();
 }
 
@@ -89,10 +103,7 @@ bool _OKNO_::po_analizie()
 void _OKNO_::ostrzez_o_usterkach(std::span<const NaprawionaPodpora> naprawione)
 {
     const std::vector<Uwaga> usterki = usterki_falszujace_wyniki(naprawione);
-    if (usterki.empty())
-        return;
-    QString tekst = teksty::usterki_wynikow;
-    for (const Uwaga& u : usterki)
-        tekst += "\n\n" + QString::fromStdString(u.tekst);
-    rozmowa_->komunikat(tekst, teksty::uwaga, _ROZMOWA_::Ikona::wykrzyknik);
+    if (!usterki.empty())
+        rozmowa_->komunikat(akapity(teksty::usterki_wynikow, usterki), teksty::uwaga,
+                            _ROZMOWA_::Ikona::wykrzyknik);
 }

@@ -57,10 +57,9 @@ inline constexpr const char* pusty_wyniki = "PUSTY jest TRUE !";
 inline constexpr const char* pusty_wyniki_tytul = "Błąd wejścia do klasy WYNIKI";
 
 // After an analysis whose results are not all numbers; %1: the first of them.
+// Their causes follow, one a paragraph.
 inline constexpr const char* wyniki_nieliczbowe =
-    "Obliczenia dały wyniki, które nie są liczbami: %1.\n"
-    "Sprawdź, czy żaden element nie ma zerowej długości (dwa węzły o tej samej współrzędnej) "
-    "i czy sztywności E·A się nie znoszą.";
+    "Obliczenia dały wyniki, które nie są liczbami: %1.\nSprawdzenie modelu wskazuje przyczynę:";
 // After an open or a completed wizard; the faults follow, one a paragraph.
 inline constexpr const char* usterki_wynikow =
     "Sprawdzenie modelu znalazło usterki, przez które pokazane wyniki mogą nie być wynikami tego pręta:";

@@ -5,6 +5,7 @@
 #include "model.h"
 #include "pochodne.h"
 #include "podpory_po_wezlach.h"
+#include "poza_zakresem.h"
 #include "rodzaj_uwag.h"
 #include "rozwiazanie_dokladne.h"
 
@@ -68,7 +69,7 @@ void sprawdz_sztywnosci(std::vector<Uwaga>& u)
         if (ea <= 0)
             r.dodaj([&] { return "Element " + std::to_string(i) + ": E·A = " + g(ea) + " ≤ 0 (element nie ma sztywności)"; });
         const double eal = ea / std::fabs(double(x[i + 1]) - x[i]);
-        if (std::isfinite(eal) && eal > najwieksza) {
+        if (std::isfinite(float(eal)) && eal > najwieksza) { // beyond float's range: an error of its own
             najwieksza = eal;
             najsztywniejszy = i;
         }
@@ -223,6 +224,7 @@ std::vector<Uwaga> sprawdz_dane(std::span<const NaprawionaPodpora> naprawione)
     if (dane_skonczone(u)) {
         sprawdz_dlugosci(u);
         sprawdz_sztywnosci(u);
+        sprawdz_zakres_danych(u);
     }
     sprawdz_naprawione(u, naprawione);
     sprawdz_wspolne_wezly(u);
@@ -234,10 +236,25 @@ std::vector<Uwaga> sprawdz_wyniki() { return sprawdz_wyniki(rozwiaz_w_podwojnej(
 std::vector<Uwaga> sprawdz_wyniki(const Rozwiazanie& z_kara)
 {
     std::vector<Uwaga> u;
+    if (wynik_nieliczbowy()) {
+        sprawdz_zakres_wynikow(u);
+        return u;
+    }
     sprawdz_odksztalcenia(u);
     sprawdz_rozdzielczosc(u, z_kara);
     sprawdz_reakcje(u);
     return u;
+}
+
+std::vector<Uwaga> przyczyny_wynikow_nieliczbowych()
+{
+    std::vector<Uwaga> uwagi = sprawdz_dane({});
+    if (!sa_bledy(uwagi)) {
+        uwagi.clear();
+        sprawdz_zakres_wynikow(uwagi);
+    }
+    std::erase_if(uwagi, [](const Uwaga& u) { return u.waga != Waga::blad; });
+    return uwagi;
 }
 
 namespace {

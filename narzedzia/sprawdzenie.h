@@ -27,8 +27,9 @@ struct Uwaga {
 // had to move to node 1.
 std::vector<Uwaga> sprawdz_dane(std::span<const NaprawionaPodpora> naprawione);
 
-// Faults visible in the results of the analysed model: strains too large to be
-// meant, and float32 storage too coarse for the model.
+// Faults visible in the results of the analysed model: results that are not
+// finite (with their cause), strains too large to be meant, and float32
+// storage too coarse for the model.
 std::vector<Uwaga> sprawdz_wyniki();
 // The same with the model's penalised double solution already found.
 std::vector<Uwaga> sprawdz_wyniki(const Rozwiazanie& z_kara);
@@ -39,6 +40,11 @@ bool sa_bledy(const std::vector<Uwaga>& uwagi);
 // (Uwaga::falszuje_wyniki), from the input and, where it has no errors, the
 // results.
 std::vector<Uwaga> usterki_falszujace_wyniki(std::span<const NaprawionaPodpora> naprawione);
+
+// Why the results of the analysed current model are not all finite numbers:
+// the check's errors, from the input or, where it has none, from the
+// arithmetic of the analysis. Empty when the results are finite.
+std::vector<Uwaga> przyczyny_wynikow_nieliczbowych();
 
 // The first result of the analysed current model that is not a finite
 // number, as "naprężenie w elemencie 3 wynosi nan" (displacements first,

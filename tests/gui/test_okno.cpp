@@ -301,7 +301,8 @@ TEST_F(Okno, ResultsThatAreNotNumbersAreSaidToBeSoOnceAfterEachAnalysis)
 {
     OpisPreta opis = pret_dwuelementowy();
     opis.x = {0.0f, 1.0f, 1.0f}; // a zero-length element
-    const QString tekst = QString(teksty::wyniki_nieliczbowe).arg("przemieszczenie węzła 1 wynosi nan");
+    const QString tekst = QString(teksty::wyniki_nieliczbowe).arg("przemieszczenie węzła 1 wynosi nan") +
+                          "\n\nElement 2: długość zerowa (x2 = 1, x3 = 1)"; // what --sprawdz says
     skrypt->oczekuj_pliku(Wybor::otworz, plik_modelu(opis));
     skrypt->oczekuj_komunikatu(tekst, "UWAGA", Ikona::wykrzyknik);
     okno->polecenie(1020);

@@ -2,6 +2,7 @@
 #include "sprawdzenie.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,16 @@ std::string wszystkie(const std::vector<Uwaga>& uwagi)
     return t;
 }
 
+// What --sprawdz lists: the input, and the results where the input allows them.
+std::string sprawdzenie()
+{
+    std::vector<Uwaga> uwagi = sprawdz_dane({});
+    if (!sa_bledy(uwagi))
+        for (const Uwaga& u : sprawdz_wyniki())
+            uwagi.push_back(u);
+    return wszystkie(uwagi);
+}
+
 bool zawiera(const std::string& t, const std::string& co) { return t.find(co) != std::string::npos; }
 
 // Steel-like and short enough that nothing is wrong with it.
@@ -22,6 +33,18 @@ OpisPreta pret_poprawny()
 {
     OpisPreta opis = pret_dwuelementowy();
     opis.e = {200000.0f, 200000.0f};
+    return opis;
+}
+
+// One element from 0 to `l`, held at node 1.
+OpisPreta jeden_element(float l, float a, float e, float sila_1, float sila_2)
+{
+    OpisPreta opis;
+    opis.x = {0.0f, l};
+    opis.a = {a};
+    opis.e = {e};
+    opis.si = {sila_1, sila_2};
+    opis.podpory = {{1, 0.0f}};
     return opis;
 }
 
@@ -119,4 +142,46 @@ TEST_F(Sprawdzenie, ACoarseReactionAtADisplacedSupportIsFlagged)
     EXPECT_TRUE(zawiera(t, "O Podpora 2 (węzeł 3): reakcja ")) << t;
     EXPECT_TRUE(zawiera(t, " jest znana tylko z dokładnością ±18.6 (przemieszczenie węzła 0.02 ")) << t;
     EXPECT_FALSE(zawiera(t, "Podpora 1 ")) << t;
+}
+
+// Every model whose results are not finite is told why, by --sprawdz and by
+// the window alike; one just inside float's range is not.
+TEST_F(Sprawdzenie, ResultsBeyondFloatsRangeAreErrorsThatNameTheirCause)
+{
+    const float podnormalna = std::numeric_limits<float>::denorm_min();
+    OpisPreta cieplo = jeden_element(1.0f, 1.0f, 3e38f, 0.0f, 0.0f), wymuszenie = jeden_element(1.0f, 1.0f, 1.0f, 0.0f, 0.0f);
+    cieplo.alp = {1.0f};
+    cieplo.dt = {10.0f};
+    wymuszenie.podpory = {{1, 1e30f}};
+    OpisPreta zgubiona = pret_jednorodny(3), sila = pret_jednorodny(2);
+    zgubiona.e = {1.0f, 1e10f, 1.0f}; // node 3: 1e10 + 1 is 1e10 in float
+    sila.e = {1.0f, 1.0f};
+    sila.si = {0.0f, 0.0f, 3e38f};
+    OpisPreta naprezenie = jeden_element(1.0f, 1e-30f, 1e30f, 0.0f, 1e10f);
+    const struct {
+        OpisPreta opis;
+        const char* przyczyna; // nullptr: finite results, no error
+    } przypadki[] = {
+        {jeden_element(podnormalna, 1.0f, 1.0f, 0.0f, 0.0f),
+         "Element 1: E·A/L = 1 / 1.4013e-45 = 7.13624e+44 przekracza zakres liczb pojedynczej precyzji"},
+        {jeden_element(1.0f, 10.0f, 3e38f, 0.0f, 0.0f), "Element 1: E·A/L = 3e+39 / 1 = 3e+39 przekracza zakres"},
+        {cieplo, "Element 1: siła termiczna E·A·α·ΔT = 3e+39 przekracza zakres"},
+        {wymuszenie, "Węzeł 1: obciążenie (siła, siły termiczne elementów przy węźle, kara razy wymuszenie"},
+        {zgubiona, "Węzeł 3: eliminacja w liczbach pojedynczej precyzji zostawia węzłowi sztywność 0 zamiast "
+                   "dodatniej: sztywności E·A/L elementów 2 i 3 (1e+10 i 1)"},
+        {sila, "Węzeł 3: przemieszczenie przekracza zakres liczb pojedynczej precyzji (do 3.4e+38): siły są"},
+        {naprezenie, "Element 1: naprężenie E·(ε − α·ΔT) = 1e+40 przekracza zakres"},
+        {jeden_element(1e-38f, 1.0f, 1e-30f, 0.0f, 1.0f), nullptr},
+        {jeden_element(1.0f, 1.0f, 1.0f, 0.0f, 3e38f), nullptr},
+    };
+    for (const auto& p : przypadki) {
+        przelicz_model(p.opis);
+        const std::string t = sprawdzenie(), okno = wszystkie(przyczyny_wynikow_nieliczbowych());
+        EXPECT_EQ(wynik_nieliczbowy().has_value(), p.przyczyna != nullptr) << t;
+        if (p.przyczyna) {
+            EXPECT_TRUE(zawiera(t, std::string("B ") + p.przyczyna)) << t;
+            EXPECT_TRUE(zawiera(okno, std::string("B ") + p.przyczyna)) << okno;
+        } else
+            EXPECT_FALSE(zawiera(t + okno, "B ")) << t;
+    }
 }
