@@ -59,29 +59,51 @@ void sprawdz_dlugosci(std::vector<Uwaga>& u)
     }
 }
 
-void sprawdz_sztywnosci(std::vector<Uwaga>& u)
+// A negative area or modulus is wrong whatever the other one is: two of them
+// make a positive E·A and results of the opposite sign.
+void sprawdz_znaki(std::vector<Uwaga>& u)
 {
-    Rodzaj r(u, Waga::blad, "elementy o E·A ≤ 0");
+    Rodzaj zerowe(u, Waga::blad, "elementy o E·A = 0");
+    Rodzaj pola(u, Waga::blad, "elementy o ujemnym polu przekroju", true);
+    Rodzaj moduly(u, Waga::blad, "elementy o ujemnym module Younga", true);
+    for (int i = 1; i <= il_elem; ++i) {
+        const std::string element = "Element " + std::to_string(i) + ": ";
+        if (double(e[i]) * a[i] == 0)
+            zerowe.dodaj([&] { return element + "E·A = 0 (element nie ma sztywności)"; });
+        if (a[i] < 0)
+            pola.dodaj([&] { return element + "pole przekroju A = " + g(a[i]) + " < 0"; });
+        if (e[i] < 0)
+            moduly.dodaj([&] { return element + "moduł Younga E = " + g(e[i]) + " < 0"; });
+    }
+}
+
+std::string porownanie_z_kara(double eal)
+{
+    if (eal < kara)
+        return "jest tylko " + g(kara / eal) + " razy mniejsze od kary 1e10: podpory ustąpią widocznie " +
+               "(błąd rzędu " + printf_liczby("%.2g", 100 * eal / kara) + " %)";
+    if (eal == kara)
+        return "jest równe karze 1e10: podpory ustąpią o tyle, o ile odkształci się element";
+    return "jest " + g(eal / kara) + " razy większe od kary 1e10: podpory ustąpią bardziej, " +
+           "niż odkształci się element";
+}
+
+void sprawdz_sztywnosc_wobec_kary(std::vector<Uwaga>& u)
+{
     int najsztywniejszy = 0;
     double najwieksza = 0;
     for (int i = 1; i <= il_elem; ++i) {
-        const double ea = double(e[i]) * a[i];
-        if (ea <= 0)
-            r.dodaj([&] { return "Element " + std::to_string(i) + ": E·A = " + g(ea) + " ≤ 0 (element nie ma sztywności)"; });
-        const double eal = ea / std::fabs(double(x[i + 1]) - x[i]);
+        const double eal = double(e[i]) * a[i] / std::fabs(double(x[i + 1]) - x[i]);
         if (std::isfinite(float(eal)) && eal > najwieksza) { // beyond float's range: an error of its own
             najwieksza = eal;
             najsztywniejszy = i;
         }
     }
     if (najwieksza >= sztywnosc_za_duza)
-        u.push_back(
-            {Waga::ostrzezenie, "Element " + std::to_string(najsztywniejszy) + ": E·A/L = " + g(najwieksza) +
-                                    " jest tylko " + g(kara / najwieksza) +
-                                    " razy mniejsze od kary 1e10: podpory ustąpią widocznie (błąd rzędu " +
-                                    printf_liczby("%.2g", 100 * najwieksza / kara) +
-                                    " %); zmień jednostki, np. MPa i mm zamiast Pa i m",
-         true});
+        u.push_back({Waga::ostrzezenie,
+                     "Element " + std::to_string(najsztywniejszy) + ": E·A/L = " + g(najwieksza) + " " +
+                         porownanie_z_kara(najwieksza) + "; zmień jednostki, np. MPa i mm zamiast Pa i m",
+                     true});
 }
 
 void sprawdz_naprawione(std::vector<Uwaga>& u, std::span<const NaprawionaPodpora> naprawione)
@@ -223,7 +245,8 @@ std::vector<Uwaga> sprawdz_dane(std::span<const NaprawionaPodpora> naprawione)
     sprawdz_skonczone(u, "Podpora", "wymuszenie", ::u, il_podpor);
     if (dane_skonczone(u)) {
         sprawdz_dlugosci(u);
-        sprawdz_sztywnosci(u);
+        sprawdz_znaki(u);
+        sprawdz_sztywnosc_wobec_kary(u);
         sprawdz_zakres_danych(u);
     }
     sprawdz_naprawione(u, naprawione);

@@ -55,9 +55,10 @@ using Sprawdzenie = ZModelem;
 TEST_F(Sprawdzenie, InputFaultsNameTheirItem)
 {
     OpisPreta opis = pret_jednorodny(6);
-    opis.x[2] = opis.x[1];          // element 2: zero length
-    opis.x[4] = 2.5f;               // element 4 runs backwards
-    opis.e[5] = -1.0f;              // element 6: E·A < 0
+    opis.x[2] = opis.x[1]; // element 2: zero length
+    opis.x[4] = 2.5f;      // element 4 runs backwards
+    opis.a[2] = 0.0f;      // element 3: E·A = 0
+    opis.e[5] = -1.0f;     // element 6: E·A < 0
     opis.podpory = {{1, 0.0f}, {3, 0.0f}, {1, 0.01f}, {4, 0.0f}, {4, 0.0f}, {4, 0.0f}, {4, 0.0f}, {4, 0.0f}};
     ustaw_model(opis);
     const std::vector<NaprawionaPodpora> naprawione{{2, 0}};
@@ -66,10 +67,23 @@ TEST_F(Sprawdzenie, InputFaultsNameTheirItem)
     EXPECT_TRUE(sa_bledy(uwagi));
     EXPECT_TRUE(zawiera(t, "B Element 2: długość zerowa (x2 = 1, x3 = 1)")) << t;
     EXPECT_TRUE(zawiera(t, "O Element 4: długość ujemna (x5 = 2.5 < x4 = 3)")) << t;
-    EXPECT_TRUE(zawiera(t, "B Element 6: E·A = -1 ≤ 0")) << t;
+    EXPECT_TRUE(zawiera(t, "B Element 3: E·A = 0 (element nie ma sztywności)")) << t;
+    EXPECT_TRUE(zawiera(t, "B Element 6: moduł Younga E = -1 < 0")) << t;
     EXPECT_TRUE(zawiera(t, "O Podpora 2: w pliku węzeł 0 spoza 1..7; przyjęto węzeł 1")) << t;
     EXPECT_TRUE(zawiera(t, "O Węzeł 1: 2 podpory (1, 3) z wymuszeniami 0, 0.01")) << t;
     EXPECT_TRUE(zawiera(t, "O Węzeł 4: 5 podpór (4, 5, 6, 7, 8)")) << t;
+}
+
+// Two negatives make a positive E·A, and a bar pulled apart that shows compression.
+TEST_F(Sprawdzenie, ANegativeAreaOrModulusIsAnErrorThatTheWindowShowsToo)
+{
+    OpisPreta opis = jeden_element(1.0f, -1.0f, -200000.0f, 0.0f, 1000.0f);
+    przelicz_model(opis);
+    ASSERT_EQ(stress[1], -1000.0f);
+    EXPECT_EQ(wszystkie(usterki_falszujace_wyniki({})),
+              "B Element 1: pole przekroju A = -1 < 0\nB Element 1: moduł Younga E = -200000 < 0\n");
+    przelicz_model(jeden_element(1.0f, 1.0f, 200000.0f, 0.0f, 1000.0f));
+    EXPECT_EQ(sprawdzenie(), "");
 }
 
 TEST_F(Sprawdzenie, NonFiniteInputIsAnErrorAndStopsTheGeometryChecks)
@@ -96,13 +110,15 @@ TEST_F(Sprawdzenie, OnlyTheFirstFewOfAKindAreNamed)
     EXPECT_EQ(uwagi.back().tekst, "… i dalsze (15): elementy o długości zerowej");
 }
 
-TEST_F(Sprawdzenie, AStiffElementWarnsThatTheSupportsGive)
+TEST_F(Sprawdzenie, AStiffElementWarnsThatTheSupportsGiveAndSaysByHowMuch)
 {
     OpisPreta opis = pret_poprawny();
     opis.e[1] = 2.0e8f; // E·A/L = 2e8 / 2 * 2 = 2e8
     ustaw_model(opis);
-    const std::string t = wszystkie(sprawdz_dane({}));
-    EXPECT_TRUE(zawiera(t, "O Element 2: E·A/L = 2e+08 jest tylko 50 razy mniejsze od kary 1e10")) << t;
+    EXPECT_TRUE(zawiera(wszystkie(sprawdz_dane({})), "O Element 2: E·A/L = 2e+08 jest tylko 50 razy mniejsze od kary"));
+    opis.e[1] = 1.0e17f;
+    ustaw_model(opis);
+    EXPECT_TRUE(zawiera(wszystkie(sprawdz_dane({})), "O Element 2: E·A/L = 1e+17 jest 1e+07 razy większe od kary"));
     opis.e[1] = 4.9e7f;
     ustaw_model(opis);
     EXPECT_EQ(wszystkie(sprawdz_dane({})), "");
