@@ -165,10 +165,41 @@ struct Odstepstwo {
     int gdzie = 0;
 };
 
-template <typename Podwojna>
-Odstepstwo odstepstwo(const float* zenta, Podwojna podwojna, int ile)
+// What the model's loads make of its elements, whatever the results: the
+// stresses E·α·ΔT, force over area and E times a prescribed displacement over
+// length, the forces that go with them, and the displacements of a chain of
+// all elements under the largest force and heat. A result that is exactly 0
+// is judged against these, not against its own rounding noise.
+struct SkalaModelu {
+    double naprezenie = 0, sila = 0, przemieszczenie = 0;
+};
+
+SkalaModelu skala_modelu()
 {
-    double skala = 0, najwieksza = 0;
+    double sila = 0, wymuszenie = 0;
+    for (int j = 1; j <= il_wezl; ++j)
+        sila = std::fmax(sila, std::fabs(double(si[j])));
+    for (int k = 1; k <= il_podpor; ++k)
+        wymuszenie = std::fmax(wymuszenie, std::fabs(double(::u[k])));
+    SkalaModelu s{0, sila, wymuszenie};
+    for (int i = 1; i <= il_elem; ++i) {
+        const double l = std::fabs(dlugosc_ze_znakiem(i)), ea = std::fabs(double(e[i]) * a[i]);
+        const double termiczne = std::fabs(odksztalcenie_termiczne(i));
+        const double odksztalcenie = std::fmax(termiczne, wymuszenie / l);
+        const double naprezenie = std::fmax(std::fabs(double(e[i])) * odksztalcenie, sila / std::fabs(double(a[i])));
+        s.naprezenie = std::fmax(s.naprezenie, naprezenie);
+        s.sila = std::fmax(s.sila, ea * odksztalcenie);
+        if (const double wydluzenie = (sila / ea + termiczne) * l; std::isfinite(wydluzenie))
+            s.przemieszczenie += wydluzenie;
+    }
+    return s;
+}
+
+// The largest difference over the largest value, or over `skala` when that is larger.
+template <typename Podwojna>
+Odstepstwo odstepstwo(const float* zenta, Podwojna podwojna, int ile, double skala = 0)
+{
+    double najwieksza = 0;
     Odstepstwo o;
     for (int k = 1; k <= ile; ++k) {
         const double w = podwojna(k);
@@ -188,8 +219,10 @@ void sprawdz_rozdzielczosc(std::vector<Uwaga>& u, const Rozwiazanie& podwojna)
 {
     if (!podwojna.ok)
         return;
-    const Odstepstwo q = odstepstwo(f, [&](int j) { return podwojna.przemieszczenia[std::size_t(j)]; }, il_wezl);
-    const Odstepstwo s = odstepstwo(stress, [&](int i) { return podwojna.naprezenie(i); }, il_elem);
+    const SkalaModelu skala = skala_modelu();
+    const Odstepstwo q = odstepstwo(
+        f, [&](int j) { return podwojna.przemieszczenia[std::size_t(j)]; }, il_wezl, skala.przemieszczenie);
+    const Odstepstwo s = odstepstwo(stress, [&](int i) { return podwojna.naprezenie(i); }, il_elem, skala.naprezenie);
     if (std::fmax(q.wzgledne, s.wzgledne) <= rozdzielczosc_za_mala)
         return;
     const bool wezel = q.wzgledne >= s.wzgledne;
@@ -210,11 +243,11 @@ void sprawdz_rozdzielczosc(std::vector<Uwaga>& u, const Rozwiazanie& podwojna)
 // spacing of floats at the node's displacement times the penalty.
 void sprawdz_reakcje(std::vector<Uwaga>& uw)
 {
-    double skala = 0;
+    double skala = skala_modelu().sila;
     for (int k = 1; k <= il_podpor; ++k)
         skala = std::fmax(skala, std::fabs(double(react[k])));
-    for (int j = 1; j <= il_wezl; ++j)
-        skala = std::fmax(skala, std::fabs(double(si[j])));
+    if (skala == 0) // nothing loads the bar: every reaction is exactly 0
+        return;
     Rodzaj r(uw, Waga::ostrzezenie, "podpory z tak samo zgrubną reakcją");
     for (int k = 1; k <= il_podpor; ++k) {
         const float q = std::fabs(f[nu[k]]);
