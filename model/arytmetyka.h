@@ -3,6 +3,7 @@
 // The arithmetic the analysis is exact in (internal to model/).
 
 #include <cfenv>
+#include <climits>
 #include <cstddef>
 
 #if defined(__FAST_MATH__)
@@ -34,3 +35,4 @@ private:
 // Where row k's diagonal stands in the band, whose rows are one block of two
 // cells: past 2^30 rows it is beyond what an int can count.
 constexpr std::ptrdiff_t przekatna_w_pasmie(int k) { return 2 * std::ptrdiff_t{k} - 2; }
+static_assert(przekatna_w_pasmie(1) == 0 && przekatna_w_pasmie(INT_MAX) == 4294967292);
