@@ -121,11 +121,14 @@ TEST_F(Rysunek_, ElementsAreFilledAndOutlinedAsTheSwitchesSay)
     const auto bez = narysuj(false);
     EXPECT_TRUE(etykiety(bez).empty());
     ustaw_naprezenia({10.0f, 0.0f, -10.0f}); // indices 0, 100, 200
+    const Kolor kolory[] = {rgb(105, 0, 0), rgb(0, 107, 0), rgb(0, 150, 242)};
     const auto szare = prostokaty_elementow(narysuj(true, 1)), wlasne = prostokaty_elementow(narysuj(true, 0));
     for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(prostokaty_elementow(bez)[i].pioro, (Pioro{szary, 2}));
         EXPECT_EQ(prostokaty_elementow(bez)[i].wypelnienie, bialy);
-        EXPECT_EQ(szare[i], (Prostokat{szare[i].lewo, szare[i].gora, szare[i].prawo, szare[i].dol, {szary, 2}, knapr[100 * i]}));
-        EXPECT_EQ(wlasne[i].pioro, (Pioro{knapr[100 * i], 1}));
+        EXPECT_EQ(szare[i].pioro, (Pioro{szary, 2}));
+        EXPECT_EQ(szare[i].wypelnienie, kolory[i]);
+        EXPECT_EQ(wlasne[i].pioro, (Pioro{kolory[i], 1}));
     }
 }
 
@@ -181,7 +184,7 @@ TEST_F(Rysunek_, TheScalesEndsAndTheirLabels)
             EXPECT_EQ(etykiety(obraz).back(), p.ostatnia);
         }
         for (const Prostokat& e : prostokaty_elementow(obraz))
-            EXPECT_TRUE(!p.rowne || e.wypelnienie == knapr[0]);
+            EXPECT_TRUE(!p.rowne || e.wypelnienie == rgb(105, 0, 0)); // the darkest red
     }
 }
 
@@ -190,16 +193,14 @@ TEST_F(Rysunek_, TheScalesEndsAndTheirLabels)
 TEST_F(Rysunek_, SupportOnTheLeftmostNodeStandsOnTheAxisWithItsHatching)
 {
     ustaw_model(pret_trzy_elementy());
-    const int h = 650;
-    const auto linie = elementy<Linia>(narysuj(false, 1, 850, h));
-    const float cy = (float(h) - 50.0f) * 0.5f + 10.0f;
-    EXPECT_EQ(linie[0], (Linia{20, int(cy), 850 - 20, int(cy), {zielony_jasny, 1}}));
-    EXPECT_EQ(linie[1], (Linia{25, 5, 25, h - 50, {zielony_jasny, 1}}));
-    EXPECT_EQ(linie[4], (Linia{25, 8, 25, h - 40, {czarny, 1}}));
+    const auto linie = elementy<Linia>(narysuj(false, 1, 850, 651)); // the axis at 310.5
+    EXPECT_EQ(linie[0], (Linia{20, 310, 830, 310, {zielony_jasny, 1}}));
+    EXPECT_EQ(linie[1], (Linia{25, 5, 25, 601, {zielony_jasny, 1}}));
+    EXPECT_EQ(linie[4], (Linia{25, 8, 25, 611, {czarny, 1}}));
     int kreski = 0;
     for (std::size_t k = 5; k < linie.size() && linie[k].pioro.kolor == czarny; ++k, ++kreski)
         EXPECT_EQ(linie[k], (Linia{25, 8 + 10 * kreski, 20, 13 + 10 * kreski, {czarny, 1}}));
-    EXPECT_EQ(kreski, (h - 40 - 8) / 10 + 1);
+    EXPECT_EQ(kreski, 61); // y = 8, 18, ..., 608
 }
 
 TEST_F(Rysunek_, ForcesPointTheirWayAndAZeroForceHasNoArrow)
@@ -210,11 +211,11 @@ TEST_F(Rysunek_, ForcesPointTheirWayAndAZeroForceHasNoArrow)
     for (const Linia& l : elementy<Linia>(obraz))
         if (l.pioro == (Pioro{zielony_jasny, 3}))
             strzalki.push_back(l);
-    ASSERT_EQ(strzalki.size(), 6u); // two arrows of three strokes
-    const int wezel2 = int((4.0f - 2.0f) * obraz.skala->sx + 25.0f);
-    EXPECT_EQ(strzalki[0].x1, wezel2);
-    EXPECT_EQ(strzalki[0].x2, int((4.0f - 2.0f) * obraz.skala->sx + 35.0f));
-    EXPECT_EQ(strzalki[3].x2, int((10.0f - 2.0f) * obraz.skala->sx + 15.0f));
+    ASSERT_EQ(strzalki.size(), 6u); // two arrows of three strokes; 100 pixels a unit from x = 2 at column 25
+    EXPECT_EQ(strzalki[0], (Linia{225, 310, 235, 310, {zielony_jasny, 3}})); // +5 at x = 4
+    EXPECT_EQ(strzalki[1], (Linia{235, 310, 230, 305, {zielony_jasny, 3}}));
+    EXPECT_EQ(strzalki[2], (Linia{235, 310, 230, 315, {zielony_jasny, 3}}));
+    EXPECT_EQ(strzalki[3], (Linia{825, 310, 815, 310, {zielony_jasny, 3}})); // -5 at x = 10
 }
 
 // Nodes one ulp apart, the marks' columns at pixel 25 the same, at another offset not.
