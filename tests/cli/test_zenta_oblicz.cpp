@@ -99,12 +99,15 @@ TEST_F(ZentaOblicz, PrintsTheResultsTableWithTheWindowsFormats)
 
 TEST_F(ZentaOblicz, JsonHoldsEveryFloatSoItReadsBackExactly)
 {
-    const Wynik w = uruchom("--json " + zapisz_model(pret_dwuelementowy()));
+    OpisPreta opis = pret_dwuelementowy();
+    opis.alp = {0.0f, 0.001f}; // element 2 heated: its mechanical strain is the total less α·ΔT
+    opis.dt = {0.0f, 10.0f};
+    const Wynik w = uruchom("--json " + zapisz_model(opis));
     EXPECT_EQ(w.kod, 0);
     EXPECT_EQ(w.wyjscie, "{\"il_elem\":2,\"il_wezl\":3,\"il_podpor\":1,\"il_obciaz\":1,"
-                         "\"f\":[9.99999972e-10,0.100000001,0.200000003],\"stress\":[10,5],\"react\":[-10],"
-                         "\"L\":[1,2],\"N\":[10,10],\"eps\":[0.1,0.0500000007],\"eps_T\":[0,0],"
-                         "\"eps_m\":[0.1,0.0500000007],\"dL\":[0.1,0.100000001]}\n");
+                         "\"f\":[9.99999972e-10,0.100000001,0.219999999],\"stress\":[10,5],\"react\":[-10],"
+                         "\"L\":[1,2],\"N\":[10,10],\"eps\":[0.1,0.0599999987],\"eps_T\":[0,0.0100000005],"
+                         "\"eps_m\":[0.1,0.0499999982],\"dL\":[0.1,0.119999997]}\n");
 }
 
 TEST_F(ZentaOblicz, NonFiniteResultsArePrintedThenSaidToBeSoWithStatus7)
@@ -236,13 +239,17 @@ TEST_F(ZentaOblicz, TheSvgPictureHasThePixelsOfThePngAndBothTheirSizes)
 
 // ---- checks, verification, derived values ----
 
-// What the check says is the test of narzedzia; here its statuses.
+// What the check says is the test of narzedzia; here its statuses: 6 for an
+// error and for warnings alone.
 TEST_F(ZentaOblicz, CheckHasItsOwnStatus)
 {
     OpisPreta opis = pret_dwuelementowy();
     opis.e = {200000.0f, 200000.0f};
     EXPECT_EQ(uruchom("--sprawdz " + zapisz_model(opis)).wyjscie,
               "Sprawdzenie modelu (elementów: 2, węzłów: 3, podpór: 1)\nNie znaleziono usterek.\n");
+    const Wynik uwagi = uruchom("--sprawdz " + zapisz_model(pret_dwuelementowy())); // strains of 10 %
+    EXPECT_EQ(uwagi.kod, 6);
+    EXPECT_NE(uwagi.wyjscie.find("\nBłędów: 0, uwag: 2.\n"), std::string::npos) << uwagi.wyjscie;
     opis.x = {0.0f, 1.0f, 1.0f};
     EXPECT_EQ(uruchom("--sprawdz " + zapisz_model(opis)).kod, 6);
     EXPECT_EQ(uruchom("--sprawdz --json " + zapisz_model(opis)).kod, 2);
@@ -251,10 +258,12 @@ TEST_F(ZentaOblicz, CheckHasItsOwnStatus)
 // The verification's figures are the tests of narzedzia; here the three ways it is printed.
 TEST_F(ZentaOblicz, VerificationFollowsTheResults)
 {
-    const std::string model = zapisz_model(pret_dwuelementowy());
-    const Wynik tekst = uruchom("--bilans " + model);
+    const std::string model = zapisz_model(pret_dwuelementowy()), svg = (katalog_ / "pret.svg").string();
+    const Wynik tekst = uruchom("--bilans --rysunek " + svg + " " + model); // a picture and the results
     EXPECT_EQ(tekst.kod, 0);
+    EXPECT_TRUE(tekst.wyjscie.starts_with("Element\tNaprężenie\n")) << tekst.wyjscie;
     EXPECT_NE(tekst.wyjscie.find("\nWeryfikacja\nRównowaga całego pręta: suma sił węzłowych 10"), std::string::npos);
+    EXPECT_TRUE(fs::exists(svg));
     const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(uruchom("--json --bilans " + model).wyjscie));
     EXPECT_EQ(json["bilans"]["naprezenia"]["gdzie"].toInt(), 1);
     EXPECT_NE(uruchom("--csv --bilans " + model).wyjscie.find("\nwielkość,różnica,bezwzględna,gdzie,"), std::string::npos);
