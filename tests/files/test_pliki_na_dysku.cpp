@@ -85,7 +85,9 @@ TEST_F(PlikiNaDysku, OverwritingKeepsTheFilesModeOwnerLinksAndSymlinks)
     if (root) {
         ASSERT_EQ(::chown(plik.c_str(), 65534, 65534), 0);
     }
+    const mode_t maska = ::umask(077); // the new file is made under it: the old mode must be given back
     EXPECT_TRUE(zapisz(plik, "nowy"));
+    ::umask(maska);
     struct stat st {};
     ASSERT_EQ(::stat(plik.c_str(), &st), 0);
     EXPECT_EQ(tresc(plik), "nowy");
