@@ -1,9 +1,7 @@
 // Every bar in examples/ against the closed-form answer in its comments:
-//   #! napr I = V      stress of element I
-//   #! u J = V         displacement of node J
-//   #! reakcja K = V   reaction of support K
-//   #! tolerancja T    |ZENTA - V| <= T · (largest |V| of that kind, or 1 when all are 0)
-//   #! tolerancja R T  the same for kind R only
+//   #! napr I = V, #! u J = V, #! reakcja K = V   stress, displacement, reaction
+//   #! tolerancja T, #! tolerancja RODZAJ T        |ZENTA - V| <= T · (largest |V| of
+//                                                  that kind, or 1 when all are 0)
 
 #include "instalacja.h"
 #include "model.h"
@@ -12,93 +10,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-namespace {
-
 namespace fs = std::filesystem;
-
-struct Oczekiwanie {
-    std::string rodzaj;
-    int numer;
-    double wartosc;
-};
-
-struct Przyklad {
-    std::string tekst;
-    std::vector<Oczekiwanie> oczekiwania;
-    double tolerancja = 0;
-    std::map<std::string, double> tolerancje; // of one kind
-
-    double dla(const std::string& rodzaj) const
-    {
-        const auto t = tolerancje.find(rodzaj);
-        return t == tolerancje.end() ? tolerancja : t->second;
-    }
-};
-
-Przyklad wczytaj(const fs::path& sciezka)
-{
-    std::ifstream plik(sciezka);
-    Przyklad p;
-    std::stringstream calosc;
-    calosc << plik.rdbuf();
-    p.tekst = calosc.str();
-    std::istringstream wiersze(p.tekst);
-    for (std::string w; std::getline(wiersze, w);) {
-        if (!w.starts_with("#! "))
-            continue;
-        std::istringstream s(w.substr(3));
-        std::string rodzaj, rowna_sie;
-        s >> rodzaj;
-        if (rodzaj == "tolerancja") {
-            std::string dalej;
-            s >> dalej;
-            if (std::isdigit(static_cast<unsigned char>(dalej[0])))
-                p.tolerancja = std::stod(dalej);
-            else
-                s >> p.tolerancje[dalej];
-            continue;
-        }
-        Oczekiwanie o{rodzaj, 0, 0};
-        s >> o.numer >> rowna_sie >> o.wartosc;
-        EXPECT_TRUE(s && rowna_sie == "=") << w;
-        p.oczekiwania.push_back(o);
-    }
-    return p;
-}
-
-double wynik(const Oczekiwanie& o)
-{
-    if (o.rodzaj == "napr" && o.numer >= 1 && o.numer <= il_elem)
-        return stress[o.numer];
-    if (o.rodzaj == "u" && o.numer >= 1 && o.numer <= il_wezl)
-        return f[o.numer];
-    if (o.rodzaj == "reakcja" && o.numer >= 1 && o.numer <= il_podpor)
-        return react[o.numer];
-    ADD_FAILURE() << "nieznane oczekiwanie: " << o.rodzaj << " " << o.numer;
-    return NAN;
-}
-
-std::map<std::string, double> skale(const std::vector<Oczekiwanie>& oczekiwania)
-{
-    std::map<std::string, double> s;
-    for (const Oczekiwanie& o : oczekiwania)
-        s[o.rodzaj] = std::fmax(s[o.rodzaj], std::fabs(o.wartosc));
-    for (auto& [rodzaj, skala] : s)
-        if (skala == 0)
-            skala = 1;
-    return s;
-}
-
-} // namespace
 
 TEST(Przyklady, EveryExampleMatchesItsClosedFormAnswer)
 {
@@ -108,16 +29,42 @@ TEST(Przyklady, EveryExampleMatchesItsClosedFormAnswer)
             continue;
         SCOPED_TRACE(wpis.path().filename().string());
         ++ile;
-        const Przyklad p = wczytaj(wpis.path());
-        ASSERT_GT(p.tolerancja, 0.0);
-        ASSERT_GE(p.oczekiwania.size(), 3u);
-        WynikTekstu w = czytaj_tekst_modelu(p.tekst);
+        std::ifstream plik(wpis.path());
+        const std::string tekst{std::istreambuf_iterator<char>(plik), {}};
+        std::map<std::string, double> tolerancja, skala; // by kind; "" for every kind
+        std::vector<std::tuple<std::string, int, double>> oczekiwane;
+        std::istringstream wiersze(tekst);
+        for (std::string w; std::getline(wiersze, w);) {
+            std::istringstream s(w);
+            std::string znak, rodzaj, rowna_sie, a, b;
+            if (!(s >> znak >> rodzaj) || znak != "#!")
+                continue;
+            if (rodzaj == "tolerancja") {
+                s >> a >> b;
+                tolerancja[b.empty() ? "" : a] = std::stod(b.empty() ? a : b);
+                continue;
+            }
+            int numer = 0;
+            double wartosc = 0;
+            s >> numer >> rowna_sie >> wartosc;
+            EXPECT_TRUE(s && rowna_sie == "=") << w;
+            oczekiwane.emplace_back(rodzaj, numer, wartosc);
+            skala[rodzaj] = std::fmax(skala[rodzaj], std::fabs(wartosc));
+        }
+        ASSERT_GT(tolerancja[""], 0.0);
+        ASSERT_GE(oczekiwane.size(), 3u);
+        WynikTekstu w = czytaj_tekst_modelu(tekst);
         ASSERT_TRUE(w.ok) << w.blad;
         usun_model();
         zainstaluj_model(w.tablice);
-        const auto s = skale(p.oczekiwania);
-        for (const Oczekiwanie& o : p.oczekiwania)
-            EXPECT_NEAR(wynik(o), o.wartosc, p.dla(o.rodzaj) * s.at(o.rodzaj)) << o.rodzaj << " " << o.numer;
+        const std::map<std::string, std::pair<const float*, int>> wyniki = {
+            {"napr", {stress, il_elem}}, {"u", {f, il_wezl}}, {"reakcja", {react, il_podpor}}};
+        for (const auto& [rodzaj, numer, wartosc] : oczekiwane) {
+            ASSERT_TRUE(wyniki.contains(rodzaj) && numer >= 1 && numer <= wyniki.at(rodzaj).second) << rodzaj;
+            const double t = tolerancja.contains(rodzaj) ? tolerancja[rodzaj] : tolerancja[""];
+            EXPECT_NEAR(wyniki.at(rodzaj).first[numer], wartosc, t * (skala[rodzaj] > 0 ? skala[rodzaj] : 1.0))
+                << rodzaj << " " << numer;
+        }
         usun_model();
     }
     EXPECT_GE(ile, 6);
