@@ -29,10 +29,11 @@ bool zawiera(const std::string& t, const std::string& co) { return t.find(co) !=
 
 } // namespace
 
-TEST_F(Raport, OnePageWithEverySectionAndInlinePictures)
+TEST_F(Raport, OnePageWithEverySectionInlinePicturesAndItsTextsEscaped)
 {
     przelicz_model(pret_dwuelementowy());
-    const std::string t = raport();
+    const NaprawionaPodpora n{1, -7};
+    const std::string t = raport("<a&b>.M1D", {&n, 1});
     EXPECT_TRUE(t.starts_with("<!DOCTYPE html>\n<html lang=\"pl\">"));
     EXPECT_TRUE(t.ends_with("</body>\n</html>\n"));
     for (const char* id : {"sprawdzenie", "rysunek", "dane", "wyniki", "wykresy", "weryfikacja", "nauka"})
@@ -42,6 +43,9 @@ TEST_F(Raport, OnePageWithEverySectionAndInlinePictures)
     EXPECT_FALSE(zawiera(t, "src=\"")); // nothing to fetch
     EXPECT_TRUE(zawiera(t, "<tr><td>1</td><td>10</td><td>10</td><td>0.1</td><td>0</td><td>0.1</td><td>0.1</td></tr>"));
     EXPECT_TRUE(zawiera(t, "<tr><td>3</td><td>3</td><td>10</td></tr>")); // node 3: x and force
+    EXPECT_TRUE(zawiera(t, "<title>ZENTA: &lt;a&amp;b&gt;.M1D</title>"));
+    EXPECT_FALSE(zawiera(t, "<a&b>"));
+    EXPECT_TRUE(zawiera(t, "Uwaga: Podpora 1: w pliku węzeł -7 spoza 1..3; przyjęto węzeł 1"));
 }
 
 TEST_F(Raport, StepByStepShowsTheNumbersOfTheAnalysis)
@@ -69,14 +73,4 @@ TEST_F(Raport, LargeModelsAreSummarised)
     EXPECT_TRUE(zawiera(t, "Pokazano 1000 pierwszych z 1500 wierszy"));
     EXPECT_TRUE(zawiera(t, "Pokazano 1000 pierwszych z 1501 wierszy"));
     EXPECT_LT(t.size(), 2'000'000u);
-}
-
-TEST_F(Raport, TheNameAndTheCheckAreEscaped)
-{
-    przelicz_model(pret_dwuelementowy());
-    const NaprawionaPodpora n{1, -7};
-    const std::string t = raport("<a&b>.M1D", {&n, 1});
-    EXPECT_TRUE(zawiera(t, "<title>ZENTA: &lt;a&amp;b&gt;.M1D</title>"));
-    EXPECT_FALSE(zawiera(t, "<a&b>"));
-    EXPECT_TRUE(zawiera(t, "Uwaga: Podpora 1: w pliku węzeł -7 spoza 1..3; przyjęto węzeł 1"));
 }

@@ -44,9 +44,10 @@ TEST(Obwiednia, EveryColumnGetsTheRangeOfThePiecesOverIt)
     EXPECT_TRUE(k[9].jest && k[9].min == 7.0 && k[9].max == 9.0);
 }
 
-TEST_F(Wykresy, StressOfASteppedBarShowsBothStepsAndTheirExtremes)
+// Stresses 10 and 5, a constant force of 10, u = 0, 0.1, 0.2.
+TEST_F(Wykresy, ASteppedBarShowsBothStressStepsAndOneLabelForItsConstantForce)
 {
-    przelicz_model(pret_dwuelementowy()); // stresses 10 and 5, u = 0, 0.1, 0.2
+    przelicz_model(pret_dwuelementowy());
     const Wykres w = rysuj_wykres(RodzajWykresu::naprezenie, 800, 500);
     const auto t = teksty(w.rysunek);
     EXPECT_TRUE(jest(t, "Naprężenie σ"));
@@ -55,15 +56,10 @@ TEST_F(Wykresy, StressOfASteppedBarShowsBothStepsAndTheirExtremes)
     EXPECT_EQ(ile_prostokatow(w.rysunek, rgb(255, 200, 200)), 3); // two steps and the column where they meet
     EXPECT_DOUBLE_EQ(w.powiekszenie, 0.1 * 3 / 0.2000000029802322);
     EXPECT_TRUE(jest(t, "Kształt pręta; przemieszczenia powiększone ×1.5"));
-}
-
-TEST_F(Wykresy, AConstantForceHasOneLabel)
-{
-    przelicz_model(pret_dwuelementowy()); // N = 10 in both elements
-    const auto t = teksty(rysuj_wykres(RodzajWykresu::sila, 800, 500).rysunek);
-    EXPECT_TRUE(jest(t, "Siła osiowa N = σ·A"));
-    EXPECT_TRUE(jest(t, "max = 10  (x = 0.5)"));
-    EXPECT_FALSE(std::any_of(t.begin(), t.end(), [](const std::string& s) { return s.starts_with("min"); }));
+    const auto n = teksty(rysuj_wykres(RodzajWykresu::sila, 800, 500).rysunek);
+    EXPECT_TRUE(jest(n, "Siła osiowa N = σ·A"));
+    EXPECT_TRUE(jest(n, "max = 10  (x = 0.5)"));
+    EXPECT_FALSE(std::any_of(n.begin(), n.end(), [](const std::string& s) { return s.starts_with("min"); }));
 }
 
 TEST_F(Wykresy, AMillionElementsOrAZigzagGiveABoundedPicture)
