@@ -6,21 +6,30 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <set>
 
 namespace {
+
+// Three elements of areas 1, 2, 4 at x = 2, 4, 5, 10, fixed at node 1, forces +5 at node 2, -5 at node 4.
+OpisPreta pret_trzy_elementy()
+{
+    OpisPreta opis;
+    opis.x = {2.0f, 4.0f, 5.0f, 10.0f};
+    opis.a = {1.0f, 2.0f, 4.0f};
+    opis.e = {100.0f, 100.0f, 100.0f};
+    opis.si = {0.0f, 5.0f, 0.0f, -5.0f};
+    opis.podpory = {{1, 0.0f}};
+    return opis;
+}
 
 class Rysunek_ : public ::testing::Test {
 protected:
     void SetUp() override
     {
         Pasek_kol(knapr);
-        x0 = 0.0f;
-        sx = 1.0f;
+        ustaw_model(pret_trzy_elementy());
     }
     void TearDown() override { usun_model(); }
 
@@ -55,18 +64,6 @@ std::vector<Prostokat> prostokaty_elementow(const ObrazWidoku& o)
 
 std::vector<std::string> etykiety(const ObrazWidoku& o) { return napisy(o.rysunek); }
 
-// Three elements of areas 1, 2, 4 at x = 2, 4, 5, 10, fixed at node 1, forces +5 at node 2, -5 at node 4.
-OpisPreta pret_trzy_elementy()
-{
-    OpisPreta opis;
-    opis.x = {2.0f, 4.0f, 5.0f, 10.0f};
-    opis.a = {1.0f, 2.0f, 4.0f};
-    opis.e = {100.0f, 100.0f, 100.0f};
-    opis.si = {0.0f, 5.0f, 0.0f, -5.0f};
-    opis.podpory = {{1, 0.0f}};
-    return opis;
-}
-
 } // namespace
 
 // ---- coordinates ----
@@ -75,7 +72,6 @@ OpisPreta pret_trzy_elementy()
 // rows 10..610 about the axis at 310.
 TEST_F(Rysunek_, NodesAndAreasFollowTheScale)
 {
-    ustaw_model(pret_trzy_elementy());
     const auto obraz = narysuj(false, 1, 850, 650);
     ASSERT_TRUE(obraz.skala);
     EXPECT_EQ(obraz.skala->x0, 2.0f);
@@ -90,7 +86,6 @@ TEST_F(Rysunek_, NodesAndAreasFollowTheScale)
 
 TEST_F(Rysunek_, TooSmallAWindowOrABarWithNoExtentDrawsOnlyTheBackground)
 {
-    ustaw_model(pret_trzy_elementy());
     for (auto [w, h] : {std::pair{150, 400}, std::pair{400, 150}, std::pair{151, 151}}) {
         const auto obraz = narysuj(true, 1, w, h);
         const bool tylko_tlo = obraz.rysunek.size() == 1;
@@ -117,7 +112,6 @@ TEST_F(Rysunek_, TooSmallAWindowOrABarWithNoExtentDrawsOnlyTheBackground)
 // outlined grey or in their own colour.
 TEST_F(Rysunek_, ElementsAreFilledAndOutlinedAsTheSwitchesSay)
 {
-    ustaw_model(pret_trzy_elementy());
     const auto bez = narysuj(false);
     EXPECT_TRUE(etykiety(bez).empty());
     ustaw_naprezenia({10.0f, 0.0f, -10.0f}); // indices 0, 100, 200
@@ -137,7 +131,6 @@ TEST_F(Rysunek_, ElementsAreFilledAndOutlinedAsTheSwitchesSay)
 // 850 wide: 200 cells of 4 pixels from column 25.
 TEST_F(Rysunek_, LegendHas200CellsInTheirOwnColoursAndItsTwoLines)
 {
-    ustaw_model(pret_trzy_elementy());
     const auto obraz = narysuj(true, 1, 850, 650);
     const auto p = elementy<Prostokat>(obraz);
     for (int i = 1; i <= 200; ++i)
@@ -147,41 +140,36 @@ TEST_F(Rysunek_, LegendHas200CellsInTheirOwnColoursAndItsTwoLines)
     EXPECT_EQ(linie[1], (Linia{25, 640, 825, 640, {czarny, 1}}));
 }
 
-TEST_F(Rysunek_, LabelFormatsFollowTheirValues)
+// Labels under cells 1, 25, ..., 200 take their formats from their values
+// (the first from cell 199's). The scale's bottom is 0 in pure tension; equal
+// stresses, and stresses the legend cannot tell apart, raise it by one and
+// all get the darkest red.
+TEST_F(Rysunek_, LabelFormatsFollowTheirValuesAndTheScalesEnds)
 {
-    ustaw_model(pret_trzy_elementy());
     ustaw_naprezenia({-1.0f, 39.0f, 0.0f}); // an = -1, ss = 5: label i shows -1 + (200 - i) / 5
     EXPECT_EQ(etykiety(narysuj(true)), (std::vector<std::string>{"39.00", "34.00", "29.00", "24.00", "19.00",
                                                                   "14.00", "9.0000", "4.0000", "-1.0000"}));
-    ustaw_naprezenia({-0.5f, 39.5f, 0.0f}); // label 150 is 9.5
-    EXPECT_EQ(etykiety(narysuj(true))[6], "9.50");
-    ustaw_naprezenia({1600.0f, 0.0f, 0.0f}); // ss = 1/8: label 75 is 1000
-    EXPECT_EQ(etykiety(narysuj(true))[3], "  1000");
-    EXPECT_EQ(etykiety(narysuj(true))[4], "800.00");
-}
-
-// The scale's ends: pure tension ends at 0; equal stresses, and stresses the
-// legend cannot tell apart, raise the bottom by one and all get the darkest
-// red; the first label takes its format from cell 199.
-TEST_F(Rysunek_, TheScalesEndsAndTheirLabels)
-{
-    ustaw_model(pret_trzy_elementy());
     const float c = -20.0f;
     const struct {
         std::initializer_list<float> naprezenia;
-        const char *pierwsza, *ostatnia;
+        std::size_t etykieta;
+        const char* tekst;
         bool rowne;
-    } przypadki[] = {{{4.0f, 8.0f, 2.0f}, "8.0000", "0.0000", false},
-                     {{9.02f, 1.0f, 2.0f}, "9.0200", "0.0000", false},
-                     {{0.0f, 0.0f, 0.0f}, "0.0000", "1.0000", true},
-                     {{-2.0e7f, -2.0e7f, -2.0e7f}, nullptr, nullptr, true}, // an + 1 rounds back to an
-                     {{c, std::nextafter(c, 0.0f), std::nextafter(c, -100.0f)}, "-20.0000", "-19.0000", true}};
+    } przypadki[] = {{{-0.5f, 39.5f, 0.0f}, 6, "9.50", false},  // label 150 is 9.5
+                     {{1600.0f, 0.0f, 0.0f}, 3, "  1000", false}, // ss = 1/8: label 75 is 1000
+                     {{1600.0f, 0.0f, 0.0f}, 4, "800.00", false},
+                     {{4.0f, 8.0f, 2.0f}, 8, "0.0000", false},
+                     {{9.02f, 1.0f, 2.0f}, 0, "9.0200", false},
+                     {{0.0f, 0.0f, 0.0f}, 0, "0.0000", true},
+                     {{0.0f, 0.0f, 0.0f}, 8, "1.0000", true},
+                     {{-2.0e7f, -2.0e7f, -2.0e7f}, 0, nullptr, true}, // an + 1 rounds back to an
+                     {{c, std::nextafter(c, 0.0f), std::nextafter(c, -100.0f)}, 0, "-20.0000", true},
+                     {{c, std::nextafter(c, 0.0f), std::nextafter(c, -100.0f)}, 8, "-19.0000", true}};
     for (const auto& p : przypadki) {
         ustaw_naprezenia(p.naprezenia);
         const auto obraz = narysuj(true);
-        if (p.pierwsza) {
-            EXPECT_EQ(etykiety(obraz).front(), p.pierwsza);
-            EXPECT_EQ(etykiety(obraz).back(), p.ostatnia);
+        if (p.tekst) {
+            EXPECT_EQ(etykiety(obraz)[p.etykieta], p.tekst);
         }
         for (const Prostokat& e : prostokaty_elementow(obraz))
             EXPECT_TRUE(!p.rowne || e.wypelnienie == rgb(105, 0, 0)); // the darkest red
@@ -190,28 +178,22 @@ TEST_F(Rysunek_, TheScalesEndsAndTheirLabels)
 
 // ---- axes, supports, forces ----
 
-TEST_F(Rysunek_, SupportOnTheLeftmostNodeStandsOnTheAxisWithItsHatching)
+// 850 x 651: the axis at row 310.5, 100 pixels a unit from x = 2 at column 25.
+TEST_F(Rysunek_, TheAxesTheSupportAndTheForcesWhereverTheyStand)
 {
-    ustaw_model(pret_trzy_elementy());
-    const auto linie = elementy<Linia>(narysuj(false, 1, 850, 651)); // the axis at 310.5
+    const auto linie = elementy<Linia>(narysuj(false, 1, 850, 651));
     EXPECT_EQ(linie[0], (Linia{20, 310, 830, 310, {zielony_jasny, 1}}));
     EXPECT_EQ(linie[1], (Linia{25, 5, 25, 601, {zielony_jasny, 1}}));
-    EXPECT_EQ(linie[4], (Linia{25, 8, 25, 611, {czarny, 1}}));
+    EXPECT_EQ(linie[4], (Linia{25, 8, 25, 611, {czarny, 1}})); // the support on the leftmost node
     int kreski = 0;
     for (std::size_t k = 5; k < linie.size() && linie[k].pioro.kolor == czarny; ++k, ++kreski)
         EXPECT_EQ(linie[k], (Linia{25, 8 + 10 * kreski, 20, 13 + 10 * kreski, {czarny, 1}}));
     EXPECT_EQ(kreski, 61); // y = 8, 18, ..., 608
-}
-
-TEST_F(Rysunek_, ForcesPointTheirWayAndAZeroForceHasNoArrow)
-{
-    ustaw_model(pret_trzy_elementy());
-    const auto obraz = narysuj(false);
     std::vector<Linia> strzalki;
-    for (const Linia& l : elementy<Linia>(obraz))
+    for (const Linia& l : linie)
         if (l.pioro == (Pioro{zielony_jasny, 3}))
             strzalki.push_back(l);
-    ASSERT_EQ(strzalki.size(), 6u); // two arrows of three strokes; 100 pixels a unit from x = 2 at column 25
+    ASSERT_EQ(strzalki.size(), 6u); // two arrows of three strokes; node 3's force is 0
     EXPECT_EQ(strzalki[0], (Linia{225, 310, 235, 310, {zielony_jasny, 3}})); // +5 at x = 4
     EXPECT_EQ(strzalki[1], (Linia{235, 310, 230, 305, {zielony_jasny, 3}}));
     EXPECT_EQ(strzalki[2], (Linia{235, 310, 230, 315, {zielony_jasny, 3}}));
@@ -249,7 +231,6 @@ TEST_F(Rysunek_, MarksOfNodesAFewUlpsApartAreAllDrawnWhereTheirPixelsDiffer)
 TEST_F(Rysunek_, PickingTakesClosedLeftOpenRightIntervalsAndTheLastMatch)
 {
     OpisPreta opis = pret_trzy_elementy();
-    ustaw_model(opis);
     EXPECT_EQ(element_pod(2.0f), 1);
     EXPECT_EQ(element_pod(4.0f), 2); // a node between two elements belongs to the right one
     EXPECT_EQ(element_pod(9.99f), 3);
