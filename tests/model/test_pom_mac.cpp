@@ -4,19 +4,6 @@
 
 #include <climits>
 
-// The analysis walks the band as one block: row i + 1 follows row i.
-TEST(Macierz, RowsAreOneContiguousBlock)
-{
-    const int n = 4;
-    float** m = macierz(1, n, 1, 2);
-    for (int i = 1; i < n; ++i)
-        EXPECT_EQ(&m[i][2] + 1, &m[i + 1][1]);
-    uwolnij_macierz(m, 1, n, 1, 2);
-    double** d = dmacierz(2, 3, 0, 0);
-    EXPECT_EQ(&d[2][0] + 1, &d[3][0]);
-    uwolnij_dmacierz(d, 2, 3, 0, 0);
-}
-
 // ---- requests that cannot be satisfied end the process ----
 
 using NrerrorDeathTest = ::testing::Test;
