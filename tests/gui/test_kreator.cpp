@@ -219,20 +219,7 @@ protected:
     Uzytkownik uzytkownik{*skrypt};
 };
 
-TEST_F(Wprowadzanie, ACompletedWizardReplacesTheModelAnalysed)
-{
-    otworz(plik_modelu(pret_dwuelementowy()));
-    skrypt->oczekuj_pytania("Utworzyć nowe dane ?", "ZENTA", true);
-    uzytkownik.jeden_element();
-    okno->polecenie(1070);
-    ASSERT_FALSE(Pusty);
-    EXPECT_EQ(il_wezl, 2);
-    EXPECT_FLOAT_EQ(f[2], 0.4f);
-    EXPECT_FLOAT_EQ(stress[1], 2.0f);
-    EXPECT_FLOAT_EQ(react[1], -6.0f);
-}
-
-TEST_F(Wprowadzanie, NoOrAnulujKeepsTheModelHeldBefore)
+TEST_F(Wprowadzanie, NoOrAnulujKeepsTheModelHeldBeforeAndACompletedWizardReplacesIt)
 {
     otworz(plik_modelu(pret_dwuelementowy()));
     const float* stare = stress;
@@ -249,6 +236,15 @@ TEST_F(Wprowadzanie, NoOrAnulujKeepsTheModelHeldBefore)
     EXPECT_EQ(stress, stare);
     EXPECT_EQ(il_elem, 2);
     EXPECT_FLOAT_EQ(stress[2], 5.0f);
+
+    skrypt->oczekuj_pytania("Utworzyć nowe dane ?", "ZENTA", true);
+    uzytkownik.jeden_element();
+    okno->polecenie(1070);
+    ASSERT_FALSE(Pusty);
+    EXPECT_EQ(il_wezl, 2);
+    EXPECT_FLOAT_EQ(f[2], 0.4f);
+    EXPECT_FLOAT_EQ(stress[1], 2.0f);
+    EXPECT_FLOAT_EQ(react[1], -6.0f);
 }
 
 TEST_F(Wprowadzanie, AClickAsksThenEditsTheElementUnderThePointer)

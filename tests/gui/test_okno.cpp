@@ -234,20 +234,6 @@ TEST_F(Okno, ReleasingADamagedModelOrNoneSaysSo)
 
 // ---- open and save ----
 
-TEST_F(Okno, OpenAnalysesTheFileAndSaveWritesItBackByteForByte)
-{
-    const QString zrodlo = plik_modelu(pret_dwuelementowy());
-    otworz(zrodlo);
-    ASSERT_FALSE(Pusty);
-    EXPECT_FLOAT_EQ(stress[2], 5.0f);
-
-    const QString kopia = katalog.filePath("kopia.M1D");
-    skrypt->oczekuj_pliku(Wybor::zapisz, kopia);
-    okno->polecenie(1060);
-    EXPECT_EQ(zawartosc(kopia), zawartosc(zrodlo));
-    EXPECT_FLOAT_EQ(stress[2], 5.0f); // the model is not touched by saving
-}
-
 TEST_F(Okno, OpenClosesTheTableWindowsEvenWhenCancelled)
 {
     otworz(plik_modelu(pret_dwuelementowy()));
