@@ -56,7 +56,8 @@ protected:
     void SetUp() override
     {
         katalog_ = fs::temp_directory_path() /
-                   ("zenta_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                   ("zenta_cli_" + std::to_string(::getpid()) + "_" + // other checkouts run the same tests
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(katalog_);
     }
     void TearDown() override { fs::remove_all(katalog_); }

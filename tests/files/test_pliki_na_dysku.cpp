@@ -20,7 +20,8 @@ protected:
     void SetUp() override
     {
         katalog_ = fs::temp_directory_path() /
-                   ("zenta_pliki_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                   ("zenta_pliki_" + std::to_string(::getpid()) + "_" + // other checkouts run the same tests
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(katalog_);
         fs::create_directories(katalog_);
     }
