@@ -122,7 +122,7 @@ TEST_F(Analiza, AgreesBitForBitOnSignedZerosAndValuesOnlyAFileCanHold)
     malejace.podpory = {{6, 0.01f}, {2, -0.0f}, {2, 0.0f}, {1, 0.5f}};
     EXPECT_TRUE(zgodne_z_wzorcem(malejace));
 
-    OpisPreta wiecej_podpor_niz_wezlow = jeden_element(10.0f, 1, 0.0f, 6.0f); // each support has its reaction cell
+    OpisPreta wiecej_podpor_niz_wezlow = jeden_element(10.0f, 1, 0.0f, 6.0f); // each support has a reaction
     wiecej_podpor_niz_wezlow.podpory = {{1, 0.0f}, {1, 0.0f}, {2, 0.0f}};
     EXPECT_TRUE(zgodne_z_wzorcem(wiecej_podpor_niz_wezlow));
 }
@@ -170,7 +170,7 @@ TEST_F(Analiza, WhereAFastGuessIsWrongTheExactStepIsTakenAndBitsAgree)
     podnormalny.podpory = {{1, 0.0f}, {1, 0.0f}, {1, 0.0f}}; // a pivot of 3e10
     for (const OpisPreta& opis : {jeden_element(300.000641f, 2, 300000.656f, -507519.094f), podnormalny}) {
         const auto [t, d] = podstawienie_wiersza_1(opis);
-        ASSERT_NE(bity(float(t * (1.0 / d))), bity(float(t / d))) << "the bar no longer puts the quotient at a midpoint";
+        ASSERT_NE(bity(float(t * (1.0 / d))), bity(float(t / d))) << "the quotient is no longer by a midpoint";
         EXPECT_TRUE(zgodne_z_wzorcem(opis));
     }
     const PierwszyWiersz p = podstawienie_wiersza_1(podnormalny);

@@ -115,10 +115,10 @@ TEST_F(Sprawdzenie, AStiffElementWarnsThatTheSupportsGiveAndSaysByHowMuch)
     OpisPreta opis = pret_poprawny();
     opis.e[1] = 2.0e8f; // E·A/L = 2e8 / 2 * 2 = 2e8
     ustaw_model(opis);
-    EXPECT_TRUE(zawiera(wszystkie(sprawdz_dane({})), "O Element 2: E·A/L = 2e+08 jest tylko 50 razy mniejsze od kary"));
+    EXPECT_TRUE(zawiera(wszystkie(sprawdz_dane({})), "O Element 2: E·A/L = 2e+08 jest tylko 50 razy mniejsze"));
     opis.e[1] = 1.0e17f;
     ustaw_model(opis);
-    EXPECT_TRUE(zawiera(wszystkie(sprawdz_dane({})), "O Element 2: E·A/L = 1e+17 jest 1e+07 razy większe od kary"));
+    EXPECT_TRUE(zawiera(wszystkie(sprawdz_dane({})), "O Element 2: E·A/L = 1e+17 jest 1e+07 razy większe"));
     opis.e[1] = 4.9e7f;
     ustaw_model(opis);
     EXPECT_EQ(wszystkie(sprawdz_dane({})), "");
@@ -174,7 +174,8 @@ TEST_F(Sprawdzenie, ACoarseReactionAtADisplacedSupportIsFlagged)
 TEST_F(Sprawdzenie, ResultsBeyondFloatsRangeAreErrorsThatNameTheirCause)
 {
     const float podnormalna = std::numeric_limits<float>::denorm_min();
-    OpisPreta cieplo = jeden_element(1.0f, 1.0f, 3e38f, 0.0f, 0.0f), wymuszenie = jeden_element(1.0f, 1.0f, 1.0f, 0.0f, 0.0f);
+    OpisPreta cieplo = jeden_element(1.0f, 1.0f, 3e38f, 0.0f, 0.0f);
+    OpisPreta wymuszenie = jeden_element(1.0f, 1.0f, 1.0f, 0.0f, 0.0f);
     cieplo.alp = {1.0f};
     cieplo.dt = {10.0f};
     wymuszenie.podpory = {{1, 1e30f}};
