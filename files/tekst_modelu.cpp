@@ -4,7 +4,6 @@
 #include <array>
 #include <bit>
 #include <charconv>
-#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -191,14 +190,35 @@ std::optional<float> nan_z_bitow(std::string_view s)
     return std::isnan(v) ? std::optional<float>(v) : std::nullopt;
 }
 
-// A number out of float's range: a magnitude too large for it, or one that
-// rounds to a signed zero (which from_chars reports as out of range too).
+// The power of ten of the first significant digit of a decimal number
+// (from_chars's form, a sign allowed), however many digits or how large an
+// exponent it is written with.
+std::int64_t rzad_wielkosci(std::string_view s)
+{
+    const std::string_view mantysa = s.substr(0, s.find_first_of("eE"));
+    const auto kropka = std::int64_t(std::min(mantysa.find('.'), mantysa.size()));
+    const auto pierwsza = std::int64_t(std::min(mantysa.find_first_of("123456789"), mantysa.size()));
+    std::int64_t rzad = pierwsza < kropka ? kropka - pierwsza - 1 : kropka - pierwsza;
+    if (mantysa.size() < s.size()) {
+        std::string_view w = s.substr(mantysa.size() + 1);
+        if (w.starts_with('+'))
+            w.remove_prefix(1);
+        constexpr std::int64_t bardzo_duzo = std::int64_t{1} << 40;
+        std::int64_t wykladnik = 0;
+        if (std::from_chars(w.data(), w.data() + w.size(), wykladnik).ec != std::errc())
+            wykladnik = w.starts_with('-') ? -bardzo_duzo : bardzo_duzo;
+        rzad += std::clamp(wykladnik, -bardzo_duzo, bardzo_duzo);
+    }
+    return rzad;
+}
+
+// from_chars finds a number out of float's range both when its magnitude is
+// too large and when it rounds to zero; only the second is a float, the zero
+// with the number's sign.
 std::string poza_zakresem(std::string_view slowo, std::string_view s, float& v)
 {
-    double d = 0;
-    const auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), d);
-    if (koniec == s.data() + s.size() && (blad == std::errc() || d == 0) && std::fabs(d) < FLT_MIN) {
-        v = std::signbit(d) ? -0.0f : 0.0f;
+    if (rzad_wielkosci(s) < 0) {
+        v = s.starts_with('-') ? -0.0f : 0.0f;
         return {};
     }
     return "liczba " + cudzyslow(slowo) + " wykracza poza zakres liczb pojedynczej precyzji";

@@ -30,4 +30,4 @@ ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 \
 # The examples seed the text models.
 ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 \
     ./fuzz_tekst -max_total_time="$(( (sekundy + 1) / 2 ))" -max_len=8192 -timeout=10 -rss_limit_mb=4096 \
-    -print_final_stats=1 "$@" korpus_tekst "$zrodla/examples"
+    -print_final_stats=1 -dict="$zrodla/fuzz/tekst.dict" "$@" korpus_tekst "$zrodla/examples"

@@ -139,8 +139,13 @@ TEST(TekstModelu, MalformedTextsAreRefusedWithTheirLine)
     EXPECT_EQ(blad(zamien(dwa_elementy, "węzły_podpór 1", "węzły_podpór 4")), "wiersz 7: węzeł podpory 4 spoza zakresu 1..3");
     EXPECT_EQ(blad(zamien(dwa_elementy, "węzły_podpór 1", "węzły_podpór 1.5")),
               "wiersz 7: w sekcji „węzły_podpór” oczekiwano liczby całkowitej, a jest „1.5”");
-    EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 1e39")),
-              "wiersz 5: liczba „1e39” wykracza poza zakres liczb pojedynczej precyzji");
+    // Too large for a float however it is written, also beyond double, where the parse gives up.
+    for (const std::string& liczba : {std::string("1e39"), std::string("1e400"), std::string("-1e400"),
+                                      std::string("1e99999"), std::string("+1e99999999999999999999"),
+                                      "1" + std::string(309, '0') + ".5", std::string("0.01e41")})
+        EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 " + liczba)),
+                  "wiersz 5: liczba „" + liczba.substr(0, 40) + (liczba.size() > 40 ? "…" : "") +
+                      "” wykracza poza zakres liczb pojedynczej precyzji");
     EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 nan(0x3F800000)")),
               "wiersz 5: „nan(0x3F800000)” nie jest wzorcem NaN (nan(0x) i osiem cyfr szesnastkowych)");
     EXPECT_EQ(blad(dwa_elementy + "pola 1 2\n"), "wiersz 12: sekcja „pola” powtórzona (pierwszy raz w wierszu 5)");
@@ -203,9 +208,12 @@ TEST(TekstModelu, MessagesQuoteWhatWasWrittenAndCountEveryKindOfLineEnd)
     EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 x" + dlugi)),
               "wiersz 5: „x" + std::string(39, '7') + "…” nie jest ani liczbą, ani nazwą sekcji");
 
-    WynikTekstu w = czytaj_tekst_modelu(zamien(dwa_elementy, "pola 1 2", "pola 1e-46 -1e-46"));
-    ASSERT_TRUE(w.ok) << w.blad; // too small for a float: the zero it rounds to
+    // Too small for a float, also beyond double: the zero it rounds to, with its sign.
+    WynikTekstu w = czytaj_tekst_modelu(zamien(zamien(dwa_elementy, "pola 1 2", "pola 1e-46 -1e-400"),
+                                               "wymuszenia 0", "wymuszenia -0.0001e-99999999999999999999"));
+    ASSERT_TRUE(w.ok) << w.blad;
     EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.a[1]), 0u);
     EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.a[2]), 0x80000000u);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.u[1]), 0x80000000u);
     zwolnij_tablice(w.tablice);
 }
