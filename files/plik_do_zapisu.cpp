@@ -1,17 +1,20 @@
 #include "plik_do_zapisu.h"
 
+#include "atrybuty_pliku.h"
+#include "deskryptory_standardowe.h"
+#include "plik_tymczasowy.h"
 #include "powody.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string_view>
 
 namespace {
@@ -67,7 +70,11 @@ bool porazka(std::string* powod, const std::string& tekst)
     return false;
 }
 
-bool porazka_bledu(std::string* powod, int blad) { return porazka(powod, powod_bledu(blad ? blad : EIO)); }
+bool porazka_bledu(std::string* powod, int blad)
+{
+    blad = blad ? blad : EIO;
+    return porazka(powod, blad == EACCES || blad == EPERM ? "brak uprawnień do zapisu" : powod_bledu(blad));
+}
 
 // Into what is already there, without truncating a FIFO or a device.
 bool zapisz_na_miejscu(const std::string& sciezka, bool obetnij, const std::function<bool(const Ujscie&)>& tresc,
@@ -86,61 +93,43 @@ bool zapisz_na_miejscu(const std::string& sciezka, bool obetnij, const std::func
     return true;
 }
 
-std::string katalog(const std::string& sciezka)
-{
-    const std::size_t ukosnik = sciezka.rfind('/');
-    if (ukosnik == std::string::npos)
-        return ".";
-    return ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik);
-}
-
-std::string nazwa(const std::string& sciezka)
-{
-    const std::size_t ukosnik = sciezka.rfind('/');
-    return ukosnik == std::string::npos ? sciezka : sciezka.substr(ukosnik + 1);
-}
-
-// A new file beside `cel`, made here and nowhere else: its descriptor and
-// name. Made with the old file's permissions, so that a private file is never
-// readable by others while it is written.
-int nowy_obok(const std::string& cel, mode_t tryb, std::string& tymczasowy)
-{
-    static std::atomic<unsigned> licznik{0};
-    for (int proba = 0; proba < 100; ++proba) {
-        tymczasowy = katalog(cel) + "/." + nazwa(cel) + ".zenta-" + std::to_string(::getpid()) + "-" +
-                     std::to_string(licznik++);
-        const int fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-// The new file written whole, then put in the old one's place.
+// The new file written whole, then put in the old one's place. Where it
+// could not be made what the old one was (its owner, its ACL), or made at all
+// in a folder we may not write in, the old one is written in place.
 bool zapisz_i_podmien(const std::string& cel, const struct stat* dawny,
                       const std::function<bool(const Ujscie&)>& tresc, std::string* powod)
 {
-    std::string tymczasowy;
-    Deskryptor fd(nowy_obok(cel, dawny ? dawny->st_mode & 0777 : 0666, tymczasowy));
-    if (*fd < 0) {
-        const int blad = errno;
-        // A folder we may not write in, over a file we may: written in place.
-        if (dawny && (blad == EACCES || blad == EPERM || blad == EROFS) && ::access(cel.c_str(), W_OK) == 0)
-            return zapisz_na_miejscu(cel, true, tresc, powod);
-        return porazka_bledu(powod, blad);
-    }
-    if (dawny) {
-        // Where the process may; a fortified fchown wants its result looked at.
-        [[maybe_unused]] const int wlasciciel = ::fchown(*fd, dawny->st_uid, dawny->st_gid);
-        ::fchmod(*fd, dawny->st_mode & 07777);
+    auto nowy = std::make_unique<PlikTymczasowy>(cel, dawny ? dawny->st_mode & 0777 : 0666);
+    const int fd = nowy->fd();
+    if (fd < 0 && dawny && (nowy->blad() == EACCES || nowy->blad() == EPERM))
+        return zapisz_na_miejscu(cel, true, tresc, powod);
+    if (fd < 0)
+        return porazka_bledu(powod, nowy->blad());
+    if (dawny && !przenies_atrybuty(cel, *dawny, fd)) {
+        nowy.reset();
+        return zapisz_na_miejscu(cel, true, tresc, powod);
     }
     int blad = 0;
-    const bool zapisano = zapisz_do(*fd, tresc, blad) && ::fsync(*fd) == 0 && fd.zamknij();
-    if (zapisano && ::rename(tymczasowy.c_str(), cel.c_str()) == 0)
-        return true;
-    blad = blad ? blad : errno;
-    ::unlink(tymczasowy.c_str());
-    return porazka_bledu(powod, blad);
+    if (!zapisz_do(fd, tresc, blad))
+        return porazka_bledu(powod, blad);
+    return nowy->zastap_cel() || porazka_bledu(powod, nowy->blad());
+}
+
+// Where a new file at `sciezka` comes into being: through symbolic links to
+// nothing yet, at the place the last one names, as the shell's `>` makes it.
+// (stat has followed them already, with the kernel's rules for links in
+// shared folders.)
+std::string miejsce_nowego(std::string sciezka)
+{
+    char cel[PATH_MAX];
+    for (int k = 0; k < 40; ++k) {
+        const ssize_t n = ::readlink(sciezka.c_str(), cel, sizeof cel);
+        if (n <= 0 || std::size_t(n) == sizeof cel)
+            break;
+        const std::string dokad(cel, std::size_t(n));
+        sciezka = dokad.starts_with('/') ? dokad : folder_pliku(sciezka) + "/" + dokad;
+    }
+    return sciezka;
 }
 
 // The descriptor a name such as /dev/stdout or /proc/self/fd/3 stands for:
@@ -161,8 +150,11 @@ int deskryptor_z_nazwy(std::string_view sciezka)
     return -1;
 }
 
+// One the process was started without holds /dev/null, not the output meant.
 bool zapisz_do_deskryptora(int fd, const std::function<bool(const Ujscie&)>& tresc, std::string* powod)
 {
+    if (zamkniety_na_starcie(fd) || ::fcntl(fd, F_GETFD) < 0)
+        return porazka_bledu(powod, EBADF);
     std::fflush(nullptr); // what went through stdio first stays first
     int blad = 0;
     return zapisz_do(fd, tresc, blad) || porazka_bledu(powod, blad);
@@ -181,15 +173,16 @@ bool zapisz_bezpiecznie(const std::string& sciezka, const std::function<bool(con
     if (const int fd = deskryptor_z_nazwy(sciezka); fd >= 0)
         return zapisz_do_deskryptora(fd, tresc, powod);
     struct stat st {};
-    if (::stat(sciezka.c_str(), &st) != 0) {
-        if (errno != ENOENT)
-            return porazka_bledu(powod, errno);
-        return zapisz_i_podmien(sciezka, nullptr, tresc, powod);
-    }
+    if (::stat(sciezka.c_str(), &st) != 0)
+        return errno == ENOENT ? zapisz_i_podmien(miejsce_nowego(sciezka), nullptr, tresc, powod)
+                               : porazka_bledu(powod, errno);
     if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode))
         return zapisz_na_miejscu(sciezka, false, tresc, powod);
     if (!S_ISREG(st.st_mode))
         return porazka(powod, powod_rodzaju(st.st_mode));
+    // What the shell's `>` may not write is not replaced either (root may, as there).
+    if (::faccessat(AT_FDCWD, sciezka.c_str(), W_OK, AT_EACCESS) != 0)
+        return porazka_bledu(powod, errno);
     if (nazwa_systemowa(sciezka) || st.st_nlink > 1)
         return zapisz_na_miejscu(sciezka, true, tresc, powod);
     // Through a symbolic link, the file it names is replaced and the link kept.

@@ -11,8 +11,8 @@ std::string powod_bledu(int blad)
     case EACCES:
     case EPERM: return "brak uprawnień";
     case EROFS: return "system plików jest tylko do odczytu";
-    case ENOSPC:
-    case EDQUOT: return "brak miejsca na dysku";
+    case ENOSPC: return "brak miejsca na urządzeniu";
+    case EDQUOT: return "brak miejsca na dysku (przydział wyczerpany)";
     case EFBIG: return "plik przekroczyłby dozwolony rozmiar";
     case ELOOP: return "za dużo dowiązań symbolicznych (dowiązanie wskazuje samo na siebie?)";
     case ENAMETOOLONG: return "za długa nazwa";
@@ -21,6 +21,7 @@ std::string powod_bledu(int blad)
     case ENXIO: return "nikt nie czyta z tego potoku";
     case EPIPE: return "odbiorca zamknął potok";
     case EIO: return "błąd wejścia-wyjścia";
+    case EBADF: return "deskryptor jest zamknięty";
     default: return "błąd systemu " + std::to_string(blad);
     }
 }

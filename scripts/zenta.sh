@@ -21,7 +21,7 @@ dziennik_budowy=$budowa/budowa.log
 # What each command needs, and no more.
 do_budowy=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libqt6svg6
            fonts-liberation)
-do_testow=(libgtest-dev libgmock-dev libbenchmark-dev liblapack-dev locales
+do_testow=(libgtest-dev libgmock-dev libbenchmark-dev liblapack-dev locales acl
            desktop-file-utils appstream shared-mime-info man-db)
 do_pakietu=(dpkg-dev file lintian)
 do_fuzzingu=(clang libclang-rt-14-dev)

@@ -1,3 +1,4 @@
+#include "cele_zapisu.h"
 #include "m1d.h"
 #include "pret.h"
 
@@ -50,6 +51,12 @@ Wynik uruchom_w_powloce(const std::string& wiersz)
 }
 
 Wynik uruchom(const std::string& argumenty) { return uruchom_w_powloce(std::string(ZENTA_OBLICZ) + " " + argumenty); }
+
+std::string zawartosc(const std::string& sciezka)
+{
+    std::ifstream plik(sciezka, std::ios::binary);
+    return {std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>()};
+}
 
 class ZentaOblicz : public ::testing::Test {
 protected:
@@ -219,10 +226,8 @@ TEST_F(ZentaOblicz, TheSvgPictureHasThePixelsOfThePngAndBothTheirSizes)
     EXPECT_EQ(w_svg.kod, 0);
     EXPECT_EQ(w_svg.wyjscie, "");
     EXPECT_EQ(uruchom("--rysunek " + png + " --napr --rozmiar 640x400 " + model).kod, 0);
-    std::ifstream plik_svg(svg);
-    const std::string tresc((std::istreambuf_iterator<char>(plik_svg)), std::istreambuf_iterator<char>());
     std::vector<QRect> napisy;
-    const QImage z_svg = z_prostokatow_svg(tresc, 640, 400, napisy);
+    const QImage z_svg = z_prostokatow_svg(zawartosc(svg), 640, 400, napisy);
     const QImage z_png = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(z_png.size(), QSize(640, 400));
     EXPECT_EQ(napisy.size(), 9u);
@@ -393,21 +398,27 @@ TEST_F(ZentaOblicz, EveryOutputWritesIntoAFifoAndRefusesADirectory)
     EXPECT_TRUE(fs::is_fifo(katalog_ / "bez_czytelnika.M1D"));
 }
 
-// A file system that takes no more than 1 kB of a file: every output fails
-// whole and leaves what was there before.
-TEST_F(ZentaOblicz, AFullDiskLeavesEveryEarlierOutputWhole)
+// The table the window's save runs too: each target refused with its reason
+// before anything is written, or written as the shell's `>` would write it,
+// and no temporary left anywhere.
+TEST_F(ZentaOblicz, HostileTargetsAreRefusedOrWrittenAsTheShellWouldWithNothingLeft)
 {
-    const std::string model = zapisz_model(pret_jednorodny(200));
-    const std::string cel = (katalog_ / "cel.svg").string();
-    for (const std::string& polecenie : {"--raport " + cel + " " + model, "--rysunek=" + cel + " " + model,
-                                         "--wykres napr " + cel + " " + model, "--do-tekstu " + model + " -o " + cel}) {
-        std::ofstream(cel) << "wcześniejszy";
-        const Wynik w = uruchom_w_powloce("ulimit -f 2; trap '' XFSZ; exec " + std::string(ZENTA_OBLICZ) + " " + polecenie);
-        EXPECT_EQ(w.kod, 5) << polecenie << w.wyjscie;
-        EXPECT_EQ(w.wyjscie, "Nie można zapisać do pliku: " + cel + ": plik przekroczyłby dozwolony rozmiar\n");
-        std::ifstream plik(cel);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(plik), {}), "wcześniejszy") << polecenie;
-        EXPECT_EQ(std::distance(fs::directory_iterator(katalog_), fs::directory_iterator()), 2); // no temporary
+    Tablice t = zbuduj_tablice(pret_dwuelementowy());
+    const std::string txt = (katalog_ / "model.txt").string();
+    std::ofstream(txt) << tekst_modelu(t);
+    std::string nowe;
+    zapisz_m1d(t, do_napisu(nowe));
+    zwolnij_tablice(t);
+    for (const WrogiCel& cel : wrogie_cele(nowe, katalog_)) {
+        const std::string sciezka = cel.przygotuj();
+        if (sciezka.empty())
+            continue;
+        const Wynik w = uruchom_w_powloce(
+            jako_zapisujacy(std::string(ZENTA_OBLICZ) + " --z-tekstu " + txt + " -o " + sciezka, cel.pelny_dysk));
+        EXPECT_EQ(w.kod, cel.powod.empty() ? 0 : 5) << cel.nazwa;
+        EXPECT_EQ(w.wyjscie, cel.powod.empty() ? "" : "Nie można zapisać do pliku: " + sciezka + ": " + cel.powod + "\n")
+            << cel.nazwa;
+        EXPECT_EQ(cel.sprawdz(sciezka), "") << cel.nazwa;
     }
 }
 

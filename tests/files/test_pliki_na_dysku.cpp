@@ -1,4 +1,5 @@
 #include "plik_do_zapisu.h"
+#include "plik_tymczasowy.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -81,7 +83,7 @@ TEST_F(PlikiNaDysku, OverwritingKeepsTheFilesModeOwnerLinksAndSymlinks)
 {
     const std::string plik = sciezka("plik"), dowiazanie = sciezka("dowiazanie"), twardy = sciezka("twardy");
     napisz(plik, "stary");
-    fs::permissions(plik, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(plik, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const bool root = ::geteuid() == 0;
     if (root) {
         ASSERT_EQ(::chown(plik.c_str(), 65534, 65534), 0);
@@ -92,7 +94,7 @@ TEST_F(PlikiNaDysku, OverwritingKeepsTheFilesModeOwnerLinksAndSymlinks)
     struct stat st {};
     ASSERT_EQ(::stat(plik.c_str(), &st), 0);
     EXPECT_EQ(tresc(plik), "nowy");
-    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
     if (root) {
         EXPECT_EQ(st.st_uid, 65534u);
     }
@@ -102,7 +104,6 @@ TEST_F(PlikiNaDysku, OverwritingKeepsTheFilesModeOwnerLinksAndSymlinks)
     EXPECT_TRUE(fs::is_symlink(dowiazanie));
     EXPECT_EQ(tresc(plik), "przez dowiązanie");
 
-    fs::permissions(plik, fs::perms::owner_write, fs::perm_options::add);
     fs::create_hard_link(plik, twardy);
     EXPECT_TRUE(zapisz(twardy, "oba"));
     EXPECT_EQ(tresc(plik), "oba");
@@ -110,30 +111,31 @@ TEST_F(PlikiNaDysku, OverwritingKeepsTheFilesModeOwnerLinksAndSymlinks)
     EXPECT_EQ(plikow_w(katalog_), 3u);
 }
 
-// A folder the user may not write in, holding a file the user may: saved in
-// place. Run as another user when the tests run as root, who may write anywhere.
-TEST_F(PlikiNaDysku, AWritableFileInAReadOnlyFolderIsWrittenInPlace)
+// Ended by a signal halfway: the old file whole and nothing beside it, with
+// the unnamed temporary (kill -9 too) and with the named one made where there
+// is none (the signals of Ctrl+C, kill and a logout).
+TEST_F(PlikiNaDysku, ASignalMidWriteLeavesTheOldFileWholeAndNoTemporary)
 {
     const std::string plik = sciezka("plik");
     napisz(plik, "stary");
-    fs::permissions(plik, fs::perms::all);
-    fs::permissions(katalog_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
-    const bool root = ::geteuid() == 0;
-    if (!root)
-        fs::permissions(katalog_, fs::perms::owner_write, fs::perm_options::remove);
-    const pid_t dziecko = ::fork();
-    ASSERT_GE(dziecko, 0);
-    if (dziecko == 0) {
-        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(2);
-        std::string powod;
-        const bool nowy_odrzucony = !zapisz(sciezka("nowy"), "x", &powod) && powod == "brak uprawnień";
-        ::_exit(zapisz(plik, "nowy") && nowy_odrzucony ? 0 : 1);
-    }
-    int stan = 0;
-    ASSERT_EQ(::waitpid(dziecko, &stan, 0), dziecko);
-    EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << stan;
-    EXPECT_EQ(tresc(plik), "nowy");
+    for (const bool nazwany : {false, true})
+        for (const int sygnal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+            if (nazwany && sygnal == SIGKILL)
+                continue;
+            const pid_t dziecko = ::fork();
+            ASSERT_GE(dziecko, 0);
+            if (dziecko == 0) {
+                std::signal(sygnal, SIG_DFL);
+                tylko_nazwane_pliki_tymczasowe(nazwany);
+                zapisz_bezpiecznie(plik, [sygnal](const Ujscie& u) { return u("po", 2) && !::raise(sygnal) && u("ło", 3); });
+                ::_exit(0);
+            }
+            int stan = 0;
+            ASSERT_EQ(::waitpid(dziecko, &stan, 0), dziecko);
+            EXPECT_TRUE(WIFSIGNALED(stan) && WTERMSIG(stan) == sygnal) << nazwany << " " << sygnal;
+            EXPECT_EQ(tresc(plik), "stary");
+            EXPECT_EQ(plikow_w(katalog_), 1u) << nazwany << " " << sygnal;
+        }
 }
 
 // A full disk is the test of zenta-oblicz and the window; here a writer that gives up halfway.

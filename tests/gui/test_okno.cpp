@@ -1,5 +1,6 @@
 #include "swiat.h"
 
+#include "cele_zapisu.h"
 #include "dane.h"
 #include "menu.h"
 #include "model.h"
@@ -233,6 +234,28 @@ TEST_F(Okno, ReleasingADamagedModelOrNoneSaysSo)
 }
 
 // ---- open and save ----
+
+// The table zenta-oblicz runs too, through "Zapisz Jako".
+TEST_F(Okno, SavingOverHostileTargetsIsRefusedWithItsReasonOrWritesAsTheShellWould)
+{
+    const QString model = plik_modelu(pret_dwuelementowy());
+    otworz(model);
+    for (const WrogiCel& cel : wrogie_cele(zawartosc(model).toStdString(), QFile::encodeName(katalog.path()).toStdString())) {
+        const std::string sciezka = cel.przygotuj();
+        if (sciezka.empty())
+            continue;
+        const QString nazwa = QFile::decodeName(sciezka.c_str());
+        skrypt->oczekuj_pliku(Wybor::zapisz, nazwa);
+        if (!cel.powod.empty())
+            skrypt->oczekuj_komunikatu("Nie można zapisać do pliku", "Błąd operacji dyskowej", Ikona::wykrzyknik,
+                                       nazwa + ": " + QString::fromStdString(cel.powod));
+        {
+            const JakoZapisujacy jako(cel.pelny_dysk);
+            okno->polecenie(1060);
+        }
+        EXPECT_EQ(cel.sprawdz(sciezka), "") << cel.nazwa;
+    }
+}
 
 TEST_F(Okno, OpenClosesTheTableWindowsEvenWhenCancelled)
 {

@@ -1,0 +1,73 @@
+#include "atrybuty_pliku.h"
+
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+bool przenies_wlasciciela(const struct stat& dawny, int fd)
+{
+    struct stat nowy {};
+    if (::fstat(fd, &nowy) != 0)
+        return false;
+    return (nowy.st_uid == dawny.st_uid && nowy.st_gid == dawny.st_gid) ||
+           ::fchown(fd, dawny.st_uid, dawny.st_gid) == 0;
+}
+
+// What `czytaj(bufor, rozmiar)` gives (a list of names or a value), asked
+// again while it grows between the question of its size and the reading.
+template <typename Czytaj>
+bool przeczytaj(std::vector<char>& w, Czytaj czytaj)
+{
+    for (;;) {
+        const ssize_t rozmiar = czytaj(nullptr, 0);
+        if (rozmiar < 0)
+            return false;
+        w.resize(std::size_t(rozmiar));
+        const ssize_t n = czytaj(w.data(), w.size());
+        if (n >= 0) {
+            w.resize(std::size_t(n));
+            return true;
+        }
+        if (errno != ERANGE)
+            return false;
+    }
+}
+
+// A value the new file already has (a security label given to every new
+// file) is left as it is: setting it again may be refused.
+bool przenies_rozszerzony(const char* plik, const char* nazwa, int fd)
+{
+    std::vector<char> dawna, nowa;
+    if (!przeczytaj(dawna, [&](void* b, std::size_t n) { return ::getxattr(plik, nazwa, b, n); }))
+        return false;
+    if (przeczytaj(nowa, [&](void* b, std::size_t n) { return ::fgetxattr(fd, nazwa, b, n); }) && nowa == dawna)
+        return true;
+    return ::fsetxattr(fd, nazwa, dawna.data(), dawna.size(), 0) == 0;
+}
+
+bool przenies_rozszerzone(const std::string& plik, int fd)
+{
+    std::vector<char> nazwy;
+    if (!przeczytaj(nazwy, [&](char* b, std::size_t n) { return ::listxattr(plik.c_str(), b, n); }))
+        return errno == ENOTSUP; // a file system without them
+    for (std::size_t k = 0; k < nazwy.size(); k += std::strlen(nazwy.data() + k) + 1)
+        if (!przenies_rozszerzony(plik.c_str(), nazwy.data() + k, fd))
+            return false;
+    return true;
+}
+
+} // namespace
+
+// The owner first: a change of owner clears the set-user-ID bit, which the
+// mode then gives back.
+bool przenies_atrybuty(const std::string& dawny_plik, const struct stat& dawny, int fd)
+{
+    return przenies_wlasciciela(dawny, fd) && przenies_rozszerzone(dawny_plik, fd) &&
+           ::fchmod(fd, dawny.st_mode & 07777) == 0;
+}
