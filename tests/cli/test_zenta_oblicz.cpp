@@ -294,10 +294,11 @@ TEST_F(ZentaOblicz, EachDiagramTakesItsKindAndFileAnywhereOnTheLine)
 TEST_F(ZentaOblicz, ABrokenTextModelNamesItsLine)
 {
     const fs::path txt = katalog_ / "zly.txt";
-    std::ofstream(txt) << "elementy 1\npodpory 1\nobciążenia 1\nwspółrzędne 0 1\npola x\n";
+    std::ofstream(txt) << "elementy 1\npodpory 1\nobciążenia 1\nwspółrzędne 0 1\npola 1e400\n";
     const Wynik w = uruchom(txt.string());
     EXPECT_EQ(w.kod, 4);
-    EXPECT_EQ(w.wyjscie, "Błędny plik z danymi: " + txt.string() + ": wiersz 5: „x” nie jest ani liczbą, ani nazwą sekcji\n");
+    EXPECT_EQ(w.wyjscie, "Błędny plik z danymi: " + txt.string() +
+                             ": wiersz 5: liczba „1e400” wykracza poza zakres liczb pojedynczej precyzji\n");
     EXPECT_EQ(uruchom("--z-tekstu " + txt.string()).kod, 2); // no -o
     EXPECT_EQ(uruchom("--z-tekstu " + txt.string() + " -o " + (katalog_ / "x.M1D").string()).kod, 4);
     EXPECT_FALSE(fs::exists(katalog_ / "x.M1D"));

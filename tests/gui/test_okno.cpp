@@ -288,11 +288,17 @@ TEST_F(Okno, EachOpenFailureHasItsMessageAndReasonAndTheModelSurvives)
     const QString potok = katalog.filePath("potok.M1D"), pusty = katalog.filePath("pusty.M1D");
     ASSERT_EQ(::mkfifo(QFile::encodeName(potok).constData(), 0600), 0);
     QFile(pusty).open(QIODevice::WriteOnly);
+    const QString za_duza = katalog.filePath("za_duza.txt");
+    QFile tekst(za_duza);
+    tekst.open(QIODevice::WriteOnly);
+    tekst.write("elementy 1 obciazenia 1 podpory 1\nwspolrzedne 0 -1e400\n");
+    tekst.close();
     const std::tuple<QString, const char*, const char*> przypadki[] = {
         {katalog.filePath("nie_ma.M1D"), "Nie można otworzyć pliku", "nie ma takiego pliku"},
         {katalog.path(), "Nie można otworzyć pliku", "to jest katalog"},
         {potok, "Nie można otworzyć pliku", "to jest potok (FIFO), nie plik"},
-        {pusty, "Błędny plik z danymi", "plik ma 0 bajtów, a same liczności zajmują 12"}};
+        {pusty, "Błędny plik z danymi", "plik ma 0 bajtów, a same liczności zajmują 12"},
+        {za_duza, "Błędny plik z danymi", "wiersz 2: liczba „-1e400” wykracza poza zakres liczb pojedynczej precyzji"}};
     for (const auto& [plik, tekst, powod] : przypadki) {
         skrypt->oczekuj_pliku(Wybor::otworz, plik);
         skrypt->oczekuj_komunikatu(tekst, "Błąd operacji dyskowej", Ikona::wykrzyknik, plik + ": " + powod);
