@@ -1,6 +1,8 @@
 // ZENTA: MES dla prętów rozciąganych i ściskanych.
 
+#include "deskryptory_standardowe.h"
 #include "ekran.h"
+#include "plik_do_zapisu.h"
 #include "po_polsku.h"
 #include "rur1a.h"
 #include "start.h"
@@ -23,7 +25,8 @@ QStringList argumenty(int argc, char* argv[])
 }
 
 // --pomoc, --wersja or a wrong line: answered without a window (no display
-// needed), with Qt's own words of the help in Polish.
+// needed), with Qt's own words of the help in Polish. An answer that cannot
+// be written is said, with status 5.
 int odpowiedz_bez_okna(int argc, char* argv[])
 {
     QCoreApplication program(argc, argv);
@@ -31,14 +34,23 @@ int odpowiedz_bez_okna(int argc, char* argv[])
     mow_po_polsku(tlumacz);
     const Start s = rozbierz_start(argumenty(argc, argv));
     const QByteArray tekst = s.tekst.toUtf8();
-    std::fputs(tekst.constData(), s.co == Start::Co::blad ? stderr : stdout);
-    return s.co == Start::Co::blad ? 2 : 0;
+    if (s.co == Start::Co::blad) {
+        std::fputs(tekst.constData(), stderr);
+        return 2;
+    }
+    std::string powod;
+    const auto odpowiedz = [&tekst](const Ujscie& u) { return u(tekst.constData(), std::size_t(tekst.size())); };
+    if (zapisz_bezpiecznie("/dev/stdout", odpowiedz, &powod))
+        return 0;
+    std::fprintf(stderr, "Nie można zapisać wyników: standardowe wyjście: %s\n", powod.c_str());
+    return 5;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    zajmij_zamkniete_deskryptory_standardowe(); // before Qt opens anything
     po_polsku_przed_aplikacja();
     const Start start = rozbierz_start(argumenty(argc, argv));
     if (start.co != Start::Co::okno)

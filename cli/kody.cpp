@@ -1,18 +1,21 @@
 #include "kody.h"
 
 #include "argumenty.h"
+#include "widoczne.h"
 
 #include <cstdio>
 
+// Names come from outside: an escape sequence in one is shown, not obeyed.
 int blad(const std::string& tekst, int kod)
 {
     std::fflush(stdout); // what was printed before stays before the message
-    std::fwrite(tekst.data(), 1, tekst.size(), stderr);
-    std::fputc('\n', stderr);
+    const std::string widoczny = bez_sterujacych(tekst) + '\n';
+    std::fwrite(widoczny.data(), 1, widoczny.size(), stderr);
     return kod;
 }
 
 int blad_pliku(const char* tekst, const QString& plik, const std::string& powod, int kod)
 {
-    return blad(std::string(tekst) + ": " + bajty_nazwy(plik) + ": " + powod, kod);
+    return blad(std::string(tekst) + ": " + (plik == "-" ? "standardowe wyjście" : bajty_nazwy(plik)) + ": " + powod,
+                kod);
 }

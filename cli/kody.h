@@ -16,8 +16,10 @@ enum KodWyjscia {
     wyniki_nieliczbowe = 7,  // the analysis gave results that are not finite numbers
 };
 
-// Writes the message to standard error and answers the status.
+// Writes the message to standard error, control characters shown as \xNN,
+// and answers the status.
 int blad(const std::string& tekst, int kod);
 
-// "Nie można zapisać do pliku: NAME: why" (the name as it was given).
+// "Nie można zapisać do pliku: NAME: why" (the name as it was given; "-" is
+// standard output).
 int blad_pliku(const char* tekst, const QString& plik, const std::string& powod, int kod);

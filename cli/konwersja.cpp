@@ -6,7 +6,6 @@
 #include "tekst_modelu.h"
 #include "wczytanie.h"
 
-
 namespace {
 
 struct Zwalnianie {
@@ -21,6 +20,16 @@ void przywroc_numery(Tablice& t, const std::vector<NaprawionaPodpora>& naprawion
         t.nu[n.podpora] = n.numer_w_pliku;
 }
 
+// To -o, or to standard output without it.
+int zapisz_wynik(const QString& wyjscie, const std::function<bool(const Ujscie&)>& tresc)
+{
+    const QString cel = wyjscie.isEmpty() ? QString("-") : wyjscie;
+    std::string powod;
+    if (zapisz_plik(cel, tresc, powod))
+        return sukces;
+    return blad_pliku(cel == "-" ? "Nie można zapisać wyników" : "Nie można zapisać do pliku", cel, powod, blad_zapisu);
+}
+
 } // namespace
 
 int na_tekst(const QString& model, const QString& wyjscie)
@@ -29,19 +38,10 @@ int na_tekst(const QString& model, const QString& wyjscie)
     if (o.stan.kod != sukces)
         return blad(o.stan.blad, o.stan.kod);
     const Zwalnianie zwalnianie{o.tablice};
-    if (wyjscie.isEmpty())
-        return zapisz_tekst_modelu(o.tablice, o.stan.naprawione, stdout)
-                   ? sukces
-                   : blad("Nie można zapisać wyników", blad_zapisu);
-    std::string powod;
-    const bool zapisano = zapisz_plik(
-        wyjscie,
-        [&](const Ujscie& ujscie) {
-            Strumien s(ujscie);
-            return zapisz_tekst_modelu(o.tablice, o.stan.naprawione, s);
-        },
-        powod);
-    return zapisano ? sukces : blad_pliku("Nie można zapisać do pliku", wyjscie, powod, blad_zapisu);
+    return zapisz_wynik(wyjscie, [&](const Ujscie& ujscie) {
+        Strumien s(ujscie);
+        return zapisz_tekst_modelu(o.tablice, o.stan.naprawione, s);
+    });
 }
 
 int na_m1d(const QString& model, const QString& wyjscie)
@@ -51,8 +51,5 @@ int na_m1d(const QString& model, const QString& wyjscie)
         return blad(o.stan.blad, o.stan.kod);
     const Zwalnianie zwalnianie{o.tablice};
     przywroc_numery(o.tablice, o.stan.naprawione);
-    std::string powod;
-    const bool zapisano =
-        zapisz_plik(wyjscie, [&](const Ujscie& ujscie) { return zapisz_m1d(o.tablice, ujscie); }, powod);
-    return zapisano ? sukces : blad_pliku("Nie można zapisać do pliku", wyjscie, powod, blad_zapisu);
+    return zapisz_wynik(wyjscie, [&](const Ujscie& ujscie) { return zapisz_m1d(o.tablice, ujscie); });
 }

@@ -4,6 +4,7 @@
 
 #include "argumenty.h"
 #include "bilans.h"
+#include "deskryptory_standardowe.h"
 #include "kody.h"
 #include "konwersja.h"
 #include "model.h"
@@ -13,6 +14,7 @@
 #include "rysunek_pliku.h"
 #include "sprawdz_model.h"
 #include "sprawdzenie.h"
+#include "ten_sam_plik.h"
 #include "wczytanie.h"
 #include "weryfikacja.h"
 #include "wydruk.h"
@@ -23,7 +25,6 @@
 #include <QTranslator>
 
 #include <clocale>
-#include <cstdio>
 #include <exception>
 #include <memory>
 #include <new>
@@ -62,22 +63,34 @@ int zapisz_pliki(const Polecenie& c, const std::vector<NaprawionaPodpora>& napra
     return sukces;
 }
 
-bool wypisz(const Polecenie& c, std::FILE* out)
+bool wypisz(const Polecenie& c, Strumien& s)
 {
     const std::optional<Bilans> bilans = c.bilans ? std::optional<Bilans>(policz_bilans()) : std::nullopt;
     bool ok = false;
     switch (c.format) {
-    case Format::dane: ok = wypisz_dane(out); break;
-    case Format::json: return wypisz_json(out, bilans ? &*bilans : nullptr);
-    case Format::csv: return wypisz_csv(out, bilans ? &*bilans : nullptr);
-    case Format::szczegoly: ok = wypisz_szczegoly(out); break;
-    case Format::wyniki: ok = wypisz_wyniki(out); break;
+    case Format::dane: ok = wypisz_dane(s); break;
+    case Format::json: return wypisz_json(s, bilans ? &*bilans : nullptr);
+    case Format::csv: return wypisz_csv(s, bilans ? &*bilans : nullptr);
+    case Format::szczegoly: ok = wypisz_szczegoly(s); break;
+    case Format::wyniki: ok = wypisz_wyniki(s); break;
     }
-    return bilans ? wypisz_bilans(*bilans, out) && ok : ok;
+    return bilans ? wypisz_bilans(*bilans, s) && ok : ok;
+}
+
+int sprawdz(const WczytanyModel& model)
+{
+    int kod = sukces;
+    const int zapis = wypisz_na_wyjscie([&](Strumien& s) {
+        kod = sprawdz_model(model.naprawione, s);
+        return true;
+    });
+    return zapis == sukces ? kod : zapis;
 }
 
 int wykonaj(const Polecenie& c)
 {
+    if (const std::optional<std::string> b = wyjscie_na_modelu(c))
+        return blad(*b, zle_wywolanie);
     if (c.tryb == Tryb::do_tekstu)
         return na_tekst(c.model, c.wyjscie);
     if (c.tryb == Tryb::z_tekstu)
@@ -86,11 +99,12 @@ int wykonaj(const Polecenie& c)
     if (model.kod != sukces)
         return blad(model.blad, model.kod);
     if (c.tryb == Tryb::sprawdzenie)
-        return sprawdz_model(model.naprawione, stdout);
+        return sprawdz(model);
     if (const int kod = zapisz_pliki(c, model.naprawione); kod != sukces)
         return kod;
-    if (c.wypisz && !wypisz(c, stdout))
-        return blad("Nie można zapisać wyników", blad_zapisu);
+    if (c.wypisz)
+        if (const int kod = wypisz_na_wyjscie([&c](Strumien& s) { return wypisz(c, s); }); kod != sukces)
+            return kod;
     if (const std::optional<std::string> w = wynik_nieliczbowy())
         return blad("Wyniki nie są liczbami: " + *w +
                         " (element o zerowej długości albo sztywności, które się znoszą; --sprawdz wskaże)",
@@ -118,6 +132,7 @@ std::unique_ptr<QCoreApplication> aplikacja(int& argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    zajmij_zamkniete_deskryptory_standardowe(); // before Qt opens anything
     qInstallMessageHandler(bez_komunikatow_qt);
     const std::unique_ptr<QCoreApplication> program = aplikacja(argc, argv);
     // Qt adopts the environment's locale; numbers are printed with a point.
@@ -130,8 +145,11 @@ int main(int argc, char* argv[])
     if (!rozbior.polecenie)
         return blad(rozbior.blad.toStdString(), zle_wywolanie);
     if (rozbior.polecenie->tryb == Tryb::pomoc) {
-        std::fputs(rozbior.pomoc.toLocal8Bit().constData(), stdout);
-        return sukces;
+        const QByteArray pomoc = rozbior.pomoc.toLocal8Bit();
+        return wypisz_na_wyjscie([&pomoc](Strumien& s) {
+            s << std::string_view(pomoc.constData(), std::size_t(pomoc.size()));
+            return true;
+        });
     }
     // No exception leaves: every failure ends with one of the documented statuses.
     int kod = sukces;

@@ -3,12 +3,11 @@
 #include "kody.h"
 #include "model.h"
 #include "sprawdzenie.h"
-#include "wczytanie.h"
 
-int sprawdz_model(const std::vector<NaprawionaPodpora>& naprawione, std::FILE* out)
+int sprawdz_model(const std::vector<NaprawionaPodpora>& naprawione, Strumien& s)
 {
-    std::fprintf(out, "Sprawdzenie modelu (elementów: %d, węzłów: %d, podpór: %d)\n", il_elem, il_wezl,
-                 il_podpor);
+    s << "Sprawdzenie modelu (elementów: " << il_elem << ", węzłów: " << il_wezl << ", podpór: " << il_podpor
+      << ")\n";
     std::vector<Uwaga> uwagi = sprawdz_dane(naprawione);
     const bool mozna_liczyc = !sa_bledy(uwagi);
     if (mozna_liczyc) {
@@ -18,14 +17,12 @@ int sprawdz_model(const std::vector<NaprawionaPodpora>& naprawione, std::FILE* o
     int bledy = 0;
     for (const Uwaga& u : uwagi) {
         bledy += u.waga == Waga::blad;
-        std::fprintf(out, "%s %s\n", u.waga == Waga::blad ? "BŁĄD:" : "UWAGA:", u.tekst.c_str());
+        s << (u.waga == Waga::blad ? "BŁĄD: " : "UWAGA: ") << u.tekst << '\n';
     }
     if (uwagi.empty())
-        std::fputs("Nie znaleziono usterek.\n", out);
+        s << "Nie znaleziono usterek.\n";
     else
-        std::fprintf(out, "Błędów: %d, uwag: %d.%s\n", bledy, int(uwagi.size()) - bledy,
-                     mozna_liczyc ? "" : " Obliczenia z takimi danymi nie dadzą sensownych liczb.");
-    if (std::fflush(out) != 0 || std::ferror(out))
-        return blad_zapisu;
+        s << "Błędów: " << bledy << ", uwag: " << int(uwagi.size()) - bledy << '.'
+          << (mozna_liczyc ? "" : " Obliczenia z takimi danymi nie dadzą sensownych liczb.") << '\n';
     return uwagi.empty() ? sukces : model_z_usterkami;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "m1d.h"
+#include "strumien.h"
 
-#include <cstdio>
 #include <vector>
 
 // --sprawdz: the check of the current analysed model; its results are judged
-// only when its input allows meaningful ones. Answers sukces,
-// model_z_usterkami or blad_zapisu.
-int sprawdz_model(const std::vector<NaprawionaPodpora>& naprawione, std::FILE* out);
+// only when its input allows meaningful ones. Answers sukces or
+// model_z_usterkami.
+int sprawdz_model(const std::vector<NaprawionaPodpora>& naprawione, Strumien& s);

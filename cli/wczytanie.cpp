@@ -1,5 +1,6 @@
 #include "wczytanie.h"
 
+#include "deskryptory_standardowe.h"
 #include "instalacja.h"
 #include "kody.h"
 #include "plik_modelu.h"
@@ -47,6 +48,10 @@ OdczytModelu z_pliku(const std::string& sciezka) { return z_odczytu(czytaj_plik_
 // (/dev/zero piped in) stops at the text model's limit.
 std::optional<std::string> cale_wejscie(std::string& powod)
 {
+    if (zamkniety_na_starcie(0)) {
+        powod = powod_bledu(EBADF);
+        return std::nullopt;
+    }
     std::string t;
     char bufor[1 << 16];
     for (;;) {

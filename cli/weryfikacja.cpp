@@ -48,9 +48,8 @@ void wiersz_csv(Strumien& s, const char* nazwa, const Roznica& r, const Roznica&
 
 } // namespace
 
-bool wypisz_bilans(const Bilans& b, std::FILE* out)
+bool wypisz_bilans(const Bilans& b, Strumien& s)
 {
-    Strumien s(out);
     s << "\nWeryfikacja\n";
     for (const std::string& w : opisz_bilans(b))
         s << w << '\n';

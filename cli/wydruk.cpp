@@ -68,9 +68,8 @@ void blok_csv(Strumien& s, const char* naglowek, int ile, const int* numery, con
 
 } // namespace
 
-bool wypisz_json(std::FILE* out, const Bilans* bilans)
+bool wypisz_json(Strumien& s, const Bilans* bilans)
 {
-    Strumien s(out);
     s << "{\"il_elem\":" << il_elem << ",\"il_wezl\":" << il_wezl << ",\"il_podpor\":" << il_podpor
       << ",\"il_obciaz\":" << il_obciaz;
     tablica_json(s, "f", f, il_wezl);
@@ -90,9 +89,8 @@ bool wypisz_json(std::FILE* out, const Bilans* bilans)
     return s.zakoncz();
 }
 
-bool wypisz_csv(std::FILE* out, const Bilans* bilans)
+bool wypisz_csv(Strumien& s, const Bilans* bilans)
 {
-    Strumien s(out);
     s << "element,naprężenie,długość,siła_osiowa,odkształcenie,odkształcenie_termiczne,"
          "odkształcenie_mechaniczne,wydłużenie\n";
     for (int i = 1; i <= il_elem; ++i)
@@ -104,9 +102,8 @@ bool wypisz_csv(std::FILE* out, const Bilans* bilans)
     return s.zakoncz();
 }
 
-bool wypisz_szczegoly(std::FILE* out)
+bool wypisz_szczegoly(Strumien& s)
 {
-    Strumien s(out);
     s << "Element\tNaprężenie\tDługość L\tSiła osiowa N\tOdkształcenie ε\tTermiczne α·ΔT\t"
          "Mechaniczne ε-α·ΔT\tWydłużenie ΔL\n";
     for (int i = 1; i <= il_elem; ++i)

@@ -2,21 +2,19 @@
 
 #include "tabele_tekst.h"
 
-#include <cstdio>
-
 struct Bilans;
 
 // Text forms of the current model (Pusty false) for zenta-oblicz, written row
-// by row to `out`. Each answers false when writing failed.
+// by row to `s`. Each answers false when writing failed.
 
 // {"il_elem":..,"il_wezl":..,"il_podpor":..,"il_obciaz":..,"f":[..],"stress":[..],"react":[..],
 //  "L":[..],"N":[..],"eps":[..],"eps_T":[..],"eps_m":[..],"dL":[..]} and "bilans":{..} when given;
 // every float with 9 significant digits (reads back bit for bit), null where not finite.
-bool wypisz_json(std::FILE* out, const Bilans* bilans = nullptr);
+bool wypisz_json(Strumien& s, const Bilans* bilans = nullptr);
 
 // The three result blocks as CSV, separated by an empty line; the element
 // block also has the derived values; the verification's blocks follow when given.
-bool wypisz_csv(std::FILE* out, const Bilans* bilans = nullptr);
+bool wypisz_csv(Strumien& s, const Bilans* bilans = nullptr);
 
 // Per element: stress, length, axial force, strains and elongation.
-bool wypisz_szczegoly(std::FILE* out);
+bool wypisz_szczegoly(Strumien& s);

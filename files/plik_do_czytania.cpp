@@ -13,7 +13,11 @@ PlikDoCzytania::PlikDoCzytania(const std::string& sciezka)
 {
     const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        powod_ = powod_bledu(errno);
+        // A socket cannot be opened at all: said as what it is, not by the errno.
+        const int blad = errno;
+        struct stat st {};
+        powod_ = ::stat(sciezka.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? powod_rodzaju(st.st_mode)
+                                                                           : powod_bledu(blad);
         return;
     }
     struct stat st {};

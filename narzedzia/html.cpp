@@ -1,6 +1,7 @@
 #include "html.h"
 
 #include "format.h"
+#include "widoczne.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +10,7 @@ std::string html(std::string_view tekst)
 {
     std::string w;
     w.reserve(tekst.size());
-    for (char c : tekst)
+    for (char c : poprawne_utf8(tekst)) // a name's bytes that are not UTF-8 would make the page invalid
         switch (c) {
         case '&': w += "&amp;"; break;
         case '<': w += "&lt;"; break;

@@ -7,7 +7,8 @@
 
 // Small pieces of the HTML report.
 
-// Text safe inside HTML elements and attribute values.
+// Text safe inside HTML elements and attribute values; control characters
+// and bytes that are not UTF-8 as \xNN.
 std::string html(std::string_view tekst);
 
 // A number as the report shows it: 7 significant digits, a point, "−" for minus.

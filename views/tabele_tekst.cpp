@@ -28,9 +28,8 @@ void blok(Strumien& s, std::string_view lewy, std::string_view prawy, int ile, c
 
 } // namespace
 
-bool wypisz_wyniki(std::FILE* out)
+bool wypisz_wyniki(Strumien& s)
 {
-    Strumien s(out);
     blok(s, naglowek_element, naglowek_naprezenie, il_elem, nullptr, stress, format_naprezenia);
     s << '\n';
     blok(s, naglowek_wezel, naglowek_przemieszczenie, il_wezl, nullptr, f, format_przemieszczenia);
@@ -39,9 +38,8 @@ bool wypisz_wyniki(std::FILE* out)
     return s.zakoncz();
 }
 
-bool wypisz_dane(std::FILE* out)
+bool wypisz_dane(Strumien& s)
 {
-    Strumien s(out);
     s << naglowek_element << '\t' << dwuwierszowy(naglowek_pole) << '\t' << dwuwierszowy(naglowek_modul) << '\t'
       << dwuwierszowy(naglowek_rozszerzalnosc) << '\t' << dwuwierszowy(naglowek_temperatura) << '\n';
     for (int i = 1; i <= il_elem; ++i) {
@@ -57,4 +55,16 @@ bool wypisz_dane(std::FILE* out)
     s << '\n';
     blok(s, dwuwierszowy(naglowek_utwierdzenie), dwuwierszowy(naglowek_wymuszenie), il_podpor, nu, u, format_danych);
     return s.zakoncz();
+}
+
+bool wypisz_wyniki(std::FILE* out)
+{
+    Strumien s(out);
+    return wypisz_wyniki(s);
+}
+
+bool wypisz_dane(std::FILE* out)
+{
+    Strumien s(out);
+    return wypisz_dane(s);
 }

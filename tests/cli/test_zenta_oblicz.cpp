@@ -10,7 +10,9 @@
 #include <QPainter>
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -351,12 +353,16 @@ TEST_F(ZentaOblicz, WhatIsNotARegularFileIsRefusedAtOnceWithItsReason)
     ::mkfifo((katalog_ / "potok").c_str(), 0600);
     fs::create_symlink("/dev/zero", katalog_ / "zera.txt");
     fs::create_symlink(katalog_ / "petla.M1D", katalog_ / "petla.M1D");
+    sockaddr_un gniazdo{AF_UNIX, {}};
+    (katalog_ / "gniazdo.M1D").string().copy(gniazdo.sun_path, sizeof gniazdo.sun_path - 1);
+    ASSERT_EQ(::bind(::socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr*>(&gniazdo), sizeof gniazdo), 0);
     const std::pair<const char*, const char*> pliki[] = {{"katalog.txt", "to jest katalog"},
                                                          {"katalog.M1D", "to jest katalog"},
                                                          {"potok.txt", "to jest potok (FIFO), nie plik"},
                                                          {"potok", "to jest potok (FIFO), nie plik"},
                                                          {"zera.txt", "to jest urządzenie, nie plik"},
-                                                         {"petla.M1D", "za dużo dowiązań symbolicznych"}};
+                                                         {"petla.M1D", "za dużo dowiązań symbolicznych"},
+                                                         {"gniazdo.M1D", "to jest gniazdo, nie plik"}};
     const std::string wyjscie = " -o " + (katalog_ / "x.M1D").string();
     for (const auto& [nazwa, powod] : pliki)
         for (const std::string tryb : {"", "--sprawdz ", "--do-tekstu ", "--z-tekstu "}) {
@@ -423,7 +429,49 @@ TEST_F(ZentaOblicz, HostileTargetsAreRefusedOrWrittenAsTheShellWouldWithNothingL
     }
 }
 
-TEST_F(ZentaOblicz, NamesThatAreNotUtf8AreOpenedAndWrittenByteForByte)
+// Standard output that takes nothing (closed, or a pipe nobody reads: every
+// write fails, as on a full disk) is said with where and why in every mode;
+// an output that is the model's own file is refused before anything is read.
+TEST_F(ZentaOblicz, FailedWritesToStandardOutputAndOutputsOverTheModelAreSaid)
+{
+    const std::string model = zapisz_model(pret_dwuelementowy()), program = ZENTA_OBLICZ;
+    int potok[2];
+    ASSERT_EQ(::pipe(potok), 0);
+    ::close(potok[0]);
+    for (const std::string& polecenie : {std::string("--pomoc"), std::string("--wersja"), model, "--sprawdz " + model,
+                                         "--json " + model, "--do-tekstu " + model}) {
+        const Wynik bez_czytelnika =
+            uruchom_w_powloce("trap '' PIPE; " + program + " " + polecenie + " >&" + std::to_string(potok[1]));
+        EXPECT_EQ(bez_czytelnika.kod, 5) << polecenie;
+        EXPECT_EQ(bez_czytelnika.wyjscie, "Nie można zapisać wyników: standardowe wyjście: odbiorca zamknął potok\n");
+        const Wynik zamkniete = uruchom(polecenie + " >&-");
+        EXPECT_EQ(zamkniete.kod, 5) << polecenie;
+        EXPECT_EQ(zamkniete.wyjscie, "Nie można zapisać wyników: standardowe wyjście: deskryptor jest zamknięty\n");
+    }
+    ::close(potok[1]);
+
+    const std::string txt = (katalog_ / "model.txt").string(), dowiazanie = (katalog_ / "dowiazanie.html").string();
+    uruchom("--do-tekstu " + model + " -o " + txt);
+    fs::create_symlink(model, dowiazanie);
+    const std::pair<std::string, std::string> przypadki[] = {
+        {"--raport " + model + " " + model, "Plik wynikowy „" + model + "”"},
+        {"--raport " + dowiazanie + " " + model, "Plik wynikowy „" + dowiazanie + "”"},
+        {"--z-tekstu " + txt + " -o " + txt, "Plik wynikowy „" + txt + "”"},
+        {"--do-tekstu - < " + txt + " >> " + txt, "Standardowe wyjście"}};
+    const std::string m1d = zawartosc(model), tekst = zawartosc(txt);
+    for (const auto& [polecenie, co] : przypadki) {
+        const Wynik w = uruchom(polecenie);
+        EXPECT_EQ(w.kod, 2) << polecenie;
+        EXPECT_EQ(w.wyjscie, co + " to plik modelu: zapis zniszczyłby model.\n");
+    }
+    EXPECT_EQ(zawartosc(model), m1d);
+    EXPECT_EQ(zawartosc(txt), tekst);
+}
+
+// Names are opened and written byte for byte, and shown so that they do no
+// harm: the report stays valid UTF-8, a terminal is shown escape sequences
+// instead of obeying them.
+TEST_F(ZentaOblicz, NamesAreUsedByteForByteAndShownSafely)
 {
     const fs::path model = katalog_ / "model\xff.M1D", tekst = katalog_ / "wynik\xfe.txt";
     fs::copy_file(zapisz_model(pret_dwuelementowy()), model);
@@ -431,6 +479,14 @@ TEST_F(ZentaOblicz, NamesThatAreNotUtf8AreOpenedAndWrittenByteForByte)
     EXPECT_TRUE(fs::exists(tekst));
     const std::string brak = (katalog_ / "brak\xfd.M1D").string();
     EXPECT_EQ(uruchom(brak).wyjscie, "Nie można otworzyć pliku: " + brak + ": nie ma takiego pliku\n");
+
+    const std::string raport = (katalog_ / "raport.html").string();
+    EXPECT_EQ(uruchom("--raport " + raport + " " + model.string()).kod, 0);
+    const QByteArray html = QByteArray::fromStdString(zawartosc(raport));
+    EXPECT_EQ(QString::fromUtf8(html).toUtf8(), html);
+    EXPECT_TRUE(html.contains("Model <b>model\\xFF.M1D</b>"));
+    EXPECT_EQ(uruchom("'" + katalog_.string() + "/\x1b]0;tytuł\x07.M1D'").wyjscie,
+              "Nie można otworzyć pliku: " + katalog_.string() + "/\\x1B]0;tytuł\\x07.M1D: nie ma takiego pliku\n");
 }
 
 TEST_F(ZentaOblicz, DashIsStandardInputAndOutputAndAPictureNameSaysItsFormat)
