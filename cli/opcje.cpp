@@ -29,12 +29,13 @@ const char* const opis =
     "examples/.\n"
     "\n"
     "MODEL \"-\" to standardowe wejście. Plik wynikowy powstaje obok jako nowy i zastępuje\n"
-    "dawny dopiero cały; do potoku (FIFO) i urządzenia program pisze wprost.\n"
+    "dawny dopiero cały, z jego właścicielem, uprawnieniami i ACL; pliku, którego nie wolno\n"
+    "pisać, program nie zastępuje; do potoku (FIFO) i urządzenia pisze wprost.\n"
     "\n"
-    "Kody wyjścia: 0 powodzenie, 1 za mało pamięci, 2 błędne wywołanie, 3 nie można\n"
-    "otworzyć pliku, 4 błędny plik z danymi, 5 nie można zapisać, 6 --sprawdz znalazło\n"
-    "usterki, 7 wyniki nie są liczbami (wypisane, ale bez znaczenia). Komunikat błędu\n"
-    "podaje plik i przyczynę.";
+    "Kody wyjścia: 0 powodzenie, 1 za mało pamięci, 2 błędne wywołanie (także plik wynikowy,\n"
+    "który jest plikiem modelu), 3 nie można otworzyć pliku, 4 błędny plik z danymi, 5 nie\n"
+    "można zapisać (także na standardowe wyjście), 6 --sprawdz znalazło usterki, 7 wyniki\n"
+    "nie są liczbami (wypisane, ale bez znaczenia). Komunikat błędu podaje plik i przyczynę.";
 
 struct Opcje {
     QCommandLineOption pomoc{{"h", "help", "pomoc"}, "Wyświetla tę pomoc."};
