@@ -29,6 +29,8 @@
 
 #include <sys/stat.h>
 
+#include <fstream>
+
 namespace {
 
 using Ikona = _ROZMOWA_::Ikona;
@@ -235,12 +237,15 @@ TEST_F(Okno, ReleasingADamagedModelOrNoneSaysSo)
 
 // ---- open and save ----
 
-// The table zenta-oblicz runs too, through "Zapisz Jako".
-TEST_F(Okno, SavingOverHostileTargetsIsRefusedWithItsReasonOrWritesAsTheShellWould)
+// The table zenta-oblicz runs too, through "Zapisz Jako": the file opened
+// written back byte for byte or refused, and the model untouched.
+TEST_F(Okno, OpenAnalysesTheFileAndSaveWritesItBackOrIsRefusedAsTheShellWould)
 {
     const QString model = plik_modelu(pret_dwuelementowy());
     otworz(model);
-    for (const WrogiCel& cel : wrogie_cele(zawartosc(model).toStdString(), QFile::encodeName(katalog.path()).toStdString())) {
+    ASSERT_FALSE(Pusty);
+    EXPECT_FLOAT_EQ(stress[2], 5.0f);
+    for (WrogiCel& cel : wrogie_cele(QFile::encodeName(katalog.path()).toStdString())) {
         const std::string sciezka = cel.przygotuj();
         if (sciezka.empty())
             continue;
@@ -253,8 +258,9 @@ TEST_F(Okno, SavingOverHostileTargetsIsRefusedWithItsReasonOrWritesAsTheShellWou
             const JakoZapisujacy jako(cel.pelny_dysk);
             okno->polecenie(1060);
         }
-        EXPECT_EQ(cel.sprawdz(sciezka), "") << cel.nazwa;
+        EXPECT_EQ(cel.sprawdz(zawartosc(model).toStdString()), "") << cel.nazwa;
     }
+    EXPECT_FLOAT_EQ(stress[2], 5.0f);
 }
 
 TEST_F(Okno, OpenClosesTheTableWindowsEvenWhenCancelled)
@@ -289,10 +295,7 @@ TEST_F(Okno, EachOpenFailureHasItsMessageAndReasonAndTheModelSurvives)
     ASSERT_EQ(::mkfifo(QFile::encodeName(potok).constData(), 0600), 0);
     QFile(pusty).open(QIODevice::WriteOnly);
     const QString za_duza = katalog.filePath("za_duza.txt");
-    QFile tekst(za_duza);
-    tekst.open(QIODevice::WriteOnly);
-    tekst.write("elementy 1 obciazenia 1 podpory 1\nwspolrzedne 0 -1e400\n");
-    tekst.close();
+    std::ofstream(QFile::encodeName(za_duza).toStdString()) << "elementy 1 obciazenia 1 podpory 1\nwspolrzedne 0 -1e400\n";
     const std::tuple<QString, const char*, const char*> przypadki[] = {
         {katalog.filePath("nie_ma.M1D"), "Nie można otworzyć pliku", "nie ma takiego pliku"},
         {katalog.path(), "Nie można otworzyć pliku", "to jest katalog"},

@@ -6,209 +6,158 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <memory>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
+// All that a save must keep or change, through symbolic links.
+struct StanCelu {
+    bool dowiazanie = false, jest = false;
+    std::string bajty;
+    mode_t tryb = 0;
+    uid_t uid = 0;
+    gid_t gid = 0;
+    nlink_t dowiazania = 0;
+    std::map<std::string, std::string> atrybuty;
+};
+
 namespace {
 
-std::string tresc(const fs::path& sciezka)
-{
-    std::ifstream plik(sciezka, std::ios::binary);
-    return {std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>()};
-}
+const bool jako_nobody = ::geteuid() == 0;
+constexpr unsigned nobody = 65534;
 
-struct stat stan(const fs::path& sciezka)
+StanCelu stan(const fs::path& p)
 {
+    StanCelu s;
     struct stat st {};
-    ::stat(sciezka.c_str(), &st);
-    return st;
-}
-
-// The saver's file, or (swoj false) one of the tests' own user.
-void napisz(const fs::path& sciezka, mode_t tryb, bool swoj)
-{
-    std::ofstream(sciezka, std::ios::binary) << "stary";
-    const Zapisujacy kto = zapisujacy();
-    if (swoj && kto.jest_ktos_inny && ::chown(sciezka.c_str(), kto.uid, kto.gid) != 0)
-        std::abort();
-    ::chmod(sciezka.c_str(), tryb);
-}
-
-std::map<std::string, std::string> atrybuty(const fs::path& sciezka)
-{
-    std::map<std::string, std::string> w;
+    s.dowiazanie = ::lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    if (!(s.jest = ::stat(p.c_str(), &st) == 0))
+        return s;
+    std::tie(s.tryb, s.uid, s.gid, s.dowiazania) = std::tuple(st.st_mode, st.st_uid, st.st_gid, st.st_nlink);
+    std::ifstream plik(S_ISREG(st.st_mode) ? p : fs::path()); // opened, a FIFO would wait for a writer
+    s.bajty.assign(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>());
     std::string nazwy(4096, '\0'), wartosc(4096, '\0');
-    const ssize_t n = ::listxattr(sciezka.c_str(), nazwy.data(), nazwy.size());
-    for (std::size_t k = 0; n > 0 && k < std::size_t(n); k += std::strlen(nazwy.data() + k) + 1) {
-        const ssize_t m = ::getxattr(sciezka.c_str(), nazwy.data() + k, wartosc.data(), wartosc.size());
-        w[nazwy.data() + k] = wartosc.substr(0, std::size_t(std::max<ssize_t>(m, 0)));
-    }
-    return w;
+    const ssize_t n = ::listxattr(p.c_str(), nazwy.data(), nazwy.size());
+    for (std::size_t k = 0; n > 0 && k < std::size_t(n); k += std::strlen(nazwy.data() + k) + 1)
+        s.atrybuty[nazwy.data() + k] =
+            wartosc.substr(0, std::size_t(std::max<ssize_t>(0, ::getxattr(p.c_str(), nazwy.data() + k, wartosc.data(), 4096))));
+    return s;
 }
 
-// What is wrong: the names of the checks that failed.
-class Uwagi {
-public:
-    Uwagi& oczekuj(bool ok, const char* co)
-    {
-        if (!ok)
-            tekst_ += std::string(co) + "; ";
-        return *this;
-    }
-    // With the check that no temporary was left anywhere in the folder.
-    std::string koniec(const fs::path& folder)
-    {
-        for (const fs::directory_entry& p : fs::recursive_directory_iterator(folder))
-            oczekuj(!p.path().filename().string().starts_with(".zenta-"), "pozostał plik tymczasowy");
-        return tekst_;
-    }
+// The saver's, or (swoj false) the tests' own user's.
+bool daj(const fs::path& p, bool swoj = true)
+{
+    return !swoj || !jako_nobody || ::lchown(p.c_str(), nobody, nobody) == 0;
+}
 
-private:
-    std::string tekst_;
-};
+bool napisz(const fs::path& p, mode_t tryb, bool swoj = true)
+{
+    std::ofstream(p, std::ios::binary) << "stary";
+    return daj(p, swoj) && ::chmod(p.c_str(), tryb) == 0;
+}
 
 } // namespace
 
-Zapisujacy zapisujacy()
+std::string WrogiCel::przygotuj()
 {
-    if (::geteuid() == 0)
-        return {65534, 65534, true};
-    return {::geteuid(), ::getegid(), false};
+    if (!tworz(sciezka))
+        return {};
+    przed = std::make_shared<StanCelu>(stan(sciezka));
+    return sciezka.string();
 }
 
-std::vector<WrogiCel> wrogie_cele(const std::string& nowe, const fs::path& folder)
+// A file that was not there before is judged by its bytes alone.
+std::string WrogiCel::sprawdz(const std::string& nowe) const
 {
-    const Zapisujacy kto = zapisujacy();
-    if (kto.jest_ktos_inny && ::chown(folder.c_str(), kto.uid, kto.gid) != 0)
+    const StanCelu po = stan(sciezka);
+    StanCelu w = przed->jest || !powod.empty() ? *przed : po;
+    w.dowiazanie = przed->dowiazanie;
+    w.bajty = powod.empty() ? nowe : przed->bajty;
+    std::string uwagi;
+    for (const auto& [rozne, co] :
+         {std::pair{po.jest != w.jest || po.bajty != w.bajty, "treść"}, {po.tryb != w.tryb, "tryb"},
+          {po.uid != w.uid || po.gid != w.gid, "właściciel"}, {po.dowiazania != w.dowiazania, "dowiązania twarde"},
+          {po.atrybuty != w.atrybuty, "atrybuty rozszerzone"}, {po.dowiazanie != w.dowiazanie, "dowiązanie"}})
+        if (rozne)
+            uwagi += std::string(co) + "; ";
+    for (const fs::directory_entry& p : fs::directory_iterator(sciezka.parent_path()))
+        if (p.path().filename().string().starts_with(".zenta-"))
+            uwagi += "pozostał " + p.path().filename().string() + "; ";
+    fs::permissions(sciezka.parent_path(), fs::perms::owner_all, fs::perm_options::add); // for the cleanup
+    return uwagi;
+}
+
+std::vector<WrogiCel> wrogie_cele(const fs::path& f)
+{
+    if (!daj(f))
         std::abort();
-    const auto plik = [folder](const char* nazwa, mode_t tryb, bool swoj) {
-        return [=] {
-            napisz(folder / nazwa, tryb, swoj);
-            return (folder / nazwa).string();
+    const auto cudzy = [](mode_t tryb) { return [tryb](const fs::path& p) { return jako_nobody && napisz(p, tryb, false); }; };
+    const auto dowiazanie = [](const char* dokad) {
+        return [dokad](const fs::path& p) {
+            fs::create_symlink(dokad, p);
+            return daj(p);
         };
     };
-    const auto tylko_cudzy = [kto](std::function<std::string()> przygotuj) {
-        return kto.jest_ktos_inny ? przygotuj : [] { return std::string(); };
-    };
-    const auto stary_caly = [folder](const std::string& cel) {
-        return Uwagi().oczekuj(tresc(cel) == "stary", "zmieniona treść").koniec(folder);
-    };
-    const auto nowy = [folder, nowe](const std::string& cel) {
-        return Uwagi().oczekuj(tresc(cel) == nowe, "nie zapisany").koniec(folder);
-    };
-    // Kept for the check of the ACL row: the attributes and mode it was given.
-    const auto dawne = std::make_shared<std::pair<std::map<std::string, std::string>, mode_t>>();
-    const fs::path zamkniety = folder / "folder_tylko_do_odczytu";
+    const std::string bez_prawa = "brak uprawnień do zapisu";
     return {
-        {"plik tylko do odczytu", plik("tylko_do_odczytu.M1D", 0444, true), "brak uprawnień do zapisu", false,
-         [=](const std::string& cel) {
-             return Uwagi().oczekuj((stan(cel).st_mode & 07777) == 0444, "zmieniony tryb").koniec(folder) +
-                    stary_caly(cel);
-         }},
-        {"cudzy plik", tylko_cudzy(plik("cudzy.M1D", 0644, false)), "brak uprawnień do zapisu", false,
-         [=](const std::string& cel) {
-             return Uwagi().oczekuj(stan(cel).st_uid == ::geteuid(), "zmieniony właściciel").koniec(folder) +
-                    stary_caly(cel);
-         }},
-        {"cudzy plik, który każdy może pisać", tylko_cudzy(plik("wspolny.M1D", 0666, false)), "", false,
-         [=](const std::string& cel) {
-             return Uwagi().oczekuj(stan(cel).st_uid == ::geteuid(), "zmieniony właściciel").koniec(folder) +
-                    nowy(cel);
-         }},
-        {"ACL i atrybuty rozszerzone",
-         [=] {
-             const fs::path p = folder / "acl.M1D";
-             napisz(p, 0640, true);
-             const bool acl = std::system(("setfacl -m u:12345:rw " + p.string() + " 2>/dev/null").c_str()) == 0;
-             const bool xattr = ::setxattr(p.c_str(), "user.zenta", "wartość", 9, 0) == 0;
-             *dawne = {atrybuty(p), stan(p).st_mode};
-             return acl || xattr ? p.string() : std::string();
+        {"plik tylko do odczytu", f / "tylko_do_odczytu.M1D", [](const fs::path& p) { return napisz(p, 0444); }, bez_prawa},
+        {"cudzy plik", f / "cudzy.M1D", cudzy(0644), bez_prawa},
+        {"cudzy plik, który każdy może pisać", f / "wspolny.M1D", cudzy(0666), ""},
+        {"ACL i atrybuty rozszerzone", f / "acl.M1D",
+         [](const fs::path& p) {
+             const bool acl = napisz(p, 0640) && !std::system(("setfacl -m u:12345:rw " + p.string() + " 2>/dev/null").c_str());
+             return ::setxattr(p.c_str(), "user.zenta", "wartość", 9, 0) == 0 || acl;
          },
-         "", false,
-         [=](const std::string& cel) {
-             return Uwagi()
-                        .oczekuj(atrybuty(cel) == dawne->first, "inne atrybuty rozszerzone")
-                        .oczekuj(stan(cel).st_mode == dawne->second, "zmieniony tryb")
-                        .koniec(folder) +
-                    nowy(cel);
-         }},
-        {"wiszące dowiązanie",
-         [=] {
-             fs::create_symlink("cel_dowiazania.M1D", folder / "dowiazanie.M1D");
-             return (folder / "dowiazanie.M1D").string();
+         ""},
+        {"dowiązanie do pliku", f / "dowiazanie.M1D",
+         [=](const fs::path& p) { return napisz(f / "wskazany.M1D", 0640) && dowiazanie("wskazany.M1D")(p); }, ""},
+        {"wiszące dowiązanie", f / "wiszace.M1D", dowiazanie("jeszcze_nie_ma.M1D"), ""},
+        {"pętla dowiązań", f / "petla.M1D", dowiazanie("petla.M1D"),
+         "za dużo dowiązań symbolicznych (dowiązanie wskazuje samo na siebie?)"},
+        {"katalog", f / "katalog.M1D", [](const fs::path& p) { return fs::create_directory(p) && daj(p); }, "to jest katalog"},
+        {"potok bez czytelnika", f / "potok.M1D", [](const fs::path& p) { return !::mkfifo(p.c_str(), 0644) && daj(p); },
+         "nikt nie czyta z tego potoku"},
+        {"twarde dowiązanie", f / "twardy.M1D",
+         [f](const fs::path& p) { return napisz(p, 0640) && (fs::create_hard_link(p, f / "drugi.M1D"), true); }, ""},
+        {"plik w folderze tylko do odczytu", f / "zamkniety" / "plik.M1D",
+         [](const fs::path& p) {
+             return fs::create_directory(p.parent_path()) && daj(p.parent_path()) && napisz(p, 0644) &&
+                    ::chmod(p.parent_path().c_str(), 0555) == 0;
          },
-         "", false,
-         [=](const std::string& cel) {
-             return Uwagi().oczekuj(fs::is_symlink(cel), "dowiązanie zastąpione").koniec(folder) +
-                    nowy((folder / "cel_dowiazania.M1D").string());
-         }},
-        {"plik w folderze tylko do odczytu",
-         [=] {
-             fs::create_directory(zamkniety);
-             napisz(zamkniety / "plik.M1D", 0644, true);
-             if (kto.jest_ktos_inny && ::chown(zamkniety.c_str(), kto.uid, kto.gid) != 0)
-                 std::abort();
-             fs::permissions(zamkniety, fs::perms(0555));
-             return (zamkniety / "plik.M1D").string();
-         },
-         "", false,
-         [=](const std::string& cel) {
-             const std::string uwagi = nowy(cel);
-             fs::permissions(zamkniety, fs::perms(0755));
-             return uwagi;
-         }},
-        {"nazwa 255 bajtów", [=] { return (folder / (std::string(251, 'n') + ".M1D")).string(); }, "", false, nowy},
-        {"pełny dysk", plik("pelny.M1D", 0644, true), "plik przekroczyłby dozwolony rozmiar", true, stary_caly},
+         ""},
+        {"nazwa 255 bajtów", f / (std::string(251, 'n') + ".M1D"), [](const fs::path&) { return true; }, ""},
+        {"pełny dysk", f / "pelny.M1D", [](const fs::path& p) { return napisz(p, 0644); },
+         "plik przekroczyłby dozwolony rozmiar", true},
     };
 }
 
-JakoZapisujacy::JakoZapisujacy(bool pelny_dysk) : pelny_dysk_(pelny_dysk)
+JakoZapisujacy::JakoZapisujacy(bool pelny_dysk) : grupy_(std::size_t(::getgroups(0, nullptr)))
 {
-    const Zapisujacy kto = zapisujacy();
-    if (kto.jest_ktos_inny) {
-        grupy_.resize(std::size_t(::getgroups(0, nullptr)));
-        ::getgroups(int(grupy_.size()), grupy_.data());
-        zmieniony_ = true;
-        if (::setgroups(0, nullptr) != 0 || ::setegid(kto.gid) != 0 || ::seteuid(kto.uid) != 0)
-            std::abort();
-    }
-    if (pelny_dysk) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r{};
-        ::getrlimit(RLIMIT_FSIZE, &r);
-        limit_ = r.rlim_cur;
-        r.rlim_cur = 0;
-        ::setrlimit(RLIMIT_FSIZE, &r);
-    }
+    ::getgroups(int(grupy_.size()), grupy_.data());
+    if (jako_nobody && (::setgroups(0, nullptr) != 0 || ::setegid(nobody) != 0 || ::seteuid(nobody) != 0))
+        std::abort();
+    ::getrlimit(RLIMIT_FSIZE, &limit_);
+    const rlimit limit{pelny_dysk ? 0 : limit_.rlim_cur, limit_.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, pelny_dysk ? SIG_IGN : SIG_DFL);
 }
 
 JakoZapisujacy::~JakoZapisujacy()
 {
-    if (pelny_dysk_) {
-        rlimit r{};
-        ::getrlimit(RLIMIT_FSIZE, &r);
-        r.rlim_cur = rlim_t(limit_);
-        ::setrlimit(RLIMIT_FSIZE, &r);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-    if (zmieniony_ && (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(grupy_.size(), grupy_.data()) != 0))
+    ::setrlimit(RLIMIT_FSIZE, &limit_);
+    std::signal(SIGXFSZ, SIG_DFL);
+    if (jako_nobody && (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(grupy_.size(), grupy_.data()) != 0))
         std::abort();
 }
 
 std::string jako_zapisujacy(const std::string& polecenie, bool pelny_dysk)
 {
-    const Zapisujacy kto = zapisujacy();
     return std::string(pelny_dysk ? "ulimit -f 0; trap '' XFSZ; " : "") +
-           (kto.jest_ktos_inny ? "setpriv --reuid=" + std::to_string(kto.uid) + " --regid=" + std::to_string(kto.gid) +
-                                     " --clear-groups "
-                               : "") +
-           polecenie;
+           (jako_nobody ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "") + polecenie;
 }
