@@ -101,7 +101,7 @@ bool zapisz_i_podmien(const std::string& cel, const struct stat* dawny,
 {
     auto nowy = std::make_unique<PlikTymczasowy>(cel, dawny ? dawny->st_mode & 0777 : 0666);
     const int fd = nowy->fd();
-    if (fd < 0 && dawny && (nowy->blad() == EACCES || nowy->blad() == EPERM))
+    if (fd < 0 && dawny && (nowy->blad() == EACCES || nowy->blad() == EPERM || nowy->blad() == EROFS))
         return zapisz_na_miejscu(cel, true, tresc, powod);
     if (fd < 0)
         return porazka_bledu(powod, nowy->blad());
