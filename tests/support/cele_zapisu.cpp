@@ -139,8 +139,8 @@ std::vector<WrogiCel> wrogie_cele(const fs::path& f)
 
 JakoZapisujacy::JakoZapisujacy(bool pelny_dysk) : grupy_(std::size_t(::getgroups(0, nullptr)))
 {
-    ::getgroups(int(grupy_.size()), grupy_.data());
-    if (jako_nobody && (::setgroups(0, nullptr) != 0 || ::setegid(nobody) != 0 || ::seteuid(nobody) != 0))
+    if (::getgroups(int(grupy_.size()), grupy_.data()) < 0 ||
+        (jako_nobody && (::setgroups(0, nullptr) != 0 || ::setegid(nobody) != 0 || ::seteuid(nobody) != 0)))
         std::abort();
     ::getrlimit(RLIMIT_FSIZE, &limit_);
     const rlimit limit{pelny_dysk ? 0 : limit_.rlim_cur, limit_.rlim_max};
