@@ -3,8 +3,8 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -51,13 +51,28 @@ bool przenies_rozszerzony(const char* plik, const char* nazwa, int fd)
     return ::fsetxattr(fd, nazwa, dawna.data(), dawna.size(), 0) == 0;
 }
 
+std::vector<std::string_view> lista_nazw(const std::vector<char>& nazwy)
+{
+    std::vector<std::string_view> w;
+    for (std::size_t k = 0; k < nazwy.size(); k += w.back().size() + 1)
+        w.emplace_back(nazwy.data() + k);
+    return w;
+}
+
+// Every attribute of the old file, and none besides: what the new one got
+// from its folder (a default ACL) goes.
 bool przenies_rozszerzone(const std::string& plik, int fd)
 {
-    std::vector<char> nazwy;
-    if (!przeczytaj(nazwy, [&](char* b, std::size_t n) { return ::listxattr(plik.c_str(), b, n); }))
+    std::vector<char> dawne, nowe;
+    if (!przeczytaj(dawne, [&](char* b, std::size_t n) { return ::listxattr(plik.c_str(), b, n); }) ||
+        !przeczytaj(nowe, [&](char* b, std::size_t n) { return ::flistxattr(fd, b, n); }))
         return errno == ENOTSUP; // a file system without them
-    for (std::size_t k = 0; k < nazwy.size(); k += std::strlen(nazwy.data() + k) + 1)
-        if (!przenies_rozszerzony(plik.c_str(), nazwy.data() + k, fd))
+    const std::vector<std::string_view> nazwy = lista_nazw(dawne);
+    for (const std::string_view nazwa : nazwy)
+        if (!przenies_rozszerzony(plik.c_str(), nazwa.data(), fd))
+            return false;
+    for (const std::string_view nazwa : lista_nazw(nowe))
+        if (std::find(nazwy.begin(), nazwy.end(), nazwa) == nazwy.end() && ::fremovexattr(fd, nazwa.data()) != 0)
             return false;
     return true;
 }

@@ -115,6 +115,12 @@ std::vector<WrogiCel> wrogie_cele(const fs::path& f)
              return ::setxattr(p.c_str(), "user.zenta", "wartość", 9, 0) == 0 || acl;
          },
          ""},
+        {"plik bez ACL w folderze z domyślnym ACL", f / "domyslny_acl" / "plik.M1D",
+         [](const fs::path& p) {
+             return fs::create_directory(p.parent_path()) && daj(p.parent_path()) && napisz(p, 0644) &&
+                    !std::system(("setfacl -d -m u:12345:rw " + p.parent_path().string() + " 2>/dev/null").c_str());
+         },
+         ""},
         {"dowiązanie do pliku", f / "dowiazanie.M1D",
          [=](const fs::path& p) { return napisz(f / "wskazany.M1D", 0640) && dowiazanie("wskazany.M1D")(p); }, ""},
         {"wiszące dowiązanie", f / "wiszace.M1D", dowiazanie("jeszcze_nie_ma.M1D"), ""},
