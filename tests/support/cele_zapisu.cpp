@@ -158,12 +158,13 @@ JakoZapisujacy::~JakoZapisujacy()
 {
     ::setrlimit(RLIMIT_FSIZE, &limit_);
     std::signal(SIGXFSZ, SIG_DFL);
+    ::umask(maska_);
     if (jako_nobody && (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(grupy_.size(), grupy_.data()) != 0))
         std::abort();
 }
 
 std::string jako_zapisujacy(const std::string& polecenie, bool pelny_dysk)
 {
-    return std::string(pelny_dysk ? "ulimit -f 0; trap '' XFSZ; " : "") +
+    return std::string(pelny_dysk ? "umask 077; ulimit -f 0; trap '' XFSZ; " : "umask 077; ") +
            (jako_nobody ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "") + polecenie;
 }

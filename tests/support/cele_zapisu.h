@@ -1,6 +1,7 @@
 #pragma once
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <filesystem>
@@ -33,7 +34,8 @@ struct WrogiCel {
 std::vector<WrogiCel> wrogie_cele(const std::filesystem::path& folder);
 
 // For its life the process acts as the saver (effective user and group, no
-// other groups), and for a full disk may write no byte (SIGXFSZ ignored).
+// other groups) under a umask of 077, which a new file's mode must not keep,
+// and for a full disk may write no byte (SIGXFSZ ignored).
 class JakoZapisujacy {
 public:
     explicit JakoZapisujacy(bool pelny_dysk);
@@ -44,6 +46,7 @@ public:
 private:
     std::vector<gid_t> grupy_;
     rlimit limit_{};
+    mode_t maska_ = ::umask(077);
 };
 
 // A shell command that runs `polecenie` the same way.
