@@ -404,8 +404,7 @@ TEST_F(ZentaOblicz, HostileTargetsAreRefusedOrWrittenAsTheShellWouldWithNothingL
         const std::string sciezka = cel.przygotuj();
         if (sciezka.empty())
             continue;
-        const Wynik w = uruchom_w_powloce(
-            jako_zapisujacy(std::string(ZENTA_OBLICZ) + " --z-tekstu " + model + " -o " + sciezka, cel.pelny_dysk));
+        const Wynik w = uruchom_w_powloce(jako_zapisujacy(cel.pelny_dysk) + ZENTA_OBLICZ + " --z-tekstu " + model + " -o " + sciezka);
         EXPECT_EQ(w.kod, cel.powod.empty() ? 0 : 5) << cel.nazwa;
         EXPECT_EQ(w.wyjscie, cel.powod.empty() ? "" : "Nie można zapisać do pliku: " + sciezka + ": " + cel.powod + "\n")
             << cel.nazwa;

@@ -238,13 +238,11 @@ TEST_F(Okno, ReleasingADamagedModelOrNoneSaysSo)
 // ---- open and save ----
 
 // The table zenta-oblicz runs too, through "Zapisz Jako": the file opened
-// written back byte for byte or refused, and the model untouched.
-TEST_F(Okno, OpenAnalysesTheFileAndSaveWritesItBackOrIsRefusedAsTheShellWould)
+// written back byte for byte, or refused.
+TEST_F(Okno, SavingWritesTheFileBackOrIsRefusedAsTheShellWould)
 {
     const QString model = plik_modelu(pret_dwuelementowy());
     otworz(model);
-    ASSERT_FALSE(Pusty);
-    EXPECT_FLOAT_EQ(stress[2], 5.0f);
     for (WrogiCel& cel : wrogie_cele(QFile::encodeName(katalog.path()).toStdString())) {
         const std::string sciezka = cel.przygotuj();
         if (sciezka.empty())
@@ -260,7 +258,6 @@ TEST_F(Okno, OpenAnalysesTheFileAndSaveWritesItBackOrIsRefusedAsTheShellWould)
         }
         EXPECT_EQ(cel.sprawdz(zawartosc(model).toStdString()), "") << cel.nazwa;
     }
-    EXPECT_FLOAT_EQ(stress[2], 5.0f);
 }
 
 TEST_F(Okno, OpenClosesTheTableWindowsEvenWhenCancelled)

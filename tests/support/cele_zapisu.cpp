@@ -11,42 +11,32 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <map>
-#include <tuple>
 
 namespace fs = std::filesystem;
-
-// All that a save must keep or change, through symbolic links.
-struct StanCelu {
-    bool dowiazanie = false, jest = false;
-    std::string bajty;
-    mode_t tryb = 0;
-    uid_t uid = 0;
-    gid_t gid = 0;
-    nlink_t dowiazania = 0;
-    std::map<std::string, std::string> atrybuty;
-};
 
 namespace {
 
 const bool jako_nobody = ::geteuid() == 0;
 constexpr unsigned nobody = 65534;
 
+// All that a save must keep or change, through symbolic links.
 StanCelu stan(const fs::path& p)
 {
-    StanCelu s;
     struct stat st {};
-    s.dowiazanie = ::lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-    if (!(s.jest = ::stat(p.c_str(), &st) == 0))
+    StanCelu s{{"dowiązanie", std::to_string(::lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode))}};
+    if (::stat(p.c_str(), &st) != 0)
         return s;
-    std::tie(s.tryb, s.uid, s.gid, s.dowiazania) = std::tuple(st.st_mode, st.st_uid, st.st_gid, st.st_nlink);
     std::ifstream plik(S_ISREG(st.st_mode) ? p : fs::path()); // opened, a FIFO would wait for a writer
-    s.bajty.assign(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>());
+    s["treść"].assign(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>());
+    s["tryb"] = std::to_string(st.st_mode);
+    s["właściciel"] = std::to_string(st.st_uid) + ":" + std::to_string(st.st_gid);
+    s["dowiązania twarde"] = std::to_string(st.st_nlink);
     std::string nazwy(4096, '\0'), wartosc(4096, '\0');
     const ssize_t n = ::listxattr(p.c_str(), nazwy.data(), nazwy.size());
-    for (std::size_t k = 0; n > 0 && k < std::size_t(n); k += std::strlen(nazwy.data() + k) + 1)
-        s.atrybuty[nazwy.data() + k] =
-            wartosc.substr(0, std::size_t(std::max<ssize_t>(0, ::getxattr(p.c_str(), nazwy.data() + k, wartosc.data(), 4096))));
+    for (std::size_t k = 0; n > 0 && k < std::size_t(n); k += std::strlen(nazwy.data() + k) + 1) {
+        const ssize_t m = ::getxattr(p.c_str(), nazwy.data() + k, wartosc.data(), wartosc.size());
+        s[std::string("atrybut ") + (nazwy.data() + k)] = wartosc.substr(0, std::size_t(std::max<ssize_t>(m, 0)));
+    }
     return s;
 }
 
@@ -72,20 +62,21 @@ std::string WrogiCel::przygotuj()
     return sciezka.string();
 }
 
-// A file that was not there before is judged by its bytes alone.
+// A file that was not there before is judged by its bytes and link alone.
 std::string WrogiCel::sprawdz(const std::string& nowe) const
 {
-    const StanCelu po = stan(sciezka);
-    StanCelu w = przed->jest || !powod.empty() ? *przed : po;
-    w.dowiazanie = przed->dowiazanie;
-    w.bajty = powod.empty() ? nowe : przed->bajty;
+    StanCelu po = stan(sciezka), w = *przed;
+    if (powod.empty())
+        w["treść"] = nowe;
+    if (!przed->count("treść"))
+        std::erase_if(po, [](const auto& p) { return p.first != "treść" && p.first != "dowiązanie"; });
     std::string uwagi;
-    for (const auto& [rozne, co] :
-         {std::pair{po.jest != w.jest || po.bajty != w.bajty, "treść"}, {po.tryb != w.tryb, "tryb"},
-          {po.uid != w.uid || po.gid != w.gid, "właściciel"}, {po.dowiazania != w.dowiazania, "dowiązania twarde"},
-          {po.atrybuty != w.atrybuty, "atrybuty rozszerzone"}, {po.dowiazanie != w.dowiazanie, "dowiązanie"}})
-        if (rozne)
-            uwagi += std::string(co) + "; ";
+    for (const auto& [co, wartosc] : po)
+        if (w[co] != wartosc)
+            uwagi += co + "; ";
+    for (const auto& [co, wartosc] : w)
+        if (!po.count(co))
+            uwagi += co + "; ";
     for (const fs::directory_entry& p : fs::directory_iterator(sciezka.parent_path()))
         if (p.path().filename().string().starts_with(".zenta-"))
             uwagi += "pozostał " + p.path().filename().string() + "; ";
@@ -163,8 +154,8 @@ JakoZapisujacy::~JakoZapisujacy()
         std::abort();
 }
 
-std::string jako_zapisujacy(const std::string& polecenie, bool pelny_dysk)
+std::string jako_zapisujacy(bool pelny_dysk)
 {
     return std::string(pelny_dysk ? "umask 077; ulimit -f 0; trap '' XFSZ; " : "umask 077; ") +
-           (jako_nobody ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "") + polecenie;
+           (jako_nobody ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "");
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@
 // the new bytes and keeping all else (mode, owner, links, ACL, extended
 // attributes); no temporary left beside it. The saver is nobody (65534) when
 // the tests run as root, who may write anything; else the user running them.
-struct StanCelu;
+using StanCelu = std::map<std::string, std::string>;
 struct WrogiCel {
     std::string nazwa;
     std::filesystem::path sciezka;
@@ -40,8 +41,6 @@ class JakoZapisujacy {
 public:
     explicit JakoZapisujacy(bool pelny_dysk);
     ~JakoZapisujacy();
-    JakoZapisujacy(const JakoZapisujacy&) = delete;
-    JakoZapisujacy& operator=(const JakoZapisujacy&) = delete;
 
 private:
     std::vector<gid_t> grupy_;
@@ -49,5 +48,5 @@ private:
     mode_t maska_ = ::umask(077);
 };
 
-// A shell command that runs `polecenie` the same way.
-std::string jako_zapisujacy(const std::string& polecenie, bool pelny_dysk);
+// The shell's words for the same: the saver, the umask and the full disk.
+std::string jako_zapisujacy(bool pelny_dysk);
