@@ -39,7 +39,9 @@ int odpowiedz_bez_okna(int argc, char* argv[])
         return 2;
     }
     std::string powod;
-    const auto odpowiedz = [&tekst](const Ujscie& u) { return u(tekst.constData(), std::size_t(tekst.size())); };
+    const auto odpowiedz = [&tekst](const Ujscie& u) {
+        return u(tekst.constData(), std::size_t(tekst.size()));
+    };
     if (zapisz_bezpiecznie("/dev/stdout", odpowiedz, &powod))
         return 0;
     std::fprintf(stderr, "Nie można zapisać wyników: standardowe wyjście: %s\n", powod.c_str());

@@ -16,6 +16,6 @@ int blad(const std::string& tekst, int kod)
 
 int blad_pliku(const char* tekst, const QString& plik, const std::string& powod, int kod)
 {
-    return blad(std::string(tekst) + ": " + (plik == "-" ? "standardowe wyjście" : bajty_nazwy(plik)) + ": " + powod,
-                kod);
+    const std::string gdzie = plik == "-" ? "standardowe wyjście" : bajty_nazwy(plik);
+    return blad(std::string(tekst) + ": " + gdzie + ": " + powod, kod);
 }

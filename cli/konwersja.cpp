@@ -27,7 +27,8 @@ int zapisz_wynik(const QString& wyjscie, const std::function<bool(const Ujscie&)
     std::string powod;
     if (zapisz_plik(cel, tresc, powod))
         return sukces;
-    return blad_pliku(cel == "-" ? "Nie można zapisać wyników" : "Nie można zapisać do pliku", cel, powod, blad_zapisu);
+    return blad_pliku(cel == "-" ? "Nie można zapisać wyników" : "Nie można zapisać do pliku", cel, powod,
+                      blad_zapisu);
 }
 
 } // namespace

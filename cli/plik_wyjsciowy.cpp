@@ -17,6 +17,7 @@ int wypisz_na_wyjscie(const std::function<bool(Strumien&)>& tresc)
         Strumien s(ujscie);
         return tresc(s) && s.zakoncz();
     };
-    return zapisz_plik("-", przez_strumien, powod) ? sukces
-                                                   : blad_pliku("Nie można zapisać wyników", "-", powod, blad_zapisu);
+    return zapisz_plik("-", przez_strumien, powod)
+               ? sukces
+               : blad_pliku("Nie można zapisać wyników", "-", powod, blad_zapisu);
 }

@@ -41,7 +41,8 @@ std::optional<std::string> wyjscie_na_modelu(const Polecenie& c)
         const bool ten_sam = model ? cel && cel->st_dev == model->st_dev && cel->st_ino == model->st_ino
                                    : w == c.model && w != "-";
         if (ten_sam)
-            return (w == "-" ? std::string("Standardowe wyjście") : "Plik wynikowy „" + bajty_nazwy(w) + "”") +
+            return (w == "-" ? std::string("Standardowe wyjście")
+                             : "Plik wynikowy „" + bajty_nazwy(w) + "”") +
                    " to plik modelu: zapis zniszczyłby model.";
     }
     return std::nullopt;

@@ -46,7 +46,8 @@ bool przenies_rozszerzony(const char* plik, const char* nazwa, int fd)
     std::vector<char> dawna, nowa;
     if (!przeczytaj(dawna, [&](void* b, std::size_t n) { return ::getxattr(plik, nazwa, b, n); }))
         return false;
-    if (przeczytaj(nowa, [&](void* b, std::size_t n) { return ::fgetxattr(fd, nazwa, b, n); }) && nowa == dawna)
+    if (przeczytaj(nowa, [&](void* b, std::size_t n) { return ::fgetxattr(fd, nazwa, b, n); }) &&
+        nowa == dawna)
         return true;
     return ::fsetxattr(fd, nazwa, dawna.data(), dawna.size(), 0) == 0;
 }
@@ -72,7 +73,8 @@ bool przenies_rozszerzone(const std::string& plik, int fd)
         if (!przenies_rozszerzony(plik.c_str(), nazwa.data(), fd))
             return false;
     for (const std::string_view nazwa : lista_nazw(nowe))
-        if (std::find(nazwy.begin(), nazwy.end(), nazwa) == nazwy.end() && ::fremovexattr(fd, nazwa.data()) != 0)
+        if (std::find(nazwy.begin(), nazwy.end(), nazwa) == nazwy.end() &&
+            ::fremovexattr(fd, nazwa.data()) != 0)
             return false;
     return true;
 }

@@ -48,7 +48,11 @@ std::size_t dlugosc_utf8(std::string_view s)
     if (s.empty())
         return 0;
     const auto c = static_cast<unsigned char>(s[0]);
-    const std::size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+    const std::size_t n = c < 0x80             ? 1
+                          : (c & 0xE0) == 0xC0 ? 2
+                          : (c & 0xF0) == 0xE0 ? 3
+                          : (c & 0xF8) == 0xF0 ? 4
+                                               : 0;
     if (n == 0 || n > s.size())
         return 0;
     for (std::size_t k = 1; k < n; ++k)

@@ -46,7 +46,8 @@ Tablica tablica_sekcji(std::string_view slowo, const Tablice& t)
 
 bool slowo_kluczowe(std::string_view s)
 {
-    for (const std::string_view k : {"elementy", "obciążenia", "obciazenia", "podpory", "węzły_podpór", "wezly_podpor"})
+    for (const std::string_view k :
+         {"elementy", "obciążenia", "obciazenia", "podpory", "węzły_podpór", "wezly_podpor"})
         if (s == k)
             return true;
     return false;
