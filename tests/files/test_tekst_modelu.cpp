@@ -140,8 +140,9 @@ TEST(TekstModelu, MalformedTextsAreRefusedWithTheirLine)
     EXPECT_EQ(blad(zamien(dwa_elementy, "węzły_podpór 1", "węzły_podpór 1.5")),
               "wiersz 7: w sekcji „węzły_podpór” oczekiwano liczby całkowitej, a jest „1.5”");
     // Too large for a float however it is written, also beyond double, where the parse gives up.
-    for (const std::string& liczba : std::vector<std::string>{"1e39", "1e400", "-1e400", "1e99999", "+1e99999999999999999999",
-                                                              "1" + std::string(309, '0') + ".5", "0.01e41"})
+    for (const std::string& liczba :
+         std::vector<std::string>{"1e39", "1e400", "-1e400", "1e99999", "+1e99999999999999999999",
+                                  "1" + std::string(309, '0') + ".5", "0.01e41"})
         EXPECT_EQ(blad(zamien(dwa_elementy, "pola 1 2", "pola 1 " + liczba)),
                   "wiersz 5: liczba „" + liczba.substr(0, 40) + (liczba.size() > 40 ? "…" : "") +
                       "” wykracza poza zakres liczb pojedynczej precyzji");

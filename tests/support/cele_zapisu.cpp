@@ -35,7 +35,8 @@ StanCelu stan(const fs::path& p)
     const ssize_t n = ::listxattr(p.c_str(), nazwy.data(), nazwy.size());
     for (std::size_t k = 0; n > 0 && k < std::size_t(n); k += std::strlen(nazwy.data() + k) + 1) {
         const ssize_t m = ::getxattr(p.c_str(), nazwy.data() + k, wartosc.data(), wartosc.size());
-        s[std::string("atrybut ") + (nazwy.data() + k)] = wartosc.substr(0, std::size_t(std::max<ssize_t>(m, 0)));
+        s[std::string("atrybut ") + (nazwy.data() + k)] =
+            wartosc.substr(0, std::size_t(std::max<ssize_t>(m, 0)));
     }
     return s;
 }
@@ -88,7 +89,9 @@ std::vector<WrogiCel> wrogie_cele(const fs::path& f)
 {
     if (!daj(f))
         std::abort();
-    const auto cudzy = [](mode_t tryb) { return [tryb](const fs::path& p) { return jako_nobody && napisz(p, tryb, false); }; };
+    const auto plik = [](mode_t tryb, bool swoj = true) {
+        return [=](const fs::path& p) { return (swoj || jako_nobody) && napisz(p, tryb, swoj); };
+    };
     const auto dowiazanie = [](const char* dokad) {
         return [dokad](const fs::path& p) {
             fs::create_symlink(dokad, p);
@@ -97,40 +100,44 @@ std::vector<WrogiCel> wrogie_cele(const fs::path& f)
     };
     const std::string bez_prawa = "brak uprawnień do zapisu";
     return {
-        {"plik tylko do odczytu", f / "tylko_do_odczytu.M1D", [](const fs::path& p) { return napisz(p, 0444); }, bez_prawa},
-        {"cudzy plik", f / "cudzy.M1D", cudzy(0644), bez_prawa},
-        {"cudzy plik, który każdy może pisać", f / "wspolny.M1D", cudzy(0666), ""},
+        {"plik tylko do odczytu", f / "tylko_do_odczytu.M1D", plik(0444), bez_prawa},
+        {"cudzy plik", f / "cudzy.M1D", plik(0644, false), bez_prawa},
+        {"cudzy plik, który każdy może pisać", f / "wspolny.M1D", plik(0666, false)},
         {"ACL i atrybuty rozszerzone", f / "acl.M1D",
          [](const fs::path& p) {
-             const bool acl = napisz(p, 0640) && !std::system(("setfacl -m u:12345:rw " + p.string() + " 2>/dev/null").c_str());
+             const bool acl = napisz(p, 0640) &&
+                              !std::system(("setfacl -m u:12345:rw " + p.string() + " 2>/dev/null").c_str());
              return ::setxattr(p.c_str(), "user.zenta", "wartość", 9, 0) == 0 || acl;
-         },
-         ""},
+         }},
         {"plik bez ACL w folderze z domyślnym ACL", f / "domyslny_acl" / "plik.M1D",
          [](const fs::path& p) {
              return fs::create_directory(p.parent_path()) && daj(p.parent_path()) && napisz(p, 0644) &&
-                    !std::system(("setfacl -d -m u:12345:rw " + p.parent_path().string() + " 2>/dev/null").c_str());
-         },
-         ""},
+                    !std::system(
+                        ("setfacl -d -m u:12345:rw " + p.parent_path().string() + " 2>/dev/null").c_str());
+         }},
         {"dowiązanie do pliku", f / "dowiazanie.M1D",
-         [=](const fs::path& p) { return napisz(f / "wskazany.M1D", 0640) && dowiazanie("wskazany.M1D")(p); }, ""},
-        {"wiszące dowiązanie", f / "wiszace.M1D", dowiazanie("jeszcze_nie_ma.M1D"), ""},
+         [=](const fs::path& p) {
+             return napisz(f / "wskazany.M1D", 0640) && dowiazanie("wskazany.M1D")(p);
+         }},
+        {"wiszące dowiązanie", f / "wiszace.M1D", dowiazanie("jeszcze_nie_ma.M1D")},
         {"pętla dowiązań", f / "petla.M1D", dowiazanie("petla.M1D"),
          "za dużo dowiązań symbolicznych (dowiązanie wskazuje samo na siebie?)"},
-        {"katalog", f / "katalog.M1D", [](const fs::path& p) { return fs::create_directory(p) && daj(p); }, "to jest katalog"},
-        {"potok bez czytelnika", f / "potok.M1D", [](const fs::path& p) { return !::mkfifo(p.c_str(), 0644) && daj(p); },
+        {"katalog", f / "katalog.M1D", [](const fs::path& p) { return fs::create_directory(p) && daj(p); },
+         "to jest katalog"},
+        {"potok bez czytelnika", f / "potok.M1D",
+         [](const fs::path& p) { return !::mkfifo(p.c_str(), 0644) && daj(p); },
          "nikt nie czyta z tego potoku"},
         {"twarde dowiązanie", f / "twardy.M1D",
-         [f](const fs::path& p) { return napisz(p, 0640) && (fs::create_hard_link(p, f / "drugi.M1D"), true); }, ""},
+         [f](const fs::path& p) {
+             return napisz(p, 0640) && (fs::create_hard_link(p, f / "drugi.M1D"), true);
+         }},
         {"plik w folderze tylko do odczytu", f / "zamkniety" / "plik.M1D",
          [](const fs::path& p) {
              return fs::create_directory(p.parent_path()) && daj(p.parent_path()) && napisz(p, 0644) &&
                     ::chmod(p.parent_path().c_str(), 0555) == 0;
-         },
-         ""},
-        {"nazwa 255 bajtów", f / (std::string(251, 'n') + ".M1D"), [](const fs::path&) { return true; }, ""},
-        {"pełny dysk", f / "pelny.M1D", [](const fs::path& p) { return napisz(p, 0644); },
-         "plik przekroczyłby dozwolony rozmiar", true},
+         }},
+        {"nazwa 255 bajtów", f / (std::string(251, 'n') + ".M1D"), [](const fs::path&) { return true; }},
+        {"pełny dysk", f / "pelny.M1D", plik(0644), "plik przekroczyłby dozwolony rozmiar", true},
     };
 }
 
@@ -150,7 +157,8 @@ JakoZapisujacy::~JakoZapisujacy()
     ::setrlimit(RLIMIT_FSIZE, &limit_);
     std::signal(SIGXFSZ, SIG_DFL);
     ::umask(maska_);
-    if (jako_nobody && (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(grupy_.size(), grupy_.data()) != 0))
+    if (jako_nobody &&
+        (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(grupy_.size(), grupy_.data()) != 0))
         std::abort();
 }
 

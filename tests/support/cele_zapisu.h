@@ -21,7 +21,7 @@ struct WrogiCel {
     std::string nazwa;
     std::filesystem::path sciezka;
     std::function<bool(const std::filesystem::path&)> tworz; // false: cannot be made here
-    std::string powod;                                       // of the refusal; empty: saved
+    std::string powod = {};                                  // of the refusal; empty: saved
     bool pelny_dysk = false; // under a file size limit that lets no byte through
     std::shared_ptr<StanCelu> przed = {};
 
