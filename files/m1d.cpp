@@ -227,8 +227,17 @@ WynikOdczytu czytaj_plik_m1d(PlikDoCzytania& plik)
     return czytaj_m1d(zrodlo);
 }
 
+std::string czego_nie_zmiesci_m1d(const Tablice& t)
+{
+    const auto niezerowe = [](const float* v, int n) { return v && std::any_of(v + 1, v + n + 1, [](float w) { return w != 0.0f; }); };
+    const bool q = niezerowe(t.qx, t.il_elem), k = niezerowe(t.ks, t.il_wezl);
+    return q && k ? "obciążeń ciągłych ani sprężyn" : q ? "obciążeń ciągłych" : k ? "sprężyn" : "";
+}
+
 bool zapisz_m1d(const Tablice& t, const Ujscie& ujscie)
 {
+    if (!czego_nie_zmiesci_m1d(t).empty())
+        return false;
     unsigned char liczniki[12];
     bajty_z_liczby(t.il_elem, liczniki);
     bajty_z_liczby(t.il_obciaz, liczniki + 4);

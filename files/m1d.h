@@ -64,6 +64,11 @@ WynikOdczytu czytaj_plik_m1d(const std::string& sciezka);
 // From a file already opened (and maybe looked into: it is read from its start).
 WynikOdczytu czytaj_plik_m1d(PlikDoCzytania& plik);
 
+// What of `t` an M1D file cannot hold, in Polish for "plik M1D nie pomieści
+// ..." ("obciążeń ciągłych", "sprężyn", or both); empty when it holds all.
+std::string czego_nie_zmiesci_m1d(const Tablice& t);
+
 // Writes the input data of `t` (forces from si, never from f) to `ujscie`,
 // which takes the bytes in order; it stops at the first block refused.
+// False, with nothing written, for a model an M1D file cannot hold.
 bool zapisz_m1d(const Tablice& t, const Ujscie& ujscie);

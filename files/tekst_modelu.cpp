@@ -15,8 +15,8 @@
 
 namespace {
 
-enum class Sekcja { elementy, obciazenia, podpory, x, a, e, nu, u, dt, si, alp };
-enum class Dlugosc { liczba, wezly, elementy, podpory };
+enum class Sekcja { elementy, obciazenia, podpory, x, a, e, nu, u, dt, si, alp, qx, ks };
+enum class Dlugosc { liczba, wezly, elementy, podpory, pary };
 
 struct OpisSekcji {
     Sekcja sekcja;
@@ -26,8 +26,9 @@ struct OpisSekcji {
     const char* komentarz;
 };
 
-// In the order of an M1D file.
-constexpr std::array<OpisSekcji, 11> sekcje{{
+// In the order of an M1D file; then what M1D files cannot hold, which a text
+// may leave out (none of it).
+constexpr std::array<OpisSekcji, 13> sekcje{{
     {Sekcja::elementy, "elementy", "elementy", Dlugosc::liczba, nullptr},
     {Sekcja::obciazenia, "obciążenia", "obciazenia", Dlugosc::liczba, nullptr},
     {Sekcja::podpory, "podpory", "podpory", Dlugosc::liczba, nullptr},
@@ -40,7 +41,33 @@ constexpr std::array<OpisSekcji, 11> sekcje{{
     {Sekcja::si, "siły", "sily", Dlugosc::wezly, "siła skupiona w każdym węźle"},
     {Sekcja::alp, "rozszerzalności", "rozszerzalnosci", Dlugosc::elementy,
      "współczynnik rozszerzalności cieplnej α każdego elementu"},
+    {Sekcja::qx, "obciążenia_ciągłe", "obciazenia_ciagle", Dlugosc::elementy,
+     "obciążenie ciągłe q każdego elementu (siła na jednostkę długości, dodatnie wzdłuż x)"},
+    {Sekcja::ks, "sprężyny", "sprezyny", Dlugosc::pary, "sprężyny: węzeł i sztywność k każdej"},
 }};
+
+bool nieobowiazkowa(Sekcja s) { return s == Sekcja::qx || s == Sekcja::ks; }
+
+// The nodes that have a spring, in order.
+std::vector<int> wezly_ze_sprezyna(const Tablice& t)
+{
+    std::vector<int> w;
+    for (int j = 1; t.ks && j <= t.il_wezl; ++j)
+        if (t.ks[j] != 0.0f)
+            w.push_back(j);
+    return w;
+}
+
+// Whether a text of the model has the section: what M1D files hold always,
+// the rest only where something is not zero.
+bool sekcja_potrzebna(const OpisSekcji& o, const Tablice& t)
+{
+    switch (o.sekcja) {
+    case Sekcja::qx: return t.qx && std::any_of(t.qx + 1, t.qx + t.il_elem + 1, [](float q) { return q != 0.0f; });
+    case Sekcja::ks: return t.ks && std::any_of(t.ks + 1, t.ks + t.il_wezl + 1, [](float k) { return k != 0.0f; });
+    default: return true;
+    }
+}
 
 constexpr std::uint32_t nan_zwykly = 0x7fc00000u;
 constexpr std::uint32_t nan_ujemny = 0xffc00000u;
@@ -98,6 +125,21 @@ void zapisz_wartosci_sekcji(Pisarz& p, const OpisSekcji& o, const Tablice& t, bo
     case Sekcja::dt: p.wartosci(t.dt, t.il_elem, na_koncu); break;
     case Sekcja::si: p.wartosci(t.si, t.il_wezl, na_koncu); break;
     case Sekcja::alp: p.wartosci(t.alp, t.il_elem, na_koncu); break;
+    case Sekcja::qx:
+        if (t.qx)
+            p.wartosci(t.qx, t.il_elem, na_koncu);
+        break;
+    case Sekcja::ks: {
+        const std::vector<int> wezly = wezly_ze_sprezyna(t);
+        for (std::size_t k = 0; k < wezly.size(); ++k) {
+            p.calkowita(wezly[k]);
+            p.tekst(" ");
+            p.rzeczywista(t.ks[wezly[k]]);
+            if (k + 1 < wezly.size() || na_koncu)
+                p.tekst("\n");
+        }
+        break;
+    }
     case Sekcja::elementy: p.calkowita(t.il_elem); break;
     case Sekcja::obciazenia: p.calkowita(t.il_obciaz); break;
     case Sekcja::podpory: p.calkowita(t.il_podpor); break;
@@ -158,9 +200,12 @@ const OpisSekcji* sekcja_o_nazwie(std::string_view slowo)
     return nullptr;
 }
 
-bool jest_calkowita(Sekcja s)
+// Whether value k (1-based) of a section is an int: counts, support nodes,
+// and the node of each spring.
+bool jest_calkowita(Sekcja s, std::int64_t k)
 {
-    return s == Sekcja::elementy || s == Sekcja::obciazenia || s == Sekcja::podpory || s == Sekcja::nu;
+    return s == Sekcja::elementy || s == Sekcja::obciazenia || s == Sekcja::podpory || s == Sekcja::nu ||
+           (s == Sekcja::ks && k % 2 == 1);
 }
 
 std::string_view bez_plusa(std::string_view s) { return s.size() > 1 && s[0] == '+' ? s.substr(1) : s; }
@@ -383,7 +428,8 @@ private:
     std::optional<int> licznik(Sekcja s) const;
     std::string przydziel_gdy_mozna();
     std::string przydziel(int elementy, int podpory, int obciazenia);
-    void podlacz(Sekcja s);
+    std::string podlacz(Sekcja s);
+    std::string sprezyny();
     std::string sprawdz();
     std::string zbuduj();
 
@@ -410,7 +456,8 @@ std::string Czytelnik::slowo(std::string_view s, int wiersz, std::uint64_t)
         if (o->dlugosc != Dlugosc::liczba) {
             if (std::string b = przydziel_gdy_mozna(); !b.empty())
                 return b;
-            podlacz(o->sekcja);
+            if (std::string b = podlacz(o->sekcja); !b.empty())
+                return b;
         }
         return {};
     }
@@ -426,13 +473,19 @@ std::string Czytelnik::wartosc(std::string_view s, int wiersz)
         return w_wierszu(wiersz, "wartość " + cudzyslow(s) + " stoi przed nazwą pierwszej sekcji");
     }
     Zebrana& z = sekcja(biezaca_->sekcja);
-    if (jest_calkowita(biezaca_->sekcja)) {
+    if (jest_calkowita(biezaca_->sekcja, z.ile + 1)) {
         int v;
         if (std::string b = czytaj_calkowita(s, biezaca_->nazwa, v); !b.empty())
             return w_wierszu(wiersz, b);
-        z.dodaj(v, z.cel_calkowity, z.calkowite);
-        if (biezaca_->sekcja == Sekcja::nu)
+        const bool wezel = biezaca_->sekcja == Sekcja::nu || biezaca_->sekcja == Sekcja::ks;
+        if (wezel)
             z.wiersze.push_back(wiersz);
+        if (biezaca_->sekcja == Sekcja::ks) { // a spring's node, with its stiffness kept beside
+            z.calkowite.push_back(v);
+            ++z.ile;
+            return {};
+        }
+        z.dodaj(v, z.cel_calkowity, z.calkowite);
         return {};
     }
     float v;
@@ -480,12 +533,19 @@ std::string Czytelnik::przydziel_gdy_mozna()
 }
 
 // A section that begins once the arrays exist goes straight into its array.
-void Czytelnik::podlacz(Sekcja s)
+std::string Czytelnik::podlacz(Sekcja s)
 {
     if (!t_.x)
-        return;
+        return {};
     Zebrana& z = sekcja(s);
     switch (s) {
+    case Sekcja::qx:
+        if (!dodaj_obciazenia_ciagle(t_)) {
+            brak_pamieci = true;
+            return powod_braku_pamieci(t_.il_elem);
+        }
+        z.cel = t_.qx, z.pojemnosc = t_.il_elem;
+        break;
     case Sekcja::x: z.cel = t_.x, z.pojemnosc = t_.il_wezl; break;
     case Sekcja::a: z.cel = t_.a, z.pojemnosc = t_.il_elem; break;
     case Sekcja::e: z.cel = t_.e, z.pojemnosc = t_.il_elem; break;
@@ -496,6 +556,7 @@ void Czytelnik::podlacz(Sekcja s)
     case Sekcja::alp: z.cel = t_.alp, z.pojemnosc = t_.il_elem; break;
     default: break;
     }
+    return {};
 }
 
 std::string sprawdz_licznik(const Zebrana& z, const OpisSekcji& o, int minimum, int maksimum)
@@ -515,7 +576,11 @@ std::string sprawdz_licznik(const Zebrana& z, const OpisSekcji& o, int minimum, 
 std::string sprawdz_dlugosc(const Zebrana& z, const OpisSekcji& o, int il_elem, int il_podpor)
 {
     if (!z.wiersz)
-        return "brak sekcji " + cudzyslow(o.nazwa);
+        return nieobowiazkowa(o.sekcja) ? std::string() : "brak sekcji " + cudzyslow(o.nazwa);
+    if (o.dlugosc == Dlugosc::pary)
+        return z.ile % 2 == 0 ? std::string()
+                              : w_wierszu(z.wiersz, "sekcja " + cudzyslow(o.nazwa) + " ma " + std::to_string(z.ile) +
+                                                        " wartości, a powinny to być pary: węzeł i sztywność");
     const std::int64_t powinna = o.dlugosc == Dlugosc::wezly      ? std::int64_t{il_elem} + 1
                                  : o.dlugosc == Dlugosc::elementy ? il_elem
                                                                   : il_podpor;
@@ -545,6 +610,26 @@ std::string Czytelnik::sprawdz()
             return w_wierszu(nu.wiersze[k], "węzeł podpory " + std::to_string(wezel) + " spoza zakresu 1.." +
                                                 std::to_string(il_elem + 1));
     }
+    const Zebrana& ks = sekcja(Sekcja::ks);
+    for (std::size_t k = 0; k < ks.calkowite.size(); ++k)
+        if (ks.calkowite[k] < 1 || ks.calkowite[k] > il_elem + 1)
+            return w_wierszu(ks.wiersze[k], "węzeł sprężyny " + std::to_string(ks.calkowite[k]) + " spoza zakresu 1.." +
+                                                std::to_string(il_elem + 1));
+    return {};
+}
+
+// Springs of one node act as one: their stiffnesses add up.
+std::string Czytelnik::sprezyny()
+{
+    const Zebrana& z = sekcja(Sekcja::ks);
+    if (z.calkowite.empty())
+        return {};
+    if (!dodaj_sprezyny(t_)) {
+        brak_pamieci = true;
+        return powod_braku_pamieci(t_.il_elem);
+    }
+    for (std::size_t k = 0; k < z.calkowite.size(); ++k)
+        t_.ks[z.calkowite[k]] = float(double(t_.ks[z.calkowite[k]]) + z.rzeczywiste[k]);
     return {};
 }
 
@@ -569,6 +654,16 @@ std::string Czytelnik::zbuduj()
     przepisz(sekcja(Sekcja::dt).rzeczywiste, t_.dt);
     przepisz(sekcja(Sekcja::si).rzeczywiste, t_.si);
     przepisz(sekcja(Sekcja::alp).rzeczywiste, t_.alp);
+    const Zebrana& q = sekcja(Sekcja::qx);
+    if (q.wiersz && !q.cel) {
+        if (!dodaj_obciazenia_ciagle(t_)) {
+            brak_pamieci = true;
+            return powod_braku_pamieci(t_.il_elem);
+        }
+        przepisz(q.rzeczywiste, t_.qx);
+    }
+    if (std::string b = sprezyny(); !b.empty())
+        return b;
     std::copy(t_.si + 1, t_.si + t_.il_wezl + 1, t_.f + 1);
     return {};
 }
@@ -584,73 +679,91 @@ std::string Czytelnik::zakoncz()
 
 // ---- writing over a text the user wrote ----
 
-std::int64_t dlugosc_w_modelu(const OpisSekcji& o, const Tablice& t)
-{
-    switch (o.dlugosc) {
-    case Dlugosc::liczba: return 1;
-    case Dlugosc::wezly: return t.il_wezl;
-    case Dlugosc::elementy: return t.il_elem;
-    case Dlugosc::podpory: return t.il_podpor;
-    }
-    return 0;
-}
+// The values of a model, section by section, as a text spells them.
+class WartosciModelu {
+public:
+    explicit WartosciModelu(const Tablice& t) : t_(t), sprezyny_(wezly_ze_sprezyna(t)) {}
 
-// The bits of value `k` (1-based) of a section in the model.
-std::uint32_t bity_w_modelu(Sekcja s, const Tablice& t, std::int64_t k)
-{
-    const auto bity = [](auto v) { return std::bit_cast<std::uint32_t>(v); };
-    switch (s) {
-    case Sekcja::elementy: return bity(t.il_elem);
-    case Sekcja::obciazenia: return bity(t.il_obciaz);
-    case Sekcja::podpory: return bity(t.il_podpor);
-    case Sekcja::x: return bity(t.x[k]);
-    case Sekcja::a: return bity(t.a[k]);
-    case Sekcja::e: return bity(t.e[k]);
-    case Sekcja::nu: return bity(t.nu[k]);
-    case Sekcja::u: return bity(t.u[k]);
-    case Sekcja::dt: return bity(t.dt[k]);
-    case Sekcja::si: return bity(t.si[k]);
-    case Sekcja::alp: return bity(t.alp[k]);
+    std::int64_t dlugosc(const OpisSekcji& o) const
+    {
+        switch (o.dlugosc) {
+        case Dlugosc::liczba: return 1;
+        case Dlugosc::wezly: return t_.il_wezl;
+        case Dlugosc::elementy: return o.sekcja == Sekcja::qx && !t_.qx ? 0 : t_.il_elem;
+        case Dlugosc::podpory: return t_.il_podpor;
+        case Dlugosc::pary: return 2 * std::int64_t(sprezyny_.size());
+        }
+        return 0;
     }
-    return 0;
-}
 
-// Whether a word of the text spells the value the model holds, bit for bit.
-bool slowo_ma_wartosc(std::string_view slowo, Sekcja s, const Tablice& t, std::int64_t k)
-{
-    std::uint32_t bity = 0;
-    if (jest_calkowita(s)) {
-        int v;
-        if (!czytaj_calkowita(slowo, "", v).empty())
-            return false;
-        bity = std::bit_cast<std::uint32_t>(v);
-    } else {
-        float v;
-        if (!czytaj_rzeczywista(slowo, v).empty())
-            return false;
-        bity = std::bit_cast<std::uint32_t>(v);
+    // The bits of value `k` (1-based) of a section.
+    std::uint32_t bity(Sekcja s, std::int64_t k) const
+    {
+        const auto b = [](auto v) { return std::bit_cast<std::uint32_t>(v); };
+        switch (s) {
+        case Sekcja::elementy: return b(t_.il_elem);
+        case Sekcja::obciazenia: return b(t_.il_obciaz);
+        case Sekcja::podpory: return b(t_.il_podpor);
+        case Sekcja::x: return b(t_.x[k]);
+        case Sekcja::a: return b(t_.a[k]);
+        case Sekcja::e: return b(t_.e[k]);
+        case Sekcja::nu: return b(t_.nu[k]);
+        case Sekcja::u: return b(t_.u[k]);
+        case Sekcja::dt: return b(t_.dt[k]);
+        case Sekcja::si: return b(t_.si[k]);
+        case Sekcja::alp: return b(t_.alp[k]);
+        case Sekcja::qx: return b(t_.qx[k]);
+        case Sekcja::ks: {
+            const int wezel = sprezyny_[std::size_t((k - 1) / 2)];
+            return k % 2 ? b(wezel) : b(t_.ks[wezel]);
+        }
+        }
+        return 0;
     }
-    return bity == bity_w_modelu(s, t, k);
-}
 
-void zapisz_wartosc(Pisarz& p, Sekcja s, const Tablice& t, std::int64_t k)
-{
-    const std::uint32_t bity = bity_w_modelu(s, t, k);
-    if (jest_calkowita(s))
-        p.calkowita(std::bit_cast<int>(bity));
-    else
-        p.rzeczywista(std::bit_cast<float>(bity));
-}
+    // Whether a word of the text spells the value, bit for bit.
+    bool ma_wartosc(std::string_view slowo, Sekcja s, std::int64_t k) const
+    {
+        std::uint32_t wczytane = 0;
+        if (jest_calkowita(s, k)) {
+            int v;
+            if (!czytaj_calkowita(slowo, "", v).empty())
+                return false;
+            wczytane = std::bit_cast<std::uint32_t>(v);
+        } else {
+            float v;
+            if (!czytaj_rzeczywista(slowo, v).empty())
+                return false;
+            wczytane = std::bit_cast<std::uint32_t>(v);
+        }
+        return wczytane == bity(s, k);
+    }
+
+    void zapisz(Pisarz& p, Sekcja s, std::int64_t k) const
+    {
+        if (jest_calkowita(s, k))
+            p.calkowita(std::bit_cast<int>(bity(s, k)));
+        else
+            p.rzeczywista(std::bit_cast<float>(bity(s, k)));
+    }
+
+    const Tablice& tablice() const { return t_; }
+
+private:
+    const Tablice& t_;
+    std::vector<int> sprezyny_;
+};
 
 // How many values each section of a text has.
 struct LiczbaWartosci {
     std::array<std::int64_t, sekcje.size()> ile{};
+    std::array<bool, sekcje.size()> obecna{};
     const OpisSekcji* biezaca = nullptr;
 
     std::string slowo(std::string_view s, int, std::uint64_t)
     {
         if (const OpisSekcji* o = sekcja_o_nazwie(s))
-            biezaca = o;
+            biezaca = o, obecna[std::size_t(o->sekcja)] = true;
         else if (biezaca)
             ++ile[std::size_t(biezaca->sekcja)];
         return {};
@@ -663,7 +776,7 @@ struct LiczbaWartosci {
 class Przepisanie {
 public:
     Przepisanie(std::string_view wzor, const Tablice& t, const LiczbaWartosci& liczba, Pisarz& p)
-        : wzor_(wzor), t_(t), liczba_(liczba), p_(p)
+        : wzor_(wzor), model_(t), liczba_(liczba), p_(p)
     {
     }
 
@@ -675,7 +788,7 @@ public:
             if (!ta_sama_dlugosc(*o)) {
                 kopiuj_do(pozycja + s.size());
                 p_.tekst("\n");
-                zapisz_wartosci_sekcji(p_, *o, t_, false);
+                zapisz_wartosci_sekcji(p_, *o, model_.tablice(), false);
             }
             return {};
         }
@@ -684,21 +797,28 @@ public:
         ++indeks_;
         if (!ta_sama_dlugosc(*biezaca_)) {
             skopiowane_ = pozycja + s.size();
-        } else if (!slowo_ma_wartosc(s, biezaca_->sekcja, t_, indeks_)) {
+        } else if (!model_.ma_wartosc(s, biezaca_->sekcja, indeks_)) {
             kopiuj_do(pozycja);
-            zapisz_wartosc(p_, biezaca_->sekcja, t_, indeks_);
+            model_.zapisz(p_, biezaca_->sekcja, indeks_);
             skopiowane_ = pozycja + s.size();
         }
         return {};
     }
 
-    void dokoncz() { kopiuj_do(wzor_.size()); }
+    // The rest of the text, then the sections the model has and the text lacks.
+    void dokoncz()
+    {
+        kopiuj_do(wzor_.size());
+        for (const OpisSekcji& o : sekcje)
+            if (!liczba_.obecna[std::size_t(o.sekcja)] && sekcja_potrzebna(o, model_.tablice())) {
+                if (!wzor_.empty() && wzor_.back() != '\n')
+                    p_.tekst("\n");
+                zapisz_sekcje(p_, o, model_.tablice());
+            }
+    }
 
 private:
-    bool ta_sama_dlugosc(const OpisSekcji& o) const
-    {
-        return liczba_.ile[std::size_t(o.sekcja)] == dlugosc_w_modelu(o, t_);
-    }
+    bool ta_sama_dlugosc(const OpisSekcji& o) const { return liczba_.ile[std::size_t(o.sekcja)] == model_.dlugosc(o); }
     void kopiuj_do(std::uint64_t pozycja)
     {
         if (pozycja > skopiowane_)
@@ -707,7 +827,7 @@ private:
     }
 
     std::string_view wzor_;
-    const Tablice& t_;
+    WartosciModelu model_;
     const LiczbaWartosci& liczba_;
     Pisarz& p_;
     const OpisSekcji* biezaca_ = nullptr;
@@ -737,7 +857,8 @@ bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> na
         p.tekst(" (spoza pręta), przyjęto węzeł 1\n");
     }
     for (std::size_t k = 3; k < sekcje.size(); ++k)
-        zapisz_sekcje(p, sekcje[k], t);
+        if (sekcja_potrzebna(sekcje[k], t))
+            zapisz_sekcje(p, sekcje[k], t);
     return s.zakoncz();
 }
 

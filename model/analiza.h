@@ -7,8 +7,10 @@
 inline constexpr float kara = 1.0e10f;
 
 // Assembly: builds the band s, the load vector f and cnst from the current
-// model (forces, thermal loads, supports by penalty). Needs the arrays of a
-// complete model; Pusty is not tested.
+// model (forces, thermal loads, distributed loads as consistent nodal loads
+// q·L/2, springs on the diagonal, supports by penalty). Needs the arrays of a
+// complete model; Pusty is not tested. A model without distributed loads and
+// springs is assembled exactly as one that cannot have them.
 void Macierze();
 
 // Solution of the assembled system: f becomes the nodal displacements,

@@ -40,6 +40,22 @@ void wyrazy_wezlow(int od, int ile, const float* eal, const float* tl)
     }
 }
 
+// Distributed loads as consistent nodal loads, element by element, and the
+// springs on their nodes' diagonals: after the elements' own terms, before
+// the supports' penalties.
+void obciazenia_ciagle_i_sprezyny()
+{
+    if (qx)
+        for (int i = 1; i <= il_elem; ++i) {
+            const float pol = pol_obciazenia(x[i], x[i + 1], qx[i]);
+            f[i] = dodaj_wyraz(f[i], pol);
+            f[i + 1] = dodaj_wyraz(f[i + 1], pol);
+        }
+    if (ks)
+        for (int j = 1; j <= il_wezl; ++j)
+            s[j][1] = dodaj_wyraz(s[j][1], ks[j]);
+}
+
 } // namespace
 
 // Elements are taken a cache-sized portion at a time, and the portion's nodes
@@ -62,6 +78,8 @@ void Macierze()
     s[n][1] = przekatna(eal[0], -0.0f);
     s[n][2] = 0.0f;
     f[n] = obciazenie(si[n], tl[0], +0.0f);
+    if (qx || ks)
+        obciazenia_ciagle_i_sprezyny();
 
     cnst = kara;
     for (int p = 1; p <= il_podpor; ++p)

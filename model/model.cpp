@@ -22,6 +22,8 @@ float* si = nullptr;
 float* alp = nullptr;
 float* stress = nullptr;
 float* react = nullptr;
+float* qx = nullptr;
+float* ks = nullptr;
 
 float cnst = 0.0f;
 float sx = 1.0f;
@@ -86,8 +88,36 @@ void zwolnij_tablice(Tablice& t)
     uwolnij_wektor(t.alp, 1, t.il_wezl);
     uwolnij_wektor(t.stress, 1, t.il_wezl);
     uwolnij_wektor(t.react, 1, komorki_reakcji(t));
+    uwolnij_wektor(t.qx, 1, t.il_elem);
+    uwolnij_wektor(t.ks, 1, t.il_wezl);
     const Tablice pusta;
     t = pusta;
+}
+
+namespace {
+
+float* zera(int n)
+{
+    float* v = wektor_lub_nic(1, n);
+    if (v)
+        std::fill(v + 1, v + n + 1, 0.0f);
+    return v;
+}
+
+} // namespace
+
+bool dodaj_obciazenia_ciagle(Tablice& t)
+{
+    if (!t.qx)
+        t.qx = zera(t.il_elem);
+    return t.qx != nullptr;
+}
+
+bool dodaj_sprezyny(Tablice& t)
+{
+    if (!t.ks)
+        t.ks = zera(t.il_wezl);
+    return t.ks != nullptr;
 }
 
 void zainstaluj_tablice(const Tablice& t)
@@ -109,6 +139,8 @@ void zainstaluj_tablice(const Tablice& t)
     alp = t.alp;
     stress = t.stress;
     react = t.react;
+    qx = t.qx;
+    ks = t.ks;
 }
 
 Tablice biezace_tablice()
@@ -130,6 +162,8 @@ Tablice biezace_tablice()
     t.alp = alp;
     t.stress = stress;
     t.react = react;
+    t.qx = qx;
+    t.ks = ks;
     return t;
 }
 
@@ -144,7 +178,7 @@ Zwolnienie zwolnij_model()
     zwolnij_tablice(t);
     // The counts keep the last model's values; the pointers are cleared so
     // that a stray read fails at once instead of touching freed memory.
-    x = a = e = u = dt = f = si = alp = stress = react = nullptr;
+    x = a = e = u = dt = f = si = alp = stress = react = qx = ks = nullptr;
     nu = nullptr;
     s = nullptr;
     return Zwolnienie::zwolniono;

@@ -24,6 +24,14 @@ extern float* alp;    // [1..il_elem] thermal expansion coefficients
 extern float* stress; // [1..il_elem] element stresses (result)
 extern float* react;  // [1..il_podpor] support reactions (result)
 
+// Beside the model's own arrays, what M1D files cannot hold. Null while the
+// model has none (every value 0); allocated and released with the model.
+extern float* qx; // [1..il_elem] distributed axial load of each element, force per length, + along x
+extern float* ks; // [1..il_wezl] stiffness of the elastic support (spring) at each node, >= 0
+
+inline float obciazenie_ciagle(int i) { return qx ? qx[i] : 0.0f; }
+inline float sztywnosc_sprezyny(int j) { return ks ? ks[j] : 0.0f; }
+
 extern float cnst; // penalty constant, set by every assembly
 extern float sx;   // drawing scale, pixels per unit of x
 extern float x0;   // x coordinate drawn at the left end of the bar
@@ -43,6 +51,10 @@ struct Tablice {
     float *u = nullptr, *dt = nullptr;
     float** s = nullptr;
     float *f = nullptr, *si = nullptr, *alp = nullptr, *stress = nullptr, *react = nullptr;
+    float *qx = nullptr, *ks = nullptr; // null: none
+
+    float q(int i) const { return qx ? qx[i] : 0.0f; }
+    float k(int j) const { return ks ? ks[j] : 0.0f; }
 };
 
 // Allocates the twelve arrays for the given counts (each >= 1, il_elem below
@@ -55,7 +67,13 @@ Tablice utworz_tablice(int il_elem, int il_podpor, int il_obciaz);
 // one held stays.
 std::optional<Tablice> sprobuj_utworzyc_tablice(int il_elem, int il_podpor, int il_obciaz);
 
-// Releases what utworz_tablice made, in allocation order; leaves t empty.
+// Gives `t` its distributed loads or its springs, all 0, when it has none;
+// false when the memory cannot be had (nothing changes then).
+bool dodaj_obciazenia_ciagle(Tablice& t);
+bool dodaj_sprezyny(Tablice& t);
+
+// Releases what utworz_tablice made, in allocation order, and the loads and
+// springs; leaves t empty.
 void zwolnij_tablice(Tablice& t);
 
 // Makes t the current model: counts and array pointers go to the globals.

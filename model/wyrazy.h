@@ -38,6 +38,17 @@ inline float obciazenie(float sila, float tl_lewy, float tl_prawy)
 // The coupling term s[j][2] of node j with node j + 1.
 inline float sprzezenie(float eal) { return float(0.0 - double(eal)); }
 
+// Half of an element's distributed load, q·L/2: the consistent load it puts
+// on each of its nodes (L as the stiffness takes it).
+inline float pol_obciazenia(float x1, float x2, float q)
+{
+    const float el = float(std::fabs(double(float(double(x2) - x1))));
+    return float(double(q) * el / 2.0);
+}
+
+// A term added only where it is not zero, so that what has none keeps every bit (-0 stays -0).
+inline float dodaj_wyraz(float v, float wyraz) { return wyraz != 0.0f ? float(double(v) + wyraz) : v; }
+
 // A support's penalty spring on its node's diagonal and load.
 inline void dodaj_kare(float& s1, float& fj, float przemieszczenie)
 {
