@@ -524,7 +524,7 @@ std::string Czytelnik::przydziel_gdy_mozna()
     const auto elementy = licznik(Sekcja::elementy), obciazenia = licznik(Sekcja::obciazenia),
                podpory = licznik(Sekcja::podpory);
     if (!elementy || !obciazenia || !podpory || *elementy < 1 || *elementy == INT_MAX || *obciazenia < 1 ||
-        *podpory < 1)
+        *podpory < 0)
         return {};
     const std::uint64_t wartosci = 6 * std::uint64_t(*elementy) + 2 + 2 * std::uint64_t(*podpory);
     if (2 * wartosci > rozmiar_)
@@ -595,11 +595,14 @@ std::string sprawdz_dlugosc(const Zebrana& z, const OpisSekcji& o, int il_elem, 
 
 std::string Czytelnik::sprawdz()
 {
-    const int maksima[] = {INT_MAX - 1, INT_MAX, INT_MAX};
+    // A bar may be held by springs alone.
+    const int minima[] = {1, 1, 0}, maksima[] = {INT_MAX - 1, INT_MAX, INT_MAX};
     for (std::size_t k = 0; k < 3; ++k)
-        if (std::string b = sprawdz_licznik(zebrane_[k], sekcje[k], 1, maksima[k]); !b.empty())
+        if (std::string b = sprawdz_licznik(zebrane_[k], sekcje[k], minima[k], maksima[k]); !b.empty())
             return b;
     const int il_elem = zebrane_[0].calkowite[0], il_podpor = zebrane_[2].calkowite[0];
+    if (il_podpor == 0 && sekcja(Sekcja::ks).calkowite.empty())
+        return w_wierszu(zebrane_[2].wiersz, "pręt bez podpór musi mieć co najmniej jedną sprężynę (sekcja „sprężyny”)");
     for (std::size_t k = 3; k < sekcje.size(); ++k)
         if (std::string b = sprawdz_dlugosc(zebrane_[k], sekcje[k], il_elem, il_podpor); !b.empty())
             return b;

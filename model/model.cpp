@@ -171,7 +171,7 @@ Zwolnienie zwolnij_model()
 {
     if (Pusty)
         return Zwolnienie::brak_modelu;
-    if (il_elem < 1 || il_wezl < 1 || il_obciaz < 1 || il_podpor < 1)
+    if (il_elem < 1 || il_wezl < 1 || il_obciaz < 1 || il_podpor < (ks ? 0 : 1))
         return Zwolnienie::zle_liczniki;
     Pusty = true;
     Tablice t = biezace_tablice();

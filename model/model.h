@@ -8,7 +8,7 @@
 
 extern int il_elem;   // elements, >= 1
 extern int il_wezl;   // nodes, always il_elem + 1
-extern int il_podpor; // supports (nodes with a prescribed displacement), >= 1
+extern int il_podpor; // supports (nodes with a prescribed displacement), >= 1; 0 with springs
 extern int il_obciaz; // nodal forces entered, >= 1
 
 extern float* x;      // [1..il_wezl] node coordinates
@@ -57,7 +57,7 @@ struct Tablice {
     float k(int j) const { return ks ? ks[j] : 0.0f; }
 };
 
-// Allocates the twelve arrays for the given counts (each >= 1, il_elem below
+// Allocates the twelve arrays for the given counts (each >= 1, il_podpor >= 0, il_elem below
 // INT_MAX), uninitialised. alp and stress get il_wezl cells; react gets
 // max(il_wezl, il_podpor) so that every support has its reaction cell.
 Tablice utworz_tablice(int il_elem, int il_podpor, int il_obciaz);

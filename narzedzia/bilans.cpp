@@ -74,12 +74,23 @@ void policz_rownowage(Bilans& b)
         b.suma_reakcji += react[k];
         skala += std::fabs(react[k]);
     }
-    b.residuum = b.suma_sil + b.suma_reakcji;
+    for (int i = 1; qx && i <= il_elem; ++i) {
+        const double q = double(qx[i]) * std::fabs(double(x[i + 1]) - x[i]);
+        b.suma_obciazen_ciaglych += q;
+        skala += std::fabs(q);
+    }
+    for (int j = 1; ks && j <= il_wezl; ++j) {
+        const double sila = -double(ks[j]) * f[j];
+        b.suma_sil_sprezyn += sila;
+        skala += std::fabs(sila);
+    }
+    b.residuum = b.suma_sil + b.suma_obciazen_ciaglych + b.suma_reakcji + b.suma_sil_sprezyn;
     b.residuum_wzgledne = skala > 0 ? std::fabs(b.residuum) / skala : std::fabs(b.residuum);
 }
 
-// Each node's equation: Σ elastic forces - force - thermal loads - reactions,
-// summed in double from the stored floats, with the sum of its terms' sizes.
+// Each node's equation: Σ elastic forces + spring - force - thermal and
+// distributed loads - reactions, summed in double from the stored floats,
+// with the sum of its terms' sizes.
 void policz_rownowage_wezlow(Bilans& b)
 {
     std::vector<double> r(std::size_t(il_wezl) + 1), wielkosc(std::size_t(il_wezl) + 1);
@@ -99,7 +110,14 @@ void policz_rownowage_wezlow(Bilans& b)
         dodaj(i + 1, sprezysta);
         dodaj(i, termiczna); // the load on node i is -termiczna
         dodaj(i + 1, -termiczna);
+        if (const double pol = double(obciazenie_ciagle(i)) * el / 2; pol != 0) {
+            dodaj(i, -pol);
+            dodaj(i + 1, -pol);
+        }
     }
+    for (int j = 1; ks && j <= il_wezl; ++j)
+        if (ks[j] != 0)
+            dodaj(j, double(ks[j]) * f[j]);
     double skala = 0, najwieksze = -1;
     for (int j = 1; j <= il_wezl; ++j) {
         skala = std::fmax(skala, wielkosc[std::size_t(j)]);
@@ -152,7 +170,12 @@ Bilans policz_bilans(const Rozwiazanie& z_kara)
 std::vector<std::string> opisz_bilans(const Bilans& b)
 {
     std::vector<std::string> w;
-    w.push_back("Równowaga całego pręta: suma sił węzłowych " + g(b.suma_sil) + ", suma reakcji " +
+    std::string dodatki;
+    if (qx)
+        dodatki += ", obciążeń ciągłych " + g(b.suma_obciazen_ciaglych);
+    if (ks)
+        dodatki += ", sił sprężyn " + g(b.suma_sil_sprezyn);
+    w.push_back("Równowaga całego pręta: suma sił węzłowych " + g(b.suma_sil) + dodatki + ", suma reakcji " +
                 g(b.suma_reakcji));
     w.push_back("  residuum " + g(b.residuum) + " (względnie " + printf_liczby("%.2e", b.residuum_wzgledne) +
                 ")");

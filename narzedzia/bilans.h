@@ -22,9 +22,11 @@ struct Roznice {
 };
 
 struct Bilans {
-    // Equilibrium of the whole bar: Σ forces + Σ reactions (the thermal loads
-    // of an element cancel over the bar, so they have no sum to show).
+    // Equilibrium of the whole bar: Σ forces + Σ q·L + Σ reactions + Σ spring
+    // forces (the thermal loads of an element cancel over the bar, so they
+    // have no sum to show).
     double suma_sil = 0, suma_reakcji = 0;
+    double suma_obciazen_ciaglych = 0, suma_sil_sprezyn = 0;
     double residuum = 0, residuum_wzgledne = 0;
     // Equilibrium node by node, of the equations the analysis solved: the
     // elements' elastic forces from the displacements against the node's

@@ -9,19 +9,21 @@
 
 namespace {
 
-// An element's stiffness E·A/L and its thermal nodal force E·A·α·ΔT, signed by its direction.
+// An element's stiffness E·A/L, its thermal nodal force E·A·α·ΔT, signed by
+// its direction, and half its distributed load q·L/2.
 struct Element {
-    double eal, tl;
+    double eal, tl, ql;
 };
 
 Element element(int i)
 {
     const double x21 = double(x[i + 1]) - x[i];
-    return {double(e[i]) * a[i] / std::fabs(x21), double(e[i]) * a[i] * alp[i] * dt[i] * std::fabs(x21) / x21};
+    return {double(e[i]) * a[i] / std::fabs(x21), double(e[i]) * a[i] * alp[i] * dt[i] * std::fabs(x21) / x21,
+            double(obciazenie_ciagle(i)) * std::fabs(x21) / 2};
 }
 
-// Row j of the bar without supports: diagonal, coupling with j + 1, load;
-// summed in the order of an element-by-element scatter.
+// Row j of the bar without supports (its spring included): diagonal,
+// coupling with j + 1, load; summed in the order of an element-by-element scatter.
 struct Wiersz {
     double przekatna, sprzezenie, obciazenie;
 };
@@ -32,17 +34,18 @@ Wiersz wiersz_bez_podpor(int j, const Element& lewy, const Element& prawy)
     Wiersz w{0.0, 0.0, double(si[j])};
     if (j > 1) {
         w.przekatna += lewy.eal;
-        w.obciazenie += lewy.tl;
+        w.obciazenie += lewy.tl + lewy.ql;
     }
     if (j < il_wezl) {
         w.przekatna += prawy.eal;
         w.sprzezenie = -prawy.eal;
-        w.obciazenie -= prawy.tl;
+        w.obciazenie += prawy.ql - prawy.tl;
     }
+    w.przekatna += sztywnosc_sprezyny(j);
     return w;
 }
 
-Element element_lub_zero(int i) { return i >= 1 && i <= il_elem ? element(i) : Element{0, 0}; }
+Element element_lub_zero(int i) { return i >= 1 && i <= il_elem ? element(i) : Element{0, 0, 0}; }
 
 Wiersz wiersz_bez_podpor(int j) { return wiersz_bez_podpor(j, element_lub_zero(j - 1), element_lub_zero(j)); }
 
