@@ -28,3 +28,41 @@ inline WielkosciElementu wielkosci_elementu(int i)
     const double eps = odksztalcenie(i), eps_t = odksztalcenie_termiczne(i);
     return {std::fabs(dlugosc_ze_znakiem(i)), sila_osiowa(i), eps, eps_t, eps - eps_t, wydluzenie(i)};
 }
+
+// Inside an element under a distributed load q the exact solution is known:
+// N and σ run linearly, N(t) = N + q·(x[i+1] - x[i])·(1/2 - t) about the
+// element's value N = σ·A (the mean of the exact line), and u is the nodal
+// interpolation plus q·L²·t·(1 - t)/(2·E·A); t runs from 0 at node i to 1 at
+// node i + 1. Without q these are the element's constant values and the
+// straight line between its nodes.
+inline double sila_w(int i, double t)
+{
+    return sila_osiowa(i) + double(obciazenie_ciagle(i)) * dlugosc_ze_znakiem(i) * (0.5 - t);
+}
+inline double naprezenie_w(int i, double t) { return sila_w(i, t) / a[i]; }
+inline double przemieszczenie_w(int i, double t)
+{
+    const double l = dlugosc_ze_znakiem(i);
+    const double babel = double(obciazenie_ciagle(i)) * l * l * t * (1 - t) / (2.0 * double(e[i]) * a[i]);
+    return double(f[i]) + wydluzenie(i) * t + babel;
+}
+
+// The element's largest |u|: where u stands still inside it, when it does,
+// otherwise the end where |u| is larger.
+struct Ekstremum {
+    double t, x, u;
+};
+inline Ekstremum ekstremum_przemieszczenia(int i)
+{
+    const double q = obciazenie_ciagle(i), l = dlugosc_ze_znakiem(i);
+    const auto w = [i, l](double t) { return Ekstremum{t, double(x[i]) + t * l, przemieszczenie_w(i, t)}; };
+    if (q != 0) {
+        const double t = 0.5 + double(e[i]) * a[i] * wydluzenie(i) / (q * l * l);
+        if (t > 0 && t < 1)
+            return w(t);
+    }
+    return std::fabs(double(f[i + 1])) > std::fabs(double(f[i])) ? w(1) : w(0);
+}
+
+// The force of node j's spring, -k·u (0 where there is none).
+inline double sila_sprezyny(int j) { return -double(sztywnosc_sprezyny(j)) * f[j]; }
