@@ -44,6 +44,40 @@ void elementy(Strumien& o, Pasmo& p)
     koniec_tabeli(o);
 }
 
+// Distributed loads as consistent nodal loads and the springs, as the
+// assembly adds them after the elements' own terms.
+void obciazenia_ciagle_i_sprezyny(Strumien& o, Pasmo& p)
+{
+    if (qx) {
+        o << "<h3>1a. Obciążenia ciągłe</h3>\n<p>Obciążenie q elementu daje w każdym z jego węzłów siłę "
+             "q·L/2 (wektor obciążeń zgodnych z funkcjami kształtu: q·L/2·[1; 1]).</p>\n";
+        poczatek_tabeli(o, {"element", "q", "q·L/2", "f[i]", "f[i+1]"}, "nauka");
+        for (int i = 1; i <= il_elem; ++i) {
+            const float pol = float(double(qx[i]) * float(std::fabs(double(float(double(x[i + 1]) - x[i])))) / 2.0);
+            if (pol == 0.0f)
+                continue;
+            const std::size_t w = std::size_t(i);
+            p.obciazenie[w] = float(double(p.obciazenie[w]) + pol);
+            p.obciazenie[w + 1] = float(double(p.obciazenie[w + 1]) + pol);
+            wiersz_html(o, i, n(qx[i]), n(pol), n(p.obciazenie[w]), n(p.obciazenie[w + 1]));
+        }
+        koniec_tabeli(o);
+    }
+    if (ks) {
+        o << "<h3>1b. Sprężyny</h3>\n<p>Sprężyna o sztywności k w węźle j dodaje k do przekątnej: "
+             "s[j][1] += k.</p>\n";
+        poczatek_tabeli(o, {"węzeł j", "k", "s[j][1]"}, "nauka");
+        for (int j = 1; j <= il_wezl; ++j) {
+            if (ks[j] == 0.0f)
+                continue;
+            const std::size_t w = std::size_t(j);
+            p.przekatna[w] = float(double(p.przekatna[w]) + ks[j]);
+            wiersz_html(o, j, n(ks[j]), n(p.przekatna[w]));
+        }
+        koniec_tabeli(o);
+    }
+}
+
 void pasmo(Strumien& o, const Pasmo& p, const char* tytul)
 {
     o << tytul;
@@ -117,6 +151,14 @@ void naprezenia_i_reakcje(Strumien& o, const std::vector<float>& q)
     for (int k = 1; k <= il_podpor; ++k)
         wiersz_html(o, k, nu[k], n(float((double(u[k]) - q[std::size_t(nu[k])]) * kara)));
     koniec_tabeli(o);
+    if (!ks)
+        return;
+    o << "<p>Siła sprężyny w węźle j: −k·u<sub>j</sub>.</p>\n";
+    poczatek_tabeli(o, {"węzeł", "k", "−k·u"}, "nauka");
+    for (int j = 1; j <= il_wezl; ++j)
+        if (ks[j] != 0.0f)
+            wiersz_html(o, j, n(ks[j]), n(-double(ks[j]) * q[std::size_t(j)]));
+    koniec_tabeli(o);
 }
 
 } // namespace
@@ -129,6 +171,7 @@ void opisz_krok_po_kroku(Strumien& o)
     for (int j = 1; j <= il_wezl; ++j)
         p.obciazenie[std::size_t(j)] = si[j];
     elementy(o, p);
+    obciazenia_ciagle_i_sprezyny(o, p);
     pasmo(o, p, "<h3>2. Złożone pasmo sztywności i wektor obciążeń (przed podporami)</h3>\n");
     kary(o, p);
     pasmo(o, p, "<p>Pasmo po dodaniu kar:</p>\n");

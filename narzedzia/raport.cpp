@@ -83,11 +83,19 @@ void dane(Strumien& o)
 {
     o << "<h2 id=\"dane\">Dane</h2>\n<div class=\"kolumny\"><div>\n<h3>Elementy</h3>\n";
     const int ile_el = wiersze(o, il_elem);
-    poczatek_tabeli(o, {"element", "węzły", "L", "A", "E", "α", "ΔT"});
-    for (int i = 1; i <= ile_el; ++i)
-        wiersz_html(o, i, std::to_string(i) + "–" + std::to_string(i + 1),
-                    LiczbaHtml{wielkosci_elementu(i).dlugosc}, LiczbaHtml{a[i]}, LiczbaHtml{e[i]},
-                    LiczbaHtml{alp[i]}, LiczbaHtml{dt[i]});
+    if (qx) {
+        poczatek_tabeli(o, {"element", "węzły", "L", "A", "E", "α", "ΔT", "q"});
+        for (int i = 1; i <= ile_el; ++i)
+            wiersz_html(o, i, std::to_string(i) + "–" + std::to_string(i + 1),
+                        LiczbaHtml{wielkosci_elementu(i).dlugosc}, LiczbaHtml{a[i]}, LiczbaHtml{e[i]},
+                        LiczbaHtml{alp[i]}, LiczbaHtml{dt[i]}, LiczbaHtml{qx[i]});
+    } else {
+        poczatek_tabeli(o, {"element", "węzły", "L", "A", "E", "α", "ΔT"});
+        for (int i = 1; i <= ile_el; ++i)
+            wiersz_html(o, i, std::to_string(i) + "–" + std::to_string(i + 1),
+                        LiczbaHtml{wielkosci_elementu(i).dlugosc}, LiczbaHtml{a[i]}, LiczbaHtml{e[i]},
+                        LiczbaHtml{alp[i]}, LiczbaHtml{dt[i]});
+    }
     koniec_tabeli(o);
     o << "</div><div>\n<h3>Węzły</h3>\n";
     const int ile_w = wiersze(o, il_wezl);
@@ -101,7 +109,31 @@ void dane(Strumien& o)
     for (int k = 1; k <= ile_p; ++k)
         wiersz_html(o, k, nu[k], LiczbaHtml{u[k]});
     koniec_tabeli(o);
+    if (ks) {
+        o << "</div><div>\n<h3>Sprężyny</h3>\n";
+        poczatek_tabeli(o, {"węzeł", "sztywność k"});
+        for (int j = 1; j <= il_wezl; ++j)
+            if (ks[j] != 0.0f)
+                wiersz_html(o, j, LiczbaHtml{ks[j]});
+        koniec_tabeli(o);
+    }
     o << "</div></div>\n";
+}
+
+// Under a distributed load the stress runs linearly inside an element: its
+// values at both ends, and where the displacement is largest.
+void wnetrza_elementow(Strumien& o, int ile_el)
+{
+    o << "<h3>Wnętrza elementów (rozwiązanie ścisłe pod obciążeniem ciągłym)</h3>\n<p>σ elementu z tabeli "
+         "wyżej to średnia ścisłej linii naprężeń; na końcach elementu ścisłe naprężenie różni się od niej o "
+         "±q·L/(2·A).</p>\n";
+    poczatek_tabeli(o, {"element", "σ na początku", "σ na końcu", "największe |u|", "w x"});
+    for (int i = 1; i <= ile_el; ++i) {
+        const Ekstremum u_max = ekstremum_przemieszczenia(i);
+        wiersz_html(o, i, LiczbaHtml{naprezenie_w(i, 0)}, LiczbaHtml{naprezenie_w(i, 1)}, LiczbaHtml{u_max.u},
+                    LiczbaHtml{u_max.x});
+    }
+    koniec_tabeli(o);
 }
 
 void wyniki(Strumien& o)
@@ -116,6 +148,8 @@ void wyniki(Strumien& o)
                     LiczbaHtml{w.termiczne}, LiczbaHtml{w.mechaniczne}, LiczbaHtml{w.wydluzenie});
     }
     koniec_tabeli(o);
+    if (qx)
+        wnetrza_elementow(o, ile_el);
     o << "<div class=\"kolumny\"><div>\n<h3>Przemieszczenia węzłów</h3>\n";
     const int ile_w = wiersze(o, il_wezl);
     poczatek_tabeli(o, {"węzeł", "u"});
@@ -128,6 +162,14 @@ void wyniki(Strumien& o)
     for (int k = 1; k <= ile_p; ++k)
         wiersz_html(o, k, nu[k], LiczbaHtml{react[k]});
     koniec_tabeli(o);
+    if (ks) {
+        o << "</div><div>\n<h3>Siły sprężyn</h3>\n";
+        poczatek_tabeli(o, {"węzeł", "siła −k·u"});
+        for (int j = 1; j <= il_wezl; ++j)
+            if (ks[j] != 0.0f)
+                wiersz_html(o, j, LiczbaHtml{sila_sprezyny(j)});
+        koniec_tabeli(o);
+    }
     o << "</div></div>\n";
 }
 
