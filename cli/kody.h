@@ -14,6 +14,7 @@ enum KodWyjscia {
     blad_zapisu = 5,
     model_z_usterkami = 6,   // --sprawdz found something wrong
     wyniki_nieliczbowe = 7,  // the analysis gave results that are not finite numbers
+    poza_m1d = 8,            // --z-tekstu: the model has what an M1D file cannot hold
 };
 
 // Writes the message to standard error, control characters shown as \xNN,

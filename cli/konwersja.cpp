@@ -51,6 +51,9 @@ int na_m1d(const QString& model, const QString& wyjscie)
     if (o.stan.kod != sukces)
         return blad(o.stan.blad, o.stan.kod);
     const Zwalnianie zwalnianie{o.tablice};
+    if (const std::string czego = czego_nie_zmiesci_m1d(o.tablice); !czego.empty())
+        return blad_pliku("Nie można zapisać do pliku", wyjscie,
+                          "plik M1D nie pomieści " + czego + " (model tekstowy je pomieści)", poza_m1d);
     przywroc_numery(o.tablice, o.stan.naprawione);
     return zapisz_wynik(wyjscie, [&](const Ujscie& ujscie) { return zapisz_m1d(o.tablice, ujscie); });
 }
