@@ -2,7 +2,8 @@
 // of M1D reading and writing against cat and cp, and the memory a released
 // model leaves resident.
 //   build/bench/bench_zenta                  Google Benchmark cases
-//   build/bench/bench_zenta --porownanie     the ratios, as ns per node
+//   build/bench/bench_zenta --porownanie     the ratios, as ns per node, and the
+//                                            cost of distributed loads and springs
 
 #include "analiza.h"
 #include "m1d.h"
@@ -202,6 +203,34 @@ void porownaj_analize(int wezly)
                 t_proste / t_lapack);
 }
 
+// The same bar without and with a distributed load on every element and a
+// spring at every tenth node, timed in turn; the median of the pair ratios.
+void porownaj_obciazenia_ciagle(int wezly)
+{
+    ustaw(wezly);
+    std::vector<float> q(std::size_t(il_elem) + 1, 0.5f), k(std::size_t(il_wezl) + 1, 0.0f);
+    for (int j = 1; j <= il_wezl; j += 10)
+        k[std::size_t(j)] = 1e3f;
+    const auto czas = [](float* obciazenia, float* sprezyny) {
+        qx = obciazenia;
+        ks = sprezyny;
+        const auto t0 = std::chrono::steady_clock::now();
+        analizuj();
+        const double t = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        qx = ks = nullptr;
+        return t;
+    };
+    czas(q.data(), k.data());
+    std::vector<double> ilorazy;
+    for (int para = 0; para < 15; ++para) {
+        const double bez = czas(nullptr, nullptr);
+        ilorazy.push_back(czas(q.data(), k.data()) / bez);
+    }
+    std::nth_element(ilorazy.begin(), ilorazy.begin() + 7, ilorazy.end());
+    std::printf("%9d węzłów: analiza z obciążeniem ciągłym i sprężynami / bez, mediana 15 par: %.3f\n", wezly,
+                ilorazy[7]);
+}
+
 bool zapisz_do_pliku(const Tablice& t, const std::string& sciezka)
 {
     const int fd = ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -249,6 +278,7 @@ int main(int argc, char** argv)
         for (int wezly : {100'000, 1'000'000, 10'000'000})
             porownaj_analize(wezly);
         porownaj_pliki(10'000'000);
+        porownaj_obciazenia_ciagle(1'000'000);
         return 0;
     }
     benchmark::Initialize(&argc, argv);

@@ -10,11 +10,13 @@ namespace {
 // Elements are processed a portion at a time, small enough for the caches.
 constexpr int porcja = 2048;
 
-// Terms of elements od..od + ile - 1 (ile <= porcja) into eal[1..ile] and tl[1..ile].
+// Terms of elements od..od + ile - 1 (ile <= porcja) into eal[1..ile] and
+// tl[1..ile], and with Q the halves of their distributed loads into pol[1..ile].
+template <bool Q>
 #if ZENTA_SZYBKIE_PETLE
 __attribute__((target_clones("avx2", "default")))
 #endif
-void wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict tl)
+void wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict tl, float* __restrict pol)
 {
     const float* __restrict wx = x + od - 1;
     const float* __restrict wa = a + od - 1;
@@ -26,61 +28,68 @@ void wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict 
         eal[i] = w.eal;
         tl[i] = w.tl;
     }
+    if constexpr (Q) {
+        const float* __restrict wq = qx + od - 1;
+        for (int i = 1; i <= ile; ++i)
+            pol[i] = pol_obciazenia(wx[i], wx[i + 1], wq[i]);
+    }
 }
 
 // Nodes od..od + ile - 1; node od + k - 1 lies between the elements at
-// eal[k - 1] and eal[k].
-void wyrazy_wezlow(int od, int ile, const float* eal, const float* tl)
+// eal[k - 1] and eal[k]. Distributed loads (Q) and springs (K) follow the
+// elements' own terms, before the supports' penalties.
+template <bool Q, bool K>
+void wyrazy_wezlow(int od, int ile, const float* eal, const float* tl, const float* pol)
 {
     for (int k = 1; k <= ile; ++k) {
         const int j = od + k - 1;
         s[j][1] = przekatna(eal[k - 1], eal[k]);
         s[j][2] = sprzezenie(eal[k]);
         f[j] = obciazenie(si[j], tl[k - 1], tl[k]);
+        if constexpr (Q)
+            f[j] = dodaj_wyraz(dodaj_wyraz(f[j], pol[k - 1]), pol[k]);
+        if constexpr (K)
+            s[j][1] = dodaj_wyraz(s[j][1], ks[j]);
     }
 }
-
-// Distributed loads as consistent nodal loads, element by element, and the
-// springs on their nodes' diagonals: after the elements' own terms, before
-// the supports' penalties.
-void obciazenia_ciagle_i_sprezyny()
-{
-    if (qx)
-        for (int i = 1; i <= il_elem; ++i) {
-            const float pol = pol_obciazenia(x[i], x[i + 1], qx[i]);
-            f[i] = dodaj_wyraz(f[i], pol);
-            f[i + 1] = dodaj_wyraz(f[i + 1], pol);
-        }
-    if (ks)
-        for (int j = 1; j <= il_wezl; ++j)
-            s[j][1] = dodaj_wyraz(s[j][1], ks[j]);
-}
-
-} // namespace
 
 // Elements are taken a cache-sized portion at a time, and the portion's nodes
 // right after it. The end nodes have one element each; the missing one's terms
 // are the zero that changes no bit: -0 where it is added, +0 where it is
 // subtracted.
-void Macierze()
+template <bool Q, bool K>
+void zloz()
 {
-    const ArytmetykaIeee arytmetyka;
-    float eal[porcja + 1], tl[porcja + 1]; // [0]: the element before the portion
+    float eal[porcja + 1], tl[porcja + 1], pol[porcja + 1]; // [0]: the element before the portion
     eal[0] = tl[0] = -0.0f;
+    pol[0] = 0.0f;
     for (int od = 1; od <= il_elem; od += porcja) {
         const int ile = std::min(porcja, il_elem - od + 1);
-        wyrazy_elementow(od, ile, eal, tl);
-        wyrazy_wezlow(od, ile, eal, tl);
+        wyrazy_elementow<Q>(od, ile, eal, tl, pol);
+        wyrazy_wezlow<Q, K>(od, ile, eal, tl, pol);
         eal[0] = eal[ile];
         tl[0] = tl[ile];
+        pol[0] = pol[ile];
     }
     const int n = il_wezl;
     s[n][1] = przekatna(eal[0], -0.0f);
     s[n][2] = 0.0f;
     f[n] = obciazenie(si[n], tl[0], +0.0f);
-    if (qx || ks)
-        obciazenia_ciagle_i_sprezyny();
+    if constexpr (Q)
+        f[n] = dodaj_wyraz(f[n], pol[0]);
+    if constexpr (K)
+        s[n][1] = dodaj_wyraz(s[n][1], ks[n]);
+}
 
+} // namespace
+
+void Macierze()
+{
+    const ArytmetykaIeee arytmetyka;
+    if (qx)
+        ks ? zloz<true, true>() : zloz<true, false>();
+    else
+        ks ? zloz<false, true>() : zloz<false, false>();
     cnst = kara;
     for (int p = 1; p <= il_podpor; ++p)
         dodaj_kare(s[nu[p]][1], f[nu[p]], u[p]);
