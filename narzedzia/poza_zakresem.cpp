@@ -27,7 +27,8 @@ struct Wiersz {
     bool z_elementow_w_zakresie; // the terms of both elements beside the node are finite
 };
 
-// The rows Macierze assembles, node after node from node 1, bit for bit.
+// The rows Macierze assembles, node after node from node 1, bit for bit:
+// the elements' terms, distributed loads and springs, then the penalties.
 class Uklad {
 public:
     Wiersz nastepny()
@@ -35,12 +36,16 @@ public:
         ++j_;
         const bool ostatni = j_ == il_wezl;
         const WyrazyElementu prawy = ostatni ? WyrazyElementu{-0.0f, +0.0f} : wyrazy(j_);
+        const float pol_prawy = ostatni || !qx ? 0.0f : pol_obciazenia(x[j_], x[j_ + 1], qx[j_]);
         Wiersz w{przekatna(lewy_.eal, prawy.eal), ostatni ? 0.0f : sprzezenie(prawy.eal),
                  obciazenie(si[j_], lewy_.tl, prawy.tl), w_zakresie(lewy_) && w_zakresie(prawy)};
+        w.obciazenie = dodaj_wyraz(dodaj_wyraz(w.obciazenie, pol_lewy_), pol_prawy);
+        w.przekatna = dodaj_wyraz(w.przekatna, sztywnosc_sprezyny(j_));
         for (; p_ < podpory_.size() && nu[podpory_[p_]] <= j_; ++p_)
             if (nu[podpory_[p_]] == j_)
                 dodaj_kare(w.przekatna, w.obciazenie, u[podpory_[p_]]);
         lewy_ = prawy;
+        pol_lewy_ = pol_prawy;
         return w;
     }
 
@@ -49,6 +54,7 @@ private:
     std::size_t p_ = 0;
     int j_ = 0;
     WyrazyElementu lewy_{-0.0f, -0.0f};
+    float pol_lewy_ = 0.0f;
 };
 
 std::string opis_sztywnosci(int i, float eal)
@@ -98,14 +104,14 @@ void sprawdz_wezly(std::vector<Uwaga>& u)
             continue;
         if (!std::isfinite(w.przekatna))
             wezly.dodaj([&] {
-                return "Węzeł " + nr(j) + ": suma sztywności E·A/L elementów przy węźle i kar jego podpór" +
-                       poza_zakresem;
+                return "Węzeł " + nr(j) + ": suma sztywności E·A/L elementów przy węźle, jego sprężyny i kar " +
+                       "jego podpór" + poza_zakresem;
             });
         if (!std::isfinite(w.obciazenie))
             wezly.dodaj([&] {
                 return "Węzeł " + nr(j) +
-                       ": obciążenie (siła, siły termiczne elementów przy węźle, kara razy " +
-                       "wymuszenie jego podpór)" + poza_zakresem;
+                       ": obciążenie (siła, siły termiczne i obciążenia ciągłe elementów przy węźle, kara " +
+                       "razy wymuszenie jego podpór)" + poza_zakresem;
             });
     }
 }

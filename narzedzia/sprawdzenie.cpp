@@ -176,9 +176,12 @@ struct SkalaModelu {
 
 SkalaModelu skala_modelu()
 {
-    double sila = 0, wymuszenie = 0;
+    double sila = 0, wymuszenie = 0, ciagle = 0;
     for (int j = 1; j <= il_wezl; ++j)
         sila = std::fmax(sila, std::fabs(double(si[j])));
+    for (int i = 1; qx && i <= il_elem; ++i)
+        ciagle += std::fabs(double(qx[i]) * dlugosc_ze_znakiem(i));
+    sila = std::fmax(sila, ciagle); // the whole distributed load is a force the bar carries somewhere
     for (int k = 1; k <= il_podpor; ++k)
         wymuszenie = std::fmax(wymuszenie, std::fabs(double(::u[k])));
     SkalaModelu s{0, sila, wymuszenie};
@@ -262,6 +265,24 @@ void sprawdz_reakcje(std::vector<Uwaga>& uw)
     }
 }
 
+// A spring pulls back: a negative stiffness is a mistake. A bar without
+// supports is held by its springs, and needs one that holds.
+void sprawdz_sprezyny(std::vector<Uwaga>& u)
+{
+    Rodzaj r(u, Waga::blad, "sprężyny o ujemnej sztywności");
+    bool trzyma = false;
+    for (int j = 1; ks && j <= il_wezl; ++j) {
+        trzyma = trzyma || ks[j] > 0.0f;
+        if (ks[j] < 0.0f)
+            r.dodaj([&] {
+                return "Węzeł " + std::to_string(j) + ": sztywność sprężyny k = " + g(ks[j]) +
+                       " jest ujemna (sprężyna ciągnie węzeł z powrotem, k ≥ 0)";
+            });
+    }
+    if (il_podpor == 0 && !trzyma)
+        u.push_back({Waga::blad, "Pręt nie ma podpór ani sprężyny o dodatniej sztywności: nic go nie trzyma"});
+}
+
 bool dane_skonczone(const std::vector<Uwaga>& u) { return !sa_bledy(u); }
 
 } // namespace
@@ -276,6 +297,11 @@ std::vector<Uwaga> sprawdz_dane(std::span<const NaprawionaPodpora> naprawione)
     sprawdz_skonczone(u, "Element", "przyrost temperatury ΔT", dt, il_elem);
     sprawdz_skonczone(u, "Węzeł", "siła", si, il_wezl);
     sprawdz_skonczone(u, "Podpora", "wymuszenie", ::u, il_podpor);
+    if (qx)
+        sprawdz_skonczone(u, "Element", "obciążenie ciągłe q", qx, il_elem);
+    if (ks)
+        sprawdz_skonczone(u, "Węzeł", "sztywność sprężyny k", ks, il_wezl);
+    sprawdz_sprezyny(u);
     if (dane_skonczone(u)) {
         sprawdz_dlugosci(u);
         sprawdz_znaki(u);
