@@ -154,6 +154,51 @@ TEST(TekstModelu, MalformedTextsAreRefusedWithTheirLine)
               "wiersz 1: wartość „elementy” musi wynosić od 1 do 2147483646, a jest 0");
     EXPECT_EQ(blad(zamien(dwa_elementy, "podpory 1", "podpory")), "wiersz 3: po „podpory” oczekiwano jednej liczby, a jest ich 0");
     EXPECT_EQ(blad(zamien(dwa_elementy, "temperatury 0 0\n", "")), "brak sekcji „temperatury”");
+    EXPECT_EQ(blad(dwa_elementy + "sprężyny 2 1 3\n"),
+              "wiersz 12: sekcja „sprężyny” ma 3 wartości, a powinny to być pary: węzeł i sztywność");
+    EXPECT_EQ(blad(dwa_elementy + "sprężyny 4 1\n"), "wiersz 12: węzeł sprężyny 4 spoza zakresu 1..3");
+    EXPECT_EQ(blad(dwa_elementy + "obciążenia_ciągłe 1\n"),
+              "wiersz 12: sekcja „obciążenia_ciągłe” ma 1 wartości, a powinna mieć 2 (po jednej na element)");
+    EXPECT_EQ(blad(zamien(zamien(zamien(dwa_elementy, "podpory 1", "podpory 0"), "podpór 1", "podpór"), "enia 0", "enia")),
+              "wiersz 3: pręt bez podpór musi mieć co najmniej jedną sprężynę (sekcja „sprężyny”)");
+}
+
+// What an M1D file cannot hold lives in text models only, and is written
+// only where it is not zero; springs of one node add up.
+TEST(TekstModelu, DistributedLoadsAndSpringsAreTextsOwnAndNeverDropped)
+{
+    OpisPreta opis = pret_dwuelementowy();
+    opis.q = {0.0f, 2.5f};
+    opis.k = {0.0f, 300.0f, 0.0f};
+    opis.podpory.clear();
+    Tablice t = zbuduj_tablice(opis);
+    const std::string t_tekst = tekst(t);
+    EXPECT_NE(t_tekst.find("podpory 0\n"), std::string::npos);
+    EXPECT_NE(t_tekst.find("obciążenia_ciągłe\n0 2.5\n"), std::string::npos);
+    EXPECT_NE(t_tekst.find("sprężyny\n2 300\n"), std::string::npos);
+    WynikTekstu w = czytaj_tekst_modelu(t_tekst);
+    ASSERT_TRUE(w.ok) << w.blad;
+    EXPECT_EQ(tekst(w.tablice), t_tekst);
+    EXPECT_EQ(czego_nie_zmiesci_m1d(t), "obciążeń ciągłych ani sprężyn");
+    std::string zapisane;
+    EXPECT_FALSE(zapisz_m1d(t, do_napisu(zapisane)));
+    EXPECT_TRUE(zapisane.empty());
+    zwolnij_tablice(w.tablice);
+    zwolnij_tablice(t);
+
+    opis = pret_dwuelementowy();
+    opis.q = {0.0f, 0.0f};
+    opis.k = {0.0f, 0.0f, -0.0f};
+    t = zbuduj_tablice(opis);
+    EXPECT_EQ(czego_nie_zmiesci_m1d(t), "");
+    EXPECT_EQ(tekst(t).find("sprężyny"), std::string::npos);
+    zwolnij_tablice(t);
+
+    w = czytaj_tekst_modelu(dwa_elementy + "sprezyny 2 1 2 2.5\nobciazenia_ciagle 1 -1\n");
+    ASSERT_TRUE(w.ok) << w.blad;
+    EXPECT_EQ(w.tablice.ks[2], 3.5f);
+    EXPECT_EQ(w.tablice.qx[2], -1.0f);
+    zwolnij_tablice(w.tablice);
 }
 
 TEST(TekstModelu, MendedSupportsAreNotedInComments)

@@ -83,8 +83,69 @@ TEST_F(Analiza, AgreesBitForBitWithTheGeneralBandLoopsOnRandomBars)
     for (int proba = 0; proba < 60; ++proba) {
         const int n = std::uniform_int_distribution<int>(1, 3000)(los);
         const int co_ile = std::uniform_int_distribution<int>(2, 1200)(los);
-        EXPECT_TRUE(zgodne_z_wzorcem(pret_losowy(n, co_ile, los)));
+        OpisPreta opis = pret_losowy(n, co_ile, los);
+        // A third with distributed loads, a third with springs, some of each zero.
+        std::uniform_real_distribution<float> wartosc(-5.0f, 5.0f);
+        if (proba % 3 == 1)
+            for (int i = 0; i < n; ++i)
+                opis.q.push_back(i % 4 ? wartosc(los) : 0.0f);
+        if (proba % 3 == 2)
+            for (int j = 0; j <= n; ++j)
+                opis.k.push_back(j % 5 ? 0.0f : 100.0f + wartosc(los));
+        EXPECT_TRUE(zgodne_z_wzorcem(opis));
     }
+}
+
+// Loads and springs that are all zero are none: the bits of a model that has
+// neither. A bar held by springs alone stands.
+TEST_F(Analiza, ZeroLoadsAndSpringsChangeNoBitAndSpringsAloneHoldABar)
+{
+    std::mt19937 los(7);
+    OpisPreta opis = pret_losowy(50, 7, los);
+    opis.si[3] = -0.0f;
+    ustaw_model(opis);
+    analizuj();
+    const std::vector<float> bez(f + 1, f + il_wezl + 1);
+    opis.q.assign(50, 0.0f);
+    opis.k.assign(51, -0.0f);
+    ustaw_model(opis);
+    analizuj();
+    EXPECT_TRUE(identyczne_bity(f, bez.data() - 1, il_wezl));
+
+    OpisPreta sprezyny = pret_jednorodny(2); // E·A/L = 100, 10 at node 3
+    sprezyny.podpory.clear();
+    sprezyny.k = {50.0f, 0.0f, 50.0f};
+    ustaw_model(sprezyny);
+    analizuj();
+    // Node 3 on its spring (50) and on the bar (2 elements: 50) in series with
+    // node 1's spring (50): 75 in all, u3 = 10/75; the bar carries 25·u3.
+    EXPECT_NEAR(f[3], 10.0 / 75, 1e-7);
+    EXPECT_NEAR(f[1], 10.0 / 150, 1e-7);
+    EXPECT_NEAR(stress[1], 10.0 / 3, 1e-5);
+}
+
+// u(x) = d·x/L + q·x·(L − x)/(2·E·A) between two held ends, whatever the heat;
+// σ(x) = E·(u'(x) − α·ΔT), so the element's value is σ at its middle.
+TEST_F(Analiza, ADistributedLoadWithHeatAndAPrescribedEndGivesTheClosedForm)
+{
+    OpisPreta opis;
+    opis.x = {0.0f, 0.5f, 1.0f, 1.5f, 2.0f};
+    opis.a.assign(4, 2.0f);
+    opis.e.assign(4, 100.0f);
+    opis.alp.assign(4, 0.001f);
+    opis.dt.assign(4, 10.0f);
+    opis.q.assign(4, 3.0f);
+    opis.podpory = {{1, 0.0f}, {5, 0.05f}};
+    ustaw_model(opis);
+    analizuj();
+    const auto u_dokladne = [](double x) { return 0.05 * x / 2 + 3 * x * (2 - x) / 400; };
+    const auto sigma = [](double x) { return 100 * (0.025 + 3 * (2 - 2 * x) / 400 - 0.01); };
+    for (int j = 1; j <= 5; ++j)
+        EXPECT_NEAR(f[j], u_dokladne(x[j]), 2e-8) << j;
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_NEAR(stress[i], sigma((x[i] + x[i + 1]) / 2), 2e-5) << i;
+    EXPECT_NEAR(react[1], -2 * sigma(0), 2e-4);
+    EXPECT_NEAR(react[2], 2 * sigma(2), 2e-4);
 }
 
 TEST_F(Analiza, AgreesBitForBitOnSignedZerosAndValuesOnlyAFileCanHold)

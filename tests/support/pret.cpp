@@ -28,6 +28,10 @@ Tablice zbuduj_tablice(const OpisPreta& opis)
         t.u[p] = opis.podpory[p - 1].second;
         t.react[p] = 0.0f;
     }
+    if (!opis.q.empty() && dodaj_obciazenia_ciagle(t))
+        std::copy(opis.q.begin(), opis.q.end(), t.qx + 1);
+    if (!opis.k.empty() && dodaj_sprezyny(t))
+        std::copy(opis.k.begin(), opis.k.end(), t.ks + 1);
     return t;
 }
 

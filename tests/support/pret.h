@@ -18,6 +18,7 @@ struct OpisPreta {
     std::vector<float> si;                        // per node, empty: no forces
     std::vector<std::pair<int, float>> podpory;   // (node, prescribed displacement)
     int il_obciaz = 1;
+    std::vector<float> q, k;                      // distributed loads, springs; empty: none
 };
 
 // Fresh arrays filled from the description (f = si, results zeroed).

@@ -23,6 +23,17 @@ void macierze_wzorcowe(Tablice& t, float& kara)
         t.s[i2][1] = float(double(t.s[i2][1]) + double(eal));
         t.s[i1][2] = float(double(t.s[i1][2]) - double(eal));
     }
+    for (int i = 1; i <= t.il_elem; ++i) { // q·L/2 at each end; a zero term is no term
+        const float el = float(std::fabs(double(float(double(t.x[i + 1]) - double(t.x[i])))));
+        const float pol = float(double(t.q(i)) * double(el) / 2.0);
+        if (pol != 0.0f) {
+            t.f[i] = float(double(t.f[i]) + double(pol));
+            t.f[i + 1] = float(double(t.f[i + 1]) + double(pol));
+        }
+    }
+    for (int j = 1; j <= t.il_wezl; ++j)
+        if (t.k(j) != 0.0f)
+            t.s[j][1] = float(double(t.s[j][1]) + double(t.k(j)));
     kara = 1.0e10f;
     for (int k = 1; k <= t.il_podpor; ++k) {
         const int n = t.nu[k];
