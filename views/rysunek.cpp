@@ -336,6 +336,111 @@ void sily(Obraz& o, const Miary& m, int szerokosc)
     }
 }
 
+// ---- what M1D files cannot hold: distributed loads and springs ----
+
+constexpr int rozstaw_strzalek = 16; // pixels between the small arrows of a distributed load
+
+int znak(float v) { return v > 0.0f ? 1 : v < 0.0f ? -1 : 0; }
+
+// One small arrow of a distributed load, 8 pixels long, centred on column c.
+void strzalka(Obraz& o, int c, int cy, int kierunek)
+{
+    const Pioro pioro{czarny, 1};
+    const int grot = c + 4 * kierunek, skrzydlo = c + kierunek;
+    o.linia(c - 4 * kierunek, cy, grot, cy, pioro);
+    o.linia(grot, cy, skrzydlo, cy - 3, pioro);
+    o.linia(grot, cy, skrzydlo, cy + 3, pioro);
+}
+
+// Arrows evenly along the pixels [lewo, prawo) of a run of elements loaded
+// the same way, one every 16 pixels and at least one.
+void strzalki_odcinka(Obraz& o, float lewo, float prawo, int cy, int kierunek, Znaki& groty, int szerokosc)
+{
+    if (!(lewo <= prawo) || !std::isfinite(prawo - lewo))
+        return;
+    const float dlugosc = std::min(prawo - lewo, float(szerokosc));
+    const int ile = std::max(1, int(dlugosc) / rozstaw_strzalek);
+    for (int k = 0; k < ile; ++k) {
+        const auto c = piksel(lewo + (float(k) + 0.5f) * (prawo - lewo) / float(ile));
+        if (c && groty.pierwszy_raz(*c, {kierunek, 0}))
+            strzalka(o, *c, cy, kierunek);
+    }
+}
+
+// Small arrows along the axis of the elements under a distributed load,
+// pointing the way q acts; consecutive elements loaded the same way share
+// one row of them, so that a bar of many short elements reads as one load.
+void obciazenia_ciagle(Obraz& o, const Miary& m, int szerokosc)
+{
+    const auto cy = piksel(m.cy);
+    if (!qx || !cy)
+        return;
+    Znaki groty(o.scala(), szerokosc);
+    for (int i = 1; i <= il_elem;) {
+        const int kierunek = znak(qx[i]);
+        if (!kierunek) {
+            ++i;
+            continue;
+        }
+        float lo = std::min(x[i], x[i + 1]), hi = std::max(x[i], x[i + 1]);
+        for (++i; i <= il_elem && znak(qx[i]) == kierunek; ++i) {
+            lo = std::min(lo, x[i + 1]);
+            hi = std::max(hi, x[i + 1]);
+        }
+        strzalki_odcinka(o, (lo - m.x0) * m.sx + 25.0f, (hi - m.x0) * m.sx + 25.0f, *cy, kierunek, groty,
+                         szerokosc);
+    }
+}
+
+// A spring from (x, y) the way `kierunek` points: a zigzag to a small wall
+// hatched on its far side, 37 pixels long, 7 above y to 8 below.
+void sprezyna(Obraz& o, int xp, int y, int kierunek)
+{
+    const Pioro pioro{czarny, 1};
+    const int d = kierunek;
+    const int zygzak[][2] = {{0, 0},  {4, 0},   {6, -5}, {10, 5}, {14, -5},
+                             {18, 5}, {22, -5}, {26, 5}, {28, 0}, {32, 0}};
+    for (std::size_t k = 1; k < std::size(zygzak); ++k)
+        o.linia(xp + d * zygzak[k - 1][0], y + zygzak[k - 1][1], xp + d * zygzak[k][0], y + zygzak[k][1],
+                pioro);
+    const int sciana = xp + 32 * d;
+    o.linia(sciana, y - 7, sciana, y + 8, pioro);
+    for (int h = y - 7; h <= y + 3; h += 5)
+        o.linia(sciana, h, sciana + 5 * d, h + 5, pioro);
+}
+
+// The lower edge of the elements beside node j.
+int pod_wezlem(const Miary& m, int j, int cy)
+{
+    int dol = cy;
+    for (int i : {j - 1, j})
+        if (i >= 1 && i <= il_elem)
+            if (const auto d = piksel(m.cy + a[i] * m.sa * 0.5f))
+                dol = std::max(dol, *d);
+    return dol;
+}
+
+// Springs hang from the bar's lower edge at their nodes, where no force
+// arrow on the axis hides them: a short stem, then the zigzag to its wall,
+// towards the bar's middle.
+void sprezyny(Obraz& o, const Miary& m, int szerokosc)
+{
+    const auto cy = piksel(m.cy), srodek = piksel(m.w * 0.5f);
+    if (!ks || !cy || !srodek)
+        return;
+    Znaki znaki(o.scala(), szerokosc);
+    for (int j = 1; j <= il_wezl; ++j) {
+        const auto xp = m.X(x[j], 25.0f);
+        if (ks[j] == 0.0f || !xp)
+            continue;
+        const int dol = pod_wezlem(m, j, *cy), y = dol + 10;
+        if (!znaki.pierwszy_raz(*xp, {dol, 0}))
+            continue;
+        o.linia(*xp, dol, *xp, y, Pioro{czarny, 1});
+        sprezyna(o, *xp, y, *xp < *srodek ? 1 : -1);
+    }
+}
+
 ObrazWidoku narysuj(const UstawieniaWidoku& u, int szerokosc, int wysokosc, bool scalaj)
 {
     ObrazWidoku wynik;
@@ -355,7 +460,9 @@ ObrazWidoku narysuj(const UstawieniaWidoku& u, int szerokosc, int wysokosc, bool
         legenda(o, m, *u.knapr);
     elementy(o, m, u);
     osie(o, m);
+    obciazenia_ciagle(o, m, szerokosc);
     podpory(o, m, szerokosc);
+    sprezyny(o, m, szerokosc);
     sily(o, m, szerokosc);
     return {std::move(o).wynik(), Skala{m.x0, m.sx}};
 }

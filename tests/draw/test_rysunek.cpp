@@ -200,6 +200,40 @@ TEST_F(Rysunek_, TheAxesTheSupportAndTheForcesWhereverTheyStand)
     EXPECT_EQ(strzalki[3], (Linia{825, 310, 815, 310, {zielony_jasny, 3}})); // -5 at x = 10
 }
 
+// A run of elements loaded one way shares one row of arrows, 16 pixels apart;
+// springs hang under their nodes, towards the middle. Arrays of zeros draw
+// nothing, the picture of a model that has none.
+TEST_F(Rysunek_, DistributedLoadsAreArrowsTheirWayAndSpringsHangUnderTheirNodes)
+{
+    OpisPreta opis = pret_trzy_elementy(); // columns 25, 225, 325, 825; element 3 reaches row 610
+    ustaw_model(opis);
+    const auto bez = narysuj(false);
+    opis.q = {0.0f, 0.0f, 0.0f};
+    opis.k = {0.0f, 0.0f, 0.0f, 0.0f};
+    ustaw_model(opis);
+    EXPECT_EQ(narysuj(false).rysunek, bez.rysunek);
+
+    opis.q = {1.0f, 0.5f, -2.0f};
+    opis.k = {0.0f, 0.0f, 5.0f, 3.0f};
+    ustaw_model(opis);
+    std::vector<Linia> w_prawo, w_lewo, czarne;
+    for (const Linia& l : elementy<Linia>(narysuj(false))) {
+        if (l.y1 == 310 && l.y2 == 310 && std::abs(l.x2 - l.x1) == 8)
+            (l.x2 > l.x1 ? w_prawo : w_lewo).push_back(l);
+        if (l.pioro == (Pioro{czarny, 1}) && l.y1 >= 610)
+            czarne.push_back(l);
+    }
+    ASSERT_EQ(w_prawo.size(), 300u / 16);                           // x = 2..5
+    ASSERT_EQ(w_lewo.size(), 500u / 16);                            // x = 5..10
+    EXPECT_EQ(w_prawo[0], (Linia{29, 310, 37, 310, {czarny, 1}}));  // about 25 + 300 / 18 / 2
+    EXPECT_EQ(w_lewo[0], (Linia{337, 310, 329, 310, {czarny, 1}})); // about 325 + 500 / 31 / 2
+    const auto jest = [&czarne](Linia l) { return std::count(czarne.begin(), czarne.end(), l) == 1; };
+    EXPECT_TRUE(jest({325, 610, 325, 620, {czarny, 1}})); // node 3: stem, then its wall to the right
+    EXPECT_TRUE(jest({357, 613, 357, 628, {czarny, 1}}));
+    EXPECT_TRUE(jest({825, 610, 825, 620, {czarny, 1}})); // node 4, the right end: to the left
+    EXPECT_TRUE(jest({793, 613, 793, 628, {czarny, 1}}));
+}
+
 // Nodes one ulp apart, the marks' columns at pixel 25 the same, at another offset not.
 TEST_F(Rysunek_, MarksOfNodesAFewUlpsApartAreAllDrawnWhereTheirPixelsDiffer)
 {

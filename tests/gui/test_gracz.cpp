@@ -56,7 +56,14 @@ TEST_P(Scalanie, MergedPictureIsThePictureOfEveryElement)
     Pasek_kol(knapr);
     std::mt19937 los(77);
     for (int n : {2000, 5000}) {
-        ustaw_model(pret_losowy(n, 250, los));
+        OpisPreta opis = pret_losowy(n, 250, los);
+        if (n == 5000) { // loads of either sign and springs, many to a column
+            for (int i = 0; i < n; ++i)
+                opis.q.push_back(float(i % 7 - 3));
+            for (int j = 0; j <= n; ++j)
+                opis.k.push_back(j % 3 ? 0.0f : 1.0f);
+        }
+        ustaw_model(opis);
         for (int i = 1; i <= il_elem; ++i)
             stress[i] = std::uniform_real_distribution<float>(-50.0f, 80.0f)(los);
         for (int przem : {1, 0}) {
