@@ -2,6 +2,7 @@
 
 #include "format.h"
 #include "model.h"
+#include "sprezyny_modelu.h"
 
 #include <algorithm>
 #include <climits>
@@ -66,7 +67,32 @@ private:
 
 std::int64_t n() { return il_elem; }
 
+// The tops of the headers of the blocks after the supports, each 30 pixels
+// below the last row before it, as the supports' own header stands.
+std::int64_t obciazenia_danych() { return 40 * n() + 20 * std::int64_t{il_podpor} + 195; }
+std::int64_t sprezyny_danych() { return obciazenia_danych() + (z_obciazeniami() ? 40 + 20 * n() + 30 : 0); }
+std::int64_t sprezyny_wynikow() { return 40 * n() + 20 * std::int64_t{il_podpor} + 185; }
+
+int ile_sprezyn() { return int(wezly_ze_sprezynami().size()); }
+
+// A block's two-line headers, its line, then its rows from 40 pixels below
+// its top, as the supports' block has them.
+template <typename F>
+void blok_danych(Uklad& t, std::int64_t y, const char* const (&lewy)[2], const char* const (&prawy)[2],
+                 int ile, F wiersz)
+{
+    t.tekst(5, y, lewy[0]);
+    t.tekst(5, y + 15, lewy[1]);
+    t.tekst(100, y, prawy[0]);
+    t.tekst(100, y + 15, prawy[1]);
+    t.linia(2, 410, y + 35);
+    t.wiersze(y + 40, ile, wiersz);
+}
+
 } // namespace
+
+bool z_obciazeniami() { return qx != nullptr; }
+bool ze_sprezynami() { return ks && !wezly_ze_sprezynami().empty(); }
 
 Rysunek tabela_danych(const Widok& widok)
 {
@@ -104,21 +130,40 @@ Rysunek tabela_danych(const Widok& widok)
         t.tekst(5, y, numer(nu[i]));
         t.tekst(100, y, liczba(format_danych, u[i]));
     });
+    static constexpr const char* element[2] = {naglowek_element, ""};
+    if (z_obciazeniami())
+        blok_danych(t, obciazenia_danych(), element, naglowek_obciazenie, il_elem,
+                    [&](int i, std::int64_t y) {
+                        t.tekst(5, y, numer(i));
+                        t.tekst(100, y, liczba(format_obciazenia, qx[i]));
+                    });
+    if (ze_sprezynami()) {
+        const std::vector<int>& wezly = wezly_ze_sprezynami();
+        blok_danych(t, sprezyny_danych(), naglowek_sprezyna, naglowek_sztywnosc, ile_sprezyn(),
+                    [&](int s, std::int64_t y) {
+                        const int j = wezly[std::size_t(s - 1)];
+                        t.tekst(5, y, numer(j));
+                        t.tekst(100, y, liczba(format_obciazenia, ks[j]));
+                    });
+    }
     return std::move(t).wynik();
 }
 
 std::optional<WierszDanych> wiersz_danych(std::int64_t y)
 {
+    using enum WierszDanych::Blok;
     const std::pair<WierszDanych::Blok, std::pair<std::int64_t, int>> bloki[] = {
-        {WierszDanych::Blok::element, {30, il_elem}},
-        {WierszDanych::Blok::wezel, {20 * n() + 75, il_wezl}},
-        {WierszDanych::Blok::podpora, {40 * n() + 165, il_podpor}},
+        {element, {30, il_elem}},
+        {wezel, {20 * n() + 75, il_wezl}},
+        {podpora, {40 * n() + 165, il_podpor}},
+        {obciazenie, {obciazenia_danych() + 40, z_obciazeniami() ? il_elem : 0}},
+        {sprezyna, {sprezyny_danych() + 40, ze_sprezynami() ? ile_sprezyn() : 0}},
     };
     for (const auto& [blok, miejsce] : bloki) {
         const auto [poczatek, ile] = miejsce;
         const std::int64_t i = dzielenie_w_dol(y - poczatek + 2, wysokosc_wiersza);
         if (i >= 1 && i <= ile)
-            return WierszDanych{blok, int(i)};
+            return WierszDanych{blok, blok == sprezyna ? wezly_ze_sprezynami()[std::size_t(i - 1)] : int(i)};
     }
     return std::nullopt;
 }
@@ -147,13 +192,37 @@ Rysunek tabela_wynikow(const Widok& widok)
         t.tekst(5, y, numer(nu[i]));
         t.tekst(120, y, liczba(format_reakcji, react[i]));
     });
+    if (ze_sprezynami()) {
+        const std::int64_t y = sprezyny_wynikow();
+        const std::vector<int>& wezly = wezly_ze_sprezynami();
+        t.tekst(5, y, naglowek_sprezyna_wynik);
+        t.tekst(120, y, naglowek_sila_sprezyny);
+        t.linia(2, 250, y + 18);
+        t.wiersze(y + 15, ile_sprezyn(), [&](int s, std::int64_t yw) {
+            const int j = wezly[std::size_t(s - 1)];
+            t.tekst(5, yw, numer(j));
+            t.tekst(120, yw, liczba(format_reakcji, sila_sprezyny_w_wezle(j)));
+        });
+    }
     return std::move(t).wynik();
 }
 
-// The last support row plus one row; many supports reach below the scroll
-// range of 40·il_elem + 80 pixels that the windows otherwise give.
-std::int64_t wysokosc_danych() { return 40 * n() + 165 + 20 * std::int64_t{il_podpor} + wysokosc_wiersza; }
-std::int64_t wysokosc_wynikow() { return 40 * n() + 155 + 20 * std::int64_t{il_podpor} + wysokosc_wiersza; }
+// The last row plus one row; many supports reach below the scroll range of
+// 40·il_elem + 80 pixels that the windows otherwise give.
+std::int64_t wysokosc_danych()
+{
+    if (ze_sprezynami())
+        return sprezyny_danych() + 40 + 20 * std::int64_t{ile_sprezyn()} + wysokosc_wiersza;
+    if (z_obciazeniami())
+        return obciazenia_danych() + 40 + 20 * n() + wysokosc_wiersza;
+    return 40 * n() + 165 + 20 * std::int64_t{il_podpor} + wysokosc_wiersza;
+}
+std::int64_t wysokosc_wynikow()
+{
+    if (ze_sprezynami())
+        return sprezyny_wynikow() + 15 + 20 * std::int64_t{ile_sprezyn()} + wysokosc_wiersza;
+    return 40 * n() + 155 + 20 * std::int64_t{il_podpor} + wysokosc_wiersza;
+}
 
 Przewijanie przewijanie(int elementy, std::int64_t wysokosc_tabeli, int wysokosc_okna)
 {

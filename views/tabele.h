@@ -26,11 +26,21 @@ inline constexpr const char* naglowek_sila = "Siła skupiona";
 inline constexpr const char* naglowek_utwierdzenie[2] = {"Utwierdzenie", "w węźle"};
 inline constexpr const char* naglowek_wymuszenie[2] = {"Wymuszone", "przemieszczenie"};
 
+// What M1D files cannot hold, each a block of its own after the supports,
+// only in a model that has it.
+inline constexpr const char* naglowek_obciazenie[2] = {"Obciążenie", "ciągłe q"};
+inline constexpr const char* naglowek_sprezyna[2] = {"Sprężyna", "w węźle"};
+inline constexpr const char* naglowek_sztywnosc[2] = {"Sztywność", "sprężyny k"};
+inline constexpr const char* naglowek_sprezyna_wynik = "Sprężyna w węźle";
+inline constexpr const char* naglowek_sila_sprezyny = "Siła sprężyny";
+
 // Numbers: "%d" of an index, these of a value.
 inline constexpr FormatLiczby format_danych = format_liczby("%8.3f");
 inline constexpr FormatLiczby format_naprezenia = format_liczby("%12.8f");
 inline constexpr FormatLiczby format_przemieszczenia = format_liczby("%2.15f");
 inline constexpr FormatLiczby format_reakcji = format_liczby("%2.15f");
+// A load per length or a stiffness: its significant digits whatever its size.
+inline constexpr FormatLiczby format_obciazenia = format_liczby("%8.6g");
 
 // One value with one of the formats above, as printf prints it (also "nan"
 // and "inf").
@@ -62,12 +72,18 @@ struct Widok {
 Rysunek tabela_danych(const Widok& widok);
 Rysunek tabela_wynikow(const Widok& widok);
 
-// A row of the data table: an element's, a node's or a support's.
+// A row of the data table: an element's, a node's, a support's, an
+// element's distributed load or a spring.
 struct WierszDanych {
-    enum class Blok { element, wezel, podpora };
+    enum class Blok { element, wezel, podpora, obciazenie, sprezyna };
     Blok blok;
-    int numer; // 1-based within its block
+    int numer; // 1-based within its block; of a spring, its node
 };
+
+// Whether the held model has a block of distributed loads (an array of them)
+// and of springs (one at least).
+bool z_obciazeniami();
+bool ze_sprezynami();
 
 // The row whose band (its text and the gap below it, 20 pixels from 2 above
 // the text) holds y of the unscrolled data table; nothing for the headers.

@@ -1,6 +1,7 @@
 #include "tabele_tekst.h"
 
 #include "model.h"
+#include "sprezyny_modelu.h"
 #include "strumien.h"
 #include "tabele.h"
 
@@ -26,6 +27,20 @@ void blok(Strumien& s, std::string_view lewy, std::string_view prawy, int ile, c
     }
 }
 
+// What M1D files cannot hold, only in a model that has it: each element's
+// distributed load, then the springs with `wartosc` of each.
+template <typename F>
+void sprezyny(Strumien& s, std::string_view lewy, std::string_view prawy, FormatLiczby format, F wartosc)
+{
+    if (!ze_sprezynami())
+        return;
+    s << '\n' << lewy << '\t' << prawy << '\n';
+    for (int j : wezly_ze_sprezynami()) {
+        s << j << '\t';
+        s.liczba(wartosc(j), format) << '\n';
+    }
+}
+
 } // namespace
 
 bool wypisz_wyniki(Strumien& s)
@@ -35,6 +50,7 @@ bool wypisz_wyniki(Strumien& s)
     blok(s, naglowek_wezel, naglowek_przemieszczenie, il_wezl, nullptr, f, format_przemieszczenia);
     s << '\n';
     blok(s, naglowek_podpora, naglowek_reakcja, il_podpor, nu, react, format_reakcji);
+    sprezyny(s, naglowek_sprezyna_wynik, naglowek_sila_sprezyny, format_reakcji, sila_sprezyny_w_wezle);
     return s.zakoncz();
 }
 
@@ -54,6 +70,12 @@ bool wypisz_dane(Strumien& s)
     blok(s, naglowek_wezel, naglowek_sila, il_wezl, nullptr, si, format_danych);
     s << '\n';
     blok(s, dwuwierszowy(naglowek_utwierdzenie), dwuwierszowy(naglowek_wymuszenie), il_podpor, nu, u, format_danych);
+    if (z_obciazeniami()) {
+        s << '\n';
+        blok(s, naglowek_element, dwuwierszowy(naglowek_obciazenie), il_elem, nullptr, qx, format_obciazenia);
+    }
+    sprezyny(s, dwuwierszowy(naglowek_sprezyna), dwuwierszowy(naglowek_sztywnosc), format_obciazenia,
+             [](int j) { return double(ks[j]); });
     return s.zakoncz();
 }
 

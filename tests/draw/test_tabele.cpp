@@ -2,11 +2,13 @@
 #include "model.h"
 #include "pret.h"
 #include "tabele.h"
+#include "tabele_tekst.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace {
 
@@ -82,6 +84,48 @@ TEST_F(Tabele, ResultsTableOfThreeElementsPlacesEveryBlock)
         if (t.x == 120 && t.y > 260)
             reakcje.push_back(t.y);
     EXPECT_EQ(reakcje, (std::vector<int>{295}));
+}
+
+// Each 30 pixels below the last row before it, as the supports' block stands;
+// only in a model that has them, the text copy too.
+TEST_F(Tabele, LoadsAndSpringsGetBlocksOfTheirOwnAfterTheSupportsAndAreFoundByTheirRows)
+{
+    OpisPreta opis = pret_jednorodny(3); // one support: its row at 205
+    opis.q = {1.5f, 0.0f, -0.00785f};
+    opis.k = {0.0f, 0.0f, 0.0f, 4.0f};
+    ustaw_model(opis);
+    f[4] = 0.5f;
+    const Rysunek d = tabele::tabela_danych(caly);
+    EXPECT_EQ(linie_w(d), (std::vector<int>{44, 133, 280, 370, 500}));
+    EXPECT_EQ((std::array{y_tekstu(d, 100, "Obciążenie"), y_tekstu(d, 100, "ciągłe q"),
+                          y_tekstu(d, 5, "Sprężyna")}),
+              (std::array{335, 350, 465}));
+    EXPECT_EQ(y_tekstu(d, 100, "     1.5"), 395);
+    EXPECT_EQ(y_tekstu(d, 100, "-0.00785"), 435);
+    EXPECT_EQ(y_tekstu(d, 100, "       4"), 525);
+    EXPECT_EQ(tabele::wysokosc_danych(), 545);
+    using enum tabele::WierszDanych::Blok;
+    const auto wiersz = [](std::int64_t y) {
+        const auto w = tabele::wiersz_danych(y + 8);
+        return w ? std::pair{w->blok, w->numer} : std::pair{element, 0};
+    };
+    EXPECT_EQ(wiersz(415), std::pair(obciazenie, 2));
+    EXPECT_EQ(wiersz(525), std::pair(sprezyna, 4)); // a spring's row gives its node
+    EXPECT_EQ(wiersz(460), std::pair(element, 0));
+
+    const Rysunek w = tabele::tabela_wynikow(caly);
+    EXPECT_EQ(linie_w(w), (std::vector<int>{28, 148, 278, 343}));
+    EXPECT_EQ(y_tekstu(w, 5, "Sprężyna w węźle"), 325);
+    EXPECT_EQ(y_tekstu(w, 120, "-2.000000000000000"), 360);
+    EXPECT_EQ(tabele::wysokosc_wynikow(), 380);
+
+    std::FILE* plik = std::tmpfile();
+    ASSERT_TRUE(plik && wypisz_wyniki(plik));
+    std::rewind(plik);
+    char bufor[2048] = {};
+    const std::string tekst(bufor, std::fread(bufor, 1, sizeof bufor - 1, plik));
+    std::fclose(plik);
+    EXPECT_TRUE(tekst.ends_with("\n\nSprężyna w węźle\tSiła sprężyny\n4\t-2.000000000000000\n")) << tekst;
 }
 
 TEST_F(Tabele, AViewportInTheMiddleOfALargeModelDrawsOnlyItsRows)
