@@ -4,6 +4,7 @@
 #include "model.h"
 #include "obwiednia.h"
 #include "odczyt.h"
+#include "pochodne.h"
 #include "tabele.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@ constexpr Kolor siatka = rgb(230, 230, 230);
 constexpr Kolor wypelnienie_dodatnie = rgb(255, 200, 200), wypelnienie_ujemne = rgb(200, 212, 255);
 constexpr Kolor obrys_dodatni = rgb(170, 0, 0), obrys_ujemny = rgb(0, 40, 170),
                 obrys_mieszany = rgb(40, 40, 40);
+constexpr Kolor schodki = rgb(0, 140, 0); // the elements' own values over the exact line
 
 struct Zakres {
     double lo = INFINITY, hi = -INFINITY;
@@ -65,6 +67,35 @@ double wartosc(RodzajWykresu r, int k)
     case RodzajWykresu::przemieszczenie: return f[k];
     }
     return 0;
+}
+
+bool pod_obciazeniem(int i) { return obciazenie_ciagle(i) != 0.0f; }
+
+// The exact value at t (0 at node i, 1 at node i + 1) inside element i.
+double dokladna(RodzajWykresu r, int i, double t)
+{
+    switch (r) {
+    case RodzajWykresu::sila: return sila_w(i, t);
+    case RodzajWykresu::naprezenie: return naprezenie_w(i, t);
+    case RodzajWykresu::przemieszczenie: return przemieszczenie_w(i, t);
+    }
+    return 0;
+}
+
+// The exact values over ta..tb of element i under a distributed load: the
+// ends', and u where it stands still between them.
+std::pair<double, double> dokladny_zakres(RodzajWykresu r, int i, double ta, double tb)
+{
+    const double va = dokladna(r, i, ta), vb = dokladna(r, i, tb);
+    double lo = std::min(va, vb), hi = std::max(va, vb);
+    if (r == RodzajWykresu::przemieszczenie) {
+        const Ekstremum e = ekstremum_przemieszczenia(i);
+        if (e.t > std::min(ta, tb) && e.t < std::max(ta, tb) && std::isfinite(e.u)) {
+            lo = std::min(lo, e.u);
+            hi = std::max(hi, e.u);
+        }
+    }
+    return {lo, hi};
 }
 
 int ile_wartosci(RodzajWykresu r) { return po_elementach(r) ? il_elem : il_wezl; }
@@ -192,6 +223,31 @@ std::vector<int> kolumny_wezlow(const Os& ox)
     return k;
 }
 
+// Where in element i the middle of pixel column c + p1 (± 0.5) stands, 0 to 1.
+double t_kolumny(const Os& ox, int i, double piksel)
+{
+    return std::clamp((ox.wartosc(piksel + ox.p1) - x[i]) / (double(x[i + 1]) - x[i]), 0.0, 1.0);
+}
+
+// Element i under a distributed load along its columns c1..c2: each column
+// the range of the exact line over it, while the budget lasts, otherwise
+// the element's whole range.
+void dokladnie(Kawalki& k, RodzajWykresu rodzaj, int i, int c1, int c2, const Os& ox, long long& budzet)
+{
+    const int kolumn = ox.p2 - ox.p1 + 1, szer = std::abs(c2 - c1);
+    budzet -= szer;
+    const auto dodaj = [&k](int a, int b, std::pair<double, double> z) {
+        if (std::isfinite(z.first) && std::isfinite(z.second))
+            k.dodaj(a, b, z.first, z.second);
+    };
+    if (szer <= 1 || budzet < 0 || x[i] == x[i + 1]) {
+        dodaj(c1, c2, dokladny_zakres(rodzaj, i, 0, 1));
+        return;
+    }
+    for (int c = std::max(std::min(c1, c2), 0); c <= std::min(std::max(c1, c2), kolumn - 1); ++c)
+        dodaj(c, c, dokladny_zakres(rodzaj, i, t_kolumny(ox, i, c - 0.5), t_kolumny(ox, i, c + 0.5)));
+}
+
 Obwiednia obwiednia(RodzajWykresu rodzaj, const Os& ox, const std::vector<int>& kolumny)
 {
     const int kolumn = ox.p2 - ox.p1 + 1;
@@ -204,6 +260,10 @@ Obwiednia obwiednia(RodzajWykresu rodzaj, const Os& ox, const std::vector<int>& 
         if (!std::isfinite(x[i]) || !std::isfinite(x[i + 1]))
             continue;
         const int c1 = kolumny[std::size_t(i)], c2 = kolumny[std::size_t(i) + 1];
+        if (pod_obciazeniem(i)) {
+            dokladnie(k, rodzaj, i, c1, c2, ox, budzet);
+            continue;
+        }
         if (po_elementach(rodzaj)) {
             const double v = wartosc(rodzaj, i);
             if (std::isfinite(v))
@@ -220,14 +280,36 @@ Obwiednia obwiednia(RodzajWykresu rodzaj, const Os& ox, const std::vector<int>& 
             continue;
         }
         for (int c = std::max(std::min(c1, c2), 0); c <= std::min(std::max(c1, c2), kolumn - 1); ++c) {
-            auto w = [&](double piksel) {
-                const double t =
-                    std::clamp((ox.wartosc(piksel + ox.p1) - x[i]) / (double(x[i + 1]) - x[i]), 0.0, 1.0);
-                return v1 + t * (v2 - v1);
-            };
-            const double wa = w(c - 0.5), wb = w(c + 0.5);
+            const double wa = v1 + t_kolumny(ox, i, c - 0.5) * (v2 - v1),
+                         wb = v1 + t_kolumny(ox, i, c + 0.5) * (v2 - v1);
             k.dodaj(c, c, std::min(wa, wb), std::max(wa, wb));
         }
+    }
+    k.oddaj();
+    return o;
+}
+
+// The elements' own values where a distributed load makes them differ from
+// the exact line: steps over it, each element's value across its columns,
+// joined at a node shared by two of them.
+Obwiednia obwiednia_schodkow(RodzajWykresu rodzaj, const Os& ox, const std::vector<int>& kolumny)
+{
+    Obwiednia o(ox.p2 - ox.p1 + 1);
+    Kawalki k(o);
+    double poprzednia = NAN;
+    for (int i = 1; i <= il_elem; ++i) {
+        const double v = wartosc(rodzaj, i);
+        const bool rysowany =
+            pod_obciazeniem(i) && std::isfinite(v) && std::isfinite(x[i]) && std::isfinite(x[i + 1]);
+        if (!rysowany) {
+            poprzednia = NAN;
+            continue;
+        }
+        const int c1 = kolumny[std::size_t(i)], c2 = kolumny[std::size_t(i) + 1];
+        if (std::isfinite(poprzednia))
+            k.dodaj(c1, c1, std::min(v, poprzednia), std::max(v, poprzednia));
+        k.dodaj(c1, c2, v, v);
+        poprzednia = v;
     }
     k.oddaj();
     return o;
@@ -266,14 +348,41 @@ void przebieg(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy, cons
     linia(r, ox.p1, zero, ox.p2 + 1, zero, czarny);
 }
 
-void ekstremum(Rysunek& r, RodzajWykresu rodzaj, int k, const char* nazwa, const Os& ox, const Os& oy,
-               bool nad)
+bool jest_obciazenie_ciagle()
 {
-    const double v = wartosc(rodzaj, k);
-    const int px = ox.piksel(polozenie(rodzaj, k)), py = oy.piksel(v);
+    for (int i = 1; qx && i <= il_elem; ++i)
+        if (pod_obciazeniem(i))
+            return true;
+    return false;
+}
+
+// Two pixels thick, over the exact line, each run of columns with one range.
+void schodki_elementow(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy,
+                       const std::vector<int>& kolumny)
+{
+    const std::vector<Obwiednia::Kolumna> k = obwiednia_schodkow(rodzaj, ox, kolumny).kolumny();
+    for (std::size_t c = 0; c < k.size();) {
+        std::size_t koniec = c;
+        while (koniec + 1 < k.size() && te_same(k[koniec + 1], k[c]))
+            ++koniec;
+        if (k[c].jest)
+            pole(r, ox.p1 + int(c), oy.piksel(k[c].max) - 1, ox.p1 + int(koniec) + 1, oy.piksel(k[c].min) + 1,
+                 schodki);
+        c = koniec + 1;
+    }
+}
+
+// A point of a diagram: where along the bar, and its value.
+struct Punkt {
+    double x, v;
+};
+
+void ekstremum(Rysunek& r, Punkt p, const char* nazwa, const Os& ox, const Os& oy, bool nad)
+{
+    const double v = p.v;
+    const int px = ox.piksel(p.x), py = oy.piksel(v);
     pole(r, px - 3, py - 3, px + 4, py + 4, czarny);
-    const std::string t =
-        std::string(nazwa) + " = " + liczba(v) + "  (x = " + liczba(polozenie(rodzaj, k)) + ")";
+    const std::string t = std::string(nazwa) + " = " + liczba(v) + "  (x = " + liczba(p.x) + ")";
     const int tx =
         std::clamp(px - szerokosc_tekstu(t) / 2, ox.p1 + 2, std::max(ox.p1 + 2, ox.p2 - szerokosc_tekstu(t)));
     // Above a maximum, below a minimum, unless that leaves the plot (and meets the axis labels).
@@ -283,40 +392,51 @@ void ekstremum(Rysunek& r, RodzajWykresu rodzaj, int k, const char* nazwa, const
 }
 
 // The values of a diagram: their range (0 included later) and where the
-// largest and the smallest stand (0 when none is finite at a finite place).
+// largest and the smallest stand (none when none is finite at a finite place).
 struct Wartosci {
     Zakres zakres;
-    int kmin = 0, kmax = 0;
+    std::optional<Punkt> min, max;
+
+    void dodaj(Punkt p)
+    {
+        zakres.dodaj(p.v);
+        if (!std::isfinite(p.v) || !std::isfinite(p.x))
+            return;
+        if (!max || p.v > max->v)
+            max = p;
+        if (!min || p.v < min->v)
+            min = p;
+    }
 };
 
+// Each element's value at its middle, each node's displacement; under a
+// distributed load the exact line's: N and σ at the element's ends, u also
+// where it stands still inside the element.
 Wartosci wartosci(RodzajWykresu rodzaj)
 {
     Wartosci w;
-    double vmin = 0, vmax = 0;
     for (int k = 1; k <= ile_wartosci(rodzaj); ++k) {
-        const double v = wartosc(rodzaj, k);
-        w.zakres.dodaj(v);
-        if (!std::isfinite(v) || !std::isfinite(polozenie(rodzaj, k)))
+        const bool dokladne = k <= il_elem && pod_obciazeniem(k);
+        if (po_elementach(rodzaj) && dokladne) {
+            w.dodaj({x[k], dokladna(rodzaj, k, 0)});
+            w.dodaj({x[k + 1], dokladna(rodzaj, k, 1)});
             continue;
-        if (!w.kmax || v > vmax) {
-            w.kmax = k;
-            vmax = v;
         }
-        if (!w.kmin || v < vmin) {
-            w.kmin = k;
-            vmin = v;
-        }
+        w.dodaj({polozenie(rodzaj, k), wartosc(rodzaj, k)});
+        if (!po_elementach(rodzaj) && dokladne)
+            if (const Ekstremum e = ekstremum_przemieszczenia(k); e.t > 0 && e.t < 1)
+                w.dodaj({e.x, e.u});
     }
     return w;
 }
 
-void ekstrema(Rysunek& r, RodzajWykresu rodzaj, const Wartosci& w, const Os& ox, const Os& oy)
+void ekstrema(Rysunek& r, const Wartosci& w, const Os& ox, const Os& oy)
 {
-    if (!w.kmax)
+    if (!w.max)
         return;
-    ekstremum(r, rodzaj, w.kmax, "max", ox, oy, true);
-    if (wartosc(rodzaj, w.kmin) < wartosc(rodzaj, w.kmax))
-        ekstremum(r, rodzaj, w.kmin, "min", ox, oy, false);
+    ekstremum(r, *w.max, "max", ox, oy, true);
+    if (w.min->v < w.max->v)
+        ekstremum(r, *w.min, "min", ox, oy, false);
 }
 
 // Covered runs of columns drawn as lines, so a million elements cost a few lines.
@@ -447,7 +567,11 @@ bool pasmo(Rysunek& r, RodzajWykresu rodzaj, const std::optional<OsPreta>& os, i
                    Prostokat{ox.p1, oy.p2, ox.p2 + 1, oy.p1 + 1, Pioro{jasnoszary, 1}, bialy});
     osie(r, ox, oy);
     przebieg(r, rodzaj, ox, oy, os->kolumny);
-    ekstrema(r, rodzaj, w, ox, oy);
+    if (po_elementach(rodzaj) && jest_obciazenie_ciagle()) {
+        schodki_elementow(r, rodzaj, ox, oy, os->kolumny);
+        tekst(r, ox.p2 - 230, gora + 14, "schodki: wartości elementów", schodki);
+    }
+    ekstrema(r, w, ox, oy);
     return true;
 }
 
@@ -516,6 +640,19 @@ std::string odczyt_wykresow(const ZestawWykresow& w, int kolumna, int wiersz)
         return t.erase(0, t.find_first_not_of(' '));
     };
     const std::string t = tekst_wspolrzednej(wx) + "   ";
+    if (pod_obciazeniem(i)) { // the exact line's value there, and the element's own
+        const double w =
+            dokladna(pasmo->rodzaj, i, std::clamp((double(wx) - x[i]) / (double(x[i + 1]) - x[i]), 0.0, 1.0));
+        const FormatLiczby format =
+            po_elementach(pasmo->rodzaj) ? tabele::format_naprezenia : tabele::format_przemieszczenia;
+        const char* nazwa = pasmo->rodzaj == RodzajWykresu::sila         ? "N"
+                            : pasmo->rodzaj == RodzajWykresu::naprezenie ? "σ"
+                                                                         : "u";
+        std::string o = t + "element " + std::to_string(i) + "   " + nazwa + "(x) = " + liczba(format, w);
+        if (po_elementach(pasmo->rodzaj))
+            o += "   element: " + liczba(format, wartosc(pasmo->rodzaj, i));
+        return o;
+    }
     switch (pasmo->rodzaj) {
     case RodzajWykresu::sila:
         return t + "element " + std::to_string(i) + "   N = " + liczba(tabele::format_naprezenia, wartosc(pasmo->rodzaj, i));

@@ -62,6 +62,31 @@ TEST_F(Wykresy, ASteppedBarShowsBothStressStepsAndOneLabelForItsConstantForce)
     EXPECT_FALSE(std::any_of(n.begin(), n.end(), [](const std::string& s) { return s.starts_with("min"); }));
 }
 
+// A bar hanging from x = 0 under its own weight, γ = 1, E = 1000, L = 10: the
+// diagrams give the exact σ = γ·(L - x) and u(L) = γ·L²/(2E), and the
+// elements' own stresses lie over σ as steps.
+TEST_F(Wykresy, UnderADistributedLoadTheCurvesAreExactAndTheElementsStressesAreStepsOverThem)
+{
+    OpisPreta opis = pret_jednorodny(5);
+    for (float& xw : opis.x)
+        xw *= 2.0f;
+    opis.e.assign(5, 1000.0f);
+    opis.si.assign(6, 0.0f);
+    opis.q.assign(5, 1.0f);
+    przelicz_model(opis);
+    const ZestawWykresow w = rysuj_wykresy(900, 600);
+    const auto t = teksty(w.rysunek);
+    EXPECT_EQ(std::count(t.begin(), t.end(), "max = 10  (x = 0)"), 2); // N and σ at the top, not 9 at x = 1
+    EXPECT_TRUE(jest(t, "max = 0.05  (x = 10)"));
+    EXPECT_EQ(std::count(t.begin(), t.end(), "schodki: wartości elementów"), 2);
+    EXPECT_GT(ile_prostokatow(w.rysunek, rgb(0, 140, 0)), 2 * 5);
+    const int kolumna = w.os->p1 + (w.os->p2 - w.os->p1) / 10; // x = 1
+    EXPECT_EQ(odczyt_wykresow(w, kolumna, (w.pasma[1].gora + w.pasma[1].dol) / 2),
+              "x= 1.00   element 1   σ(x) = 8.99999905   element: 8.99999905"); // the middle: the same
+    EXPECT_EQ(odczyt_wykresow(w, kolumna, (w.pasma[2].gora + w.pasma[2].dol) / 2),
+              "x= 1.00   element 1   u(x) = 0.009500000112570"); // γ·x·(2L - x)/(2E)
+}
+
 TEST_F(Wykresy, AMillionElementsOrAZigzagGiveABoundedPicture)
 {
     przelicz_model(pret_jednorodny(1000000));
