@@ -53,6 +53,9 @@ public:
     void Ce_Cofnij(Wlacznik& w);
     void Cm_Ponow();
     void Ce_Ponow(Wlacznik& w);
+    void Cm_ObciazenieCiagle();
+    void Cm_CiezarWlasny();
+    void Cm_Sprezyna();
     // "&Widok"
     void Cm_ODSWIEZ();
     void Cm_Napr();
@@ -174,6 +177,9 @@ private:
     d_sily danes{};
     d_wymusz danewy{};
     d_wsp danew{};
+    d_obc_ciagle daneq{};
+    d_ciezar daneg{};
+    d_sprezyna danek{};
 
     std::shared_ptr<_ROZMOWA_> rozmowa_;
     QString napis_naprezenia_;

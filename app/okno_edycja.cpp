@@ -5,7 +5,9 @@
 
 #include "edycja.h"
 #include "krok_edycji.h"
+#include "pola_rekordu.h"
 #include "model.h"
+#include "obciazenia.h"
 #include "teksty.h"
 #include "wlacznik.h"
 
@@ -33,8 +35,45 @@ void _OKNO_::edytuj_wiersz(tabele::WierszDanych wiersz)
     case tabele::WierszDanych::Blok::element: z = edytuj_element(*rozmowa_, danep, wiersz.numer); break;
     case tabele::WierszDanych::Blok::wezel: z = edytuj_wezel(*rozmowa_, danew, danes, wiersz.numer); break;
     case tabele::WierszDanych::Blok::podpora: z = edytuj_podpore(*rozmowa_, danewy, wiersz.numer); break;
+    case tabele::WierszDanych::Blok::obciazenie:
+        z = edytuj_obciazenie_ciagle(*rozmowa_, daneq, wiersz.numer, wiersz.numer);
+        break;
+    case tabele::WierszDanych::Blok::sprezyna:
+        z = edytuj_sprezyne(*rozmowa_, danek, wiersz.numer, true);
+        break;
     }
     if (z)
+        wprowadz(std::move(*z));
+}
+
+// "&Edycja": what M1D files cannot hold, on the whole bar or any node.
+void _OKNO_::Cm_ObciazenieCiagle()
+{
+    if (Pusty)
+        return;
+    Zajety zajety(*this);
+    if (std::optional<Zmiana> z = edytuj_obciazenie_ciagle(*rozmowa_, daneq, 1, il_elem))
+        wprowadz(std::move(*z));
+}
+
+void _OKNO_::Cm_CiezarWlasny()
+{
+    if (Pusty)
+        return;
+    Zajety zajety(*this);
+    if (std::optional<Zmiana> z = edytuj_ciezar_wlasny(*rozmowa_, daneg))
+        wprowadz(std::move(*z));
+}
+
+// Offered at the node last asked for, at first the bar's last node.
+void _OKNO_::Cm_Sprezyna()
+{
+    if (Pusty)
+        return;
+    Zajety zajety(*this);
+    const int ostatni = calkowita(danek.i);
+    const int j = ostatni >= 1 && ostatni <= il_wezl ? ostatni : il_wezl;
+    if (std::optional<Zmiana> z = edytuj_sprezyne(*rozmowa_, danek, j, false))
         wprowadz(std::move(*z));
 }
 

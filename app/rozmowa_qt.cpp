@@ -49,6 +49,13 @@ bool RozmowaQt::dialog(d_sily& danes, int wskazane, bool staly_wezel)
     return uruchom_dialog(rodzic(), danes, wskazane, staly_wezel);
 }
 
+bool RozmowaQt::dialog(d_obc_ciagle& dane, int wskazane) { return uruchom_dialog(rodzic(), dane, wskazane); }
+bool RozmowaQt::dialog(d_ciezar& dane, int wskazane) { return uruchom_dialog(rodzic(), dane, wskazane); }
+bool RozmowaQt::dialog(d_sprezyna& dane, int wskazane, bool staly_wezel)
+{
+    return uruchom_dialog(rodzic(), dane, wskazane, staly_wezel);
+}
+
 // Qt's own dialog, so that it speaks Polish and behaves the same everywhere;
 // the save dialog takes names of files that do not exist yet.
 std::optional<QString> RozmowaQt::wybierz_plik(Wybor wybor, RekordPliku& plik)

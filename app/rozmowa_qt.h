@@ -22,6 +22,9 @@ public:
     bool dialog(d_wymusz& danewy, int wskazane) override;
     using _ROZMOWA_::dialog;
     bool dialog(d_sily& danes, int wskazane, bool staly_wezel) override;
+    bool dialog(d_obc_ciagle& dane, int wskazane) override;
+    bool dialog(d_ciezar& dane, int wskazane) override;
+    bool dialog(d_sprezyna& dane, int wskazane, bool staly_wezel) override;
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
     void pokaz_pomoc(const QStringList& dokumenty) override;
 

@@ -34,6 +34,16 @@ constexpr PoleRekordu pola_sily[] = {{d_sily::id_i, offsetof(d_sily, i), sizeof 
                                      {d_sily::id_nr, offsetof(d_sily, nr), sizeof d_sily::nr},
                                      {d_sily::id_f, offsetof(d_sily, f), sizeof d_sily::f}};
 
+constexpr PoleRekordu pola_obc_ciagle[] = {
+    {d_obc_ciagle::id_pierwszy, offsetof(d_obc_ciagle, pierwszy), sizeof d_obc_ciagle::pierwszy},
+    {d_obc_ciagle::id_ostatni, offsetof(d_obc_ciagle, ostatni), sizeof d_obc_ciagle::ostatni},
+    {d_obc_ciagle::id_q, offsetof(d_obc_ciagle, q), sizeof d_obc_ciagle::q}};
+constexpr PoleRekordu pola_ciezar[] = {
+    {d_ciezar::id_gamma, offsetof(d_ciezar, gamma), sizeof d_ciezar::gamma},
+    {d_ciezar::id_kierunek, offsetof(d_ciezar, kierunek), sizeof d_ciezar::kierunek}};
+constexpr PoleRekordu pola_sprezyna[] = {{d_sprezyna::id_i, offsetof(d_sprezyna, i), sizeof d_sprezyna::i},
+                                         {d_sprezyna::id_k, offsetof(d_sprezyna, k), sizeof d_sprezyna::k}};
+
 // Pixels of dialog units in the dialog's font: x = dlu · average width / 4,
 // y = dlu · height / 8.
 struct Jednostki {
@@ -262,6 +272,19 @@ _D_DANE_SIL::_D_DANE_SIL(QWidget* parent, d_sily* danes, int resId)
 {
 }
 
+_D_OBC_CIAGLE::_D_OBC_CIAGLE(QWidget* parent, d_obc_ciagle* dane, int resId)
+    : DialogZRekordem(parent, resId, dane, pola_obc_ciagle)
+{
+}
+_D_CIEZAR::_D_CIEZAR(QWidget* parent, d_ciezar* dane, int resId)
+    : DialogZRekordem(parent, resId, dane, pola_ciezar)
+{
+}
+_D_SPREZYNA::_D_SPREZYNA(QWidget* parent, d_sprezyna* dane, int resId)
+    : DialogZRekordem(parent, resId, dane, pola_sprezyna)
+{
+}
+
 namespace {
 
 template <typename Dialog, typename Rekord>
@@ -283,4 +306,16 @@ bool uruchom_dialog(QWidget* rodzic, d_wymusz& r, int wskazane) { return pokaz<_
 bool uruchom_dialog(QWidget* rodzic, d_sily& r, int wskazane, bool staly_wezel)
 {
     return pokaz<_D_DANE_SIL>(rodzic, r, wskazane, staly_wezel ? d_sily::id_nr : 0);
+}
+bool uruchom_dialog(QWidget* rodzic, d_obc_ciagle& r, int wskazane)
+{
+    return pokaz<_D_OBC_CIAGLE>(rodzic, r, wskazane);
+}
+bool uruchom_dialog(QWidget* rodzic, d_ciezar& r, int wskazane)
+{
+    return pokaz<_D_CIEZAR>(rodzic, r, wskazane);
+}
+bool uruchom_dialog(QWidget* rodzic, d_sprezyna& r, int wskazane, bool staly_wezel)
+{
+    return pokaz<_D_SPREZYNA>(rodzic, r, wskazane, staly_wezel ? d_sprezyna::id_i : 0);
 }

@@ -72,6 +72,21 @@ public:
     _D_DANE_SIL(QWidget* parent, d_sily* danes, int resId);
 };
 
+class _D_OBC_CIAGLE : public DialogZRekordem {
+public:
+    _D_OBC_CIAGLE(QWidget* parent, d_obc_ciagle* dane, int resId);
+};
+
+class _D_CIEZAR : public DialogZRekordem {
+public:
+    _D_CIEZAR(QWidget* parent, d_ciezar* dane, int resId);
+};
+
+class _D_SPREZYNA : public DialogZRekordem {
+public:
+    _D_SPREZYNA(QWidget* parent, d_sprezyna* dane, int resId);
+};
+
 // Shows the record's dialog modally, field `wskazane` focused; true for "OK".
 bool uruchom_dialog(QWidget* rodzic, d_dane_pods& dane, int wskazane);
 bool uruchom_dialog(QWidget* rodzic, d_dane_przek& danep, int wskazane);
@@ -79,3 +94,7 @@ bool uruchom_dialog(QWidget* rodzic, d_wsp& danew, int wskazane);
 bool uruchom_dialog(QWidget* rodzic, d_wymusz& danewy, int wskazane);
 // `staly_wezel`: the node number is shown, not typed (a node's own force).
 bool uruchom_dialog(QWidget* rodzic, d_sily& danes, int wskazane, bool staly_wezel = false);
+bool uruchom_dialog(QWidget* rodzic, d_obc_ciagle& dane, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_ciezar& dane, int wskazane);
+// `staly_wezel`: the node number is shown, not typed (a spring of the data window).
+bool uruchom_dialog(QWidget* rodzic, d_sprezyna& dane, int wskazane, bool staly_wezel = false);

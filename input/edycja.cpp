@@ -65,22 +65,6 @@ int obciazone_wezly(int j, float nowa)
     return int(std::clamp<std::int64_t>(ile, 1, il_wezl));
 }
 
-// A number field left as offered keeps the number it showed.
-template <std::size_t N>
-int numer_pola(const char (&pole)[N], const char (&oferowane)[N], int oferowany)
-{
-    return std::strncmp(pole, oferowane, N) == 0 ? oferowany : calkowita(pole);
-}
-
-// What "Anuluj" or a model gone from under the dialog leaves: nothing, or
-// the void edit that says so.
-std::optional<Zmiana> przerwana(Zmiana z)
-{
-    if (z.pasuje())
-        return std::nullopt;
-    return z;
-}
-
 } // namespace
 
 std::optional<Zmiana> edytuj_element(_ROZMOWA_& rozmowa, d_dane_przek& danep, int n)

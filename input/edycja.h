@@ -30,3 +30,12 @@ std::optional<Zmiana> edytuj_wezel(_ROZMOWA_& rozmowa, d_wsp& danew, d_sily& dan
 // Support k: its node (1..il_wezl) and prescribed displacement (at least 0),
 // dialog 3030. A node field left as offered keeps the node exactly.
 std::optional<Zmiana> edytuj_podpore(_ROZMOWA_& rozmowa, d_wymusz& danewy, int k);
+
+// What "Anuluj" or a model gone from under the dialog leaves: nothing, or
+// the void edit that says so.
+inline std::optional<Zmiana> przerwana(Zmiana z)
+{
+    if (z.pasuje())
+        return std::nullopt;
+    return z;
+}

@@ -64,3 +64,10 @@ int calkowita(const char (&pole)[N])
     std::memcpy(tekst, pole, N);
     return czytaj_calkowita(tekst);
 }
+
+// A number field left as offered keeps the number it showed.
+template <std::size_t N>
+int numer_pola(const char (&pole)[N], const char (&oferowane)[N], int oferowany)
+{
+    return std::strncmp(pole, oferowane, N) == 0 ? oferowany : calkowita(pole);
+}

@@ -43,6 +43,27 @@ struct d_sily { // dialog 3040
     char f[8];
 };
 
+// The dialogs of what M1D files cannot hold, built as the five above.
+
+struct d_obc_ciagle { // dialog 3050: a distributed load q on elements pierwszy..ostatni
+    static constexpr int szablon = 3050, id_pierwszy = 8500, id_ostatni = 8501, id_q = 8502;
+    char pierwszy[11];
+    char ostatni[11];
+    char q[14];
+};
+
+struct d_ciezar { // dialog 3060: self-weight, q = ±γ·A on every element
+    static constexpr int szablon = 3060, id_gamma = 8500, id_kierunek = 8501;
+    char gamma[14];
+    char kierunek[3]; // "+x" or "-x"
+};
+
+struct d_sprezyna { // dialog 3070: the spring of node i
+    static constexpr int szablon = 3070, id_i = 8500, id_k = 8501;
+    char i[11];
+    char k[14];
+};
+
 static_assert(sizeof(d_dane_pods) == 12 && sizeof(d_dane_przek) == 55 && sizeof(d_wsp) == 19 &&
               sizeof(d_wymusz) == 30 && sizeof(d_sily) == 30);
 

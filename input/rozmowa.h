@@ -45,6 +45,10 @@ public:
     // `staly_wezel`: the node number shown read-only (editing one node's force).
     virtual bool dialog(d_sily& danes, int wskazane, bool staly_wezel) = 0;
     bool dialog(d_sily& danes, int wskazane) { return dialog(danes, wskazane, false); }
+    virtual bool dialog(d_obc_ciagle& dane, int wskazane) = 0;
+    virtual bool dialog(d_ciezar& dane, int wskazane) = 0;
+    // `staly_wezel`: the node number shown read-only (a spring of the data window).
+    virtual bool dialog(d_sprezyna& dane, int wskazane, bool staly_wezel) = 0;
 
     // The open or save dialog on the shared record; the chosen full path, or
     // nothing when the dialog was cancelled. A chosen path is also stored in

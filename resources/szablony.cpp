@@ -70,12 +70,52 @@ constexpr Kontrolka obciazenie_silami[] = {
     {etykieta, -1, "Numer siły", 80, 11, 44, 13, zwykly},
 };
 
+constexpr Kontrolka obciazenie_ciagle[] = {
+    {etykieta, -1, "Od elementu", 8, 10, 52, 13, do_prawej},
+    {edycja, 8500, "", 64, 8, 40, 13, cyfry},
+    {etykieta, -1, "do", 108, 10, 16, 13, do_prawej},
+    {edycja, 8501, "", 128, 8, 40, 13, cyfry},
+    {ramka, -1, "", 4, 4, 212, 22, zwykly},
+    {etykieta, -1, "Obciążenie q", 8, 35, 52, 13, do_prawej},
+    {edycja, 8502, "", 64, 33, 76, 14, zwykly},
+    {etykieta, -1, "siła na jednostkę długości, dodatnia wzdłuż x", 12, 51, 200, 9, zwykly},
+    {ramka, -1, "", 4, 30, 212, 34, zwykly},
+    {przycisk, 1, "OK", 52, 70, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 70, 50, 14, zwykly},
+};
+
+constexpr Kontrolka ciezar_wlasny[] = {
+    {etykieta, -1, "Ciężar właściwy γ", 8, 10, 72, 13, do_prawej},
+    {edycja, 8500, "", 84, 8, 76, 14, zwykly},
+    {etykieta, -1, "Kierunek (+x lub -x)", 8, 29, 72, 13, do_prawej},
+    {edycja, 8501, "", 84, 27, 20, 14, zwykly},
+    {etykieta, -1, "q = ±γ·A w każdym elemencie", 12, 47, 200, 9, zwykly},
+    {ramka, -1, "", 4, 4, 212, 56, zwykly},
+    {przycisk, 1, "OK", 52, 66, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 66, 50, 14, zwykly},
+};
+
+constexpr Kontrolka sprezyna[] = {
+    {etykieta, -1, "Numer węzła", 8, 10, 52, 13, do_prawej},
+    {edycja, 8500, "", 64, 8, 40, 13, cyfry},
+    {ramka, -1, "", 4, 4, 212, 22, zwykly},
+    {etykieta, -1, "Sztywność k", 8, 35, 52, 13, do_prawej},
+    {edycja, 8501, "", 64, 33, 76, 14, zwykly},
+    {etykieta, -1, "(0 usuwa sprężynę)", 144, 35, 68, 13, zwykly},
+    {ramka, -1, "", 4, 30, 212, 22, zwykly},
+    {przycisk, 1, "OK", 52, 56, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 56, 50, 14, zwykly},
+};
+
 constexpr Szablon szablony[] = {
     {3000, "Dane podstawowe", 145, 61, 221, 91, dane_podstawowe},
     {3010, "Parametry przekroju", 82, 9, 191, 124, parametry_przekroju},
     {3020, "Współrzędne węzłów", 82, 9, 147, 73, wspolrzedne_wezlow},
     {3030, "Wymuszone przesuniecia", 82, 9, 221, 74, wymuszone_przesuniecia},
     {3040, "Obciążenie węzłów siłami", 82, 9, 221, 74, obciazenie_silami},
+    {3050, "Obciążenie ciągłe", 82, 9, 221, 88, obciazenie_ciagle},
+    {3060, "Ciężar własny", 82, 9, 221, 84, ciezar_wlasny},
+    {3070, "Sprężyna", 82, 9, 221, 74, sprezyna},
 };
 
 } // namespace

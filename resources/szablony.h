@@ -2,7 +2,7 @@
 
 #include <span>
 
-// The five data-entry dialog templates, in dialog units, font "MS Sans Serif" 8 pt.
+// The data-entry dialog templates, in dialog units, font "MS Sans Serif" 8 pt.
 
 enum class RodzajKontrolki { edycja, etykieta, przycisk, ramka };
 
@@ -29,5 +29,5 @@ struct Szablon {
     std::span<const Kontrolka> kontrolki; // in tab order
 };
 
-// The template with this id (3000, 3010, 3020, 3030, 3040), or nullptr.
+// The template with this id (3000, 3010, ..., 3070), or nullptr.
 const Szablon* szablon(int id);

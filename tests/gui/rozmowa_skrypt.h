@@ -49,6 +49,9 @@ public:
     bool dialog(d_wymusz& danewy, int wskazane) override { return pokaz(danewy, wskazane); }
     using _ROZMOWA_::dialog;
     bool dialog(d_sily& danes, int wskazane, bool) override { return pokaz(danes, wskazane); }
+    bool dialog(d_obc_ciagle& dane, int wskazane) override { return pokaz(dane, wskazane); }
+    bool dialog(d_ciezar& dane, int wskazane) override { return pokaz(dane, wskazane); }
+    bool dialog(d_sprezyna& dane, int wskazane, bool) override { return pokaz(dane, wskazane); }
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
     void pokaz_pomoc(const QStringList& dokumenty) override;
 

@@ -108,6 +108,58 @@ TEST_F(ZOknaDanych, ADoubleClickedRowOpensItsDialogAndEveryWindowShowsTheChange)
     EXPECT_EQ(okno->historia().count(), 3);
 }
 
+// The three commands of "Edycja" and the rows of the data window, with the
+// keys, each edit one step; undone, the model is the one opened, without the
+// arrays the edits made.
+TEST_F(ZOknaDanych, LoadsAndSpringsComeFromTheMenuAndTheDataWindowAndUndoToTheModelOpened)
+{
+    otworz(pret_dwuelementowy()); // areas 1 and 2, 10 at node 3, a support at node 1
+    const std::vector<std::byte> otwarty = bajty_m1d(biezace_tablice());
+    okno->polecenie(1140);
+    _DANE_* dane = okno->okno_dane();
+
+    Uzytkownik ciezar({wpisz_i_enter({"2", "+x"})});
+    okno->polecenie(1330);
+    EXPECT_EQ(qx[1], 2.0f);
+    EXPECT_EQ(qx[2], 4.0f);
+    EXPECT_NEAR(react[1], -20.0f, 1e-4f);
+    Uzytkownik zakres({wpisz_i_enter({"2", "2", "-1"})});
+    okno->polecenie(1320);
+    EXPECT_EQ(qx[1], 2.0f);
+    EXPECT_EQ(qx[2], -1.0f);
+    Uzytkownik sprezyna({[](QWidget* d) {
+        EXPECT_EQ(d->findChild<QLineEdit*>("8500")->text().toStdString(), "3"); // the bar's end
+        wpisz_i_enter({"2", "50"})(d);
+    }});
+    okno->polecenie(1340);
+    EXPECT_EQ(ks[2], 50.0f);
+
+    Uzytkownik obciazenie({[](QWidget* d) {
+        EXPECT_EQ(d->findChild<QLineEdit*>("8501")->text().toStdString(), "1");
+        wpisz_i_enter({"1", "1", "3"})(d);
+    }});
+    dwuklik(dane, 40 * 2 + 20 * 1 + 195 + 40 + 20); // element 1's load
+    EXPECT_TRUE(obciazenie.skonczyl());
+    EXPECT_EQ(qx[1], 3.0f);
+    dane->verticalScrollBar()->setValue(dane->verticalScrollBar()->maximum());
+    Uzytkownik usun({[](QWidget* d) {
+        EXPECT_TRUE(d->findChild<QLineEdit*>("8500")->isReadOnly());
+        napisz("0");
+        nacisnij(Qt::Key_Return);
+    }});
+    dwuklik(dane, int(465 - dane->widok().y)); // the spring's row
+    EXPECT_TRUE(usun.skonczyl());
+    EXPECT_EQ(ks[2], 0.0f);
+
+    EXPECT_EQ(okno->historia().count(), 5);
+    for (int k = 0; k < 5; ++k)
+        okno->polecenie(1300);
+    EXPECT_EQ(qx, nullptr);
+    EXPECT_EQ(ks, nullptr);
+    EXPECT_EQ(bajty_m1d(biezace_tablice()), otwarty);
+    EXPECT_FLOAT_EQ(stress[2], 5.0f);
+}
+
 // A model of more than 10000 nodes: a support's five-digit node is shown
 // whole and kept exactly when only its displacement is typed.
 TEST_F(ZOknaDanych, AFiveDigitNodeIsShownWholeAndKeptWhenOnlyTheDisplacementChanges)
