@@ -135,6 +135,7 @@ private:
     // After an edit, its undoing or redoing: analysed, every window current.
     void po_edycji();
     bool zapisz_model(const QString& sciezka);
+    bool zapisz_zamiast_m1d(const QString& sciezka, const std::string& brak);
     void przyjmij_plik(const QString& sciezka, std::string tekst);
     // Before unsaved edits would be dropped: asks whether to save them; true
     // when the caller may go on (saved, or the user chose to drop them).

@@ -24,6 +24,13 @@ namespace {
 
 std::string nazwa_pliku(const QString& sciezka) { return QFile::encodeName(sciezka).toStdString(); }
 
+// The same name with .txt in place of .M1D (after the name when it has no .M1D).
+QString nazwa_tekstowa(const QString& sciezka)
+{
+    const bool m1d = konczy_sie_na(nazwa_pliku(sciezka), ".m1d");
+    return (m1d ? sciezka.chopped(4) : sciezka) + ".txt";
+}
+
 } // namespace
 
 // The current model stays until a file has been read whole and accepted: a
@@ -83,6 +90,9 @@ bool _OKNO_::zapisz_model(const QString& sciezka)
     const Tablice model = biezace_tablice();
     const std::string nazwa = nazwa_pliku(sciezka);
     const bool tekst = nazwa_modelu_tekstowego(nazwa);
+    if (!tekst)
+        if (const std::string brak = czego_nie_zmiesci_m1d(model); !brak.empty())
+            return zapisz_zamiast_m1d(sciezka, brak);
     const auto tresc = [this, &model, tekst](const Ujscie& ujscie) {
         if (!tekst)
             return zapisz_m1d(model, ujscie);
@@ -101,6 +111,19 @@ bool _OKNO_::zapisz_model(const QString& sciezka)
         historia_.setClean();
     }
     return true;
+}
+
+// Nothing of the model is dropped to fit an M1D file: nothing goes into it,
+// and the text model of the same name is offered in its place (Enter keeps a
+// file of that name that would be replaced).
+bool _OKNO_::zapisz_zamiast_m1d(const QString& sciezka, const std::string& brak)
+{
+    const QString tekstowy = nazwa_tekstowa(sciezka), nazwa = QFileInfo(tekstowy).fileName();
+    const bool istnieje = QFileInfo::exists(tekstowy);
+    QString pytanie = QString(teksty::m1d_nie_pomiesci).arg(QString::fromStdString(brak), nazwa);
+    if (istnieje)
+        pytanie += "\n" + QString(teksty::zostanie_zastapiony).arg(nazwa);
+    return rozmowa_->pytanie(pytanie, teksty::tytul_programu, !istnieje) && zapisz_model(tekstowy);
 }
 
 bool _OKNO_::mozna_porzucic_zmiany()

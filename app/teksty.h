@@ -42,6 +42,13 @@ inline constexpr const char* zapisac_zmiany =
     "Zapisać zmieniony model?\n"
     "Bez zapisu zmiany wprowadzone w oknie zostaną utracone.";
 
+// "Zapisz Jako" (or saving before edits would go) into an M1D file of a model
+// with what it cannot hold; %1: what ("obciążeń ciągłych", "sprężyn" or both),
+// %2: the text model's name offered instead.
+inline constexpr const char* m1d_nie_pomiesci = "Plik M1D nie pomieści %1.\n"
+                                                "Zapisać model jako model tekstowy %2?";
+inline constexpr const char* zostanie_zastapiony = "Plik %1 już istnieje i zostanie zastąpiony.";
+
 // An edit whose model was replaced while its dialog was open.
 inline constexpr const char* zmiana_odrzucona =
     "Zmiana nie została wprowadzona: model w oknie został w tym czasie zastąpiony innym.";

@@ -7,6 +7,7 @@
 #include "dane.h"
 #include "m1d.h"
 #include "model.h"
+#include "obciazenia.h"
 #include "pola_rekordu.h"
 #include "plik_modelu.h"
 #include "tekst_modelu.h"
@@ -301,6 +302,60 @@ TEST_F(Edycja, UndoingEveryEditGivesBackTheOpenedBytesAndRedoTheEdits)
                                      "Bez zapisu zmiany wprowadzone w oknie zostaną utracone.",
                                      _ROZMOWA_::Odpowiedz::nie);
     otworz(plik); // a new history
+    EXPECT_FALSE(okno->historia().canUndo());
+}
+
+// Nothing is cut to fit an M1D file: its text model is offered instead,
+// also when unsaved edits would go (Enter keeps a text of that name), and a
+// refused value comes back focused; a bar held by springs alone keeps its last.
+TEST_F(Edycja, AModelWithLoadsOrSpringsIsOfferedAsTextWhereAnM1DFileCannotHoldIt)
+{
+    const QString plik = plik_modelu(pret_dwuelementowy()), tekst = katalog.filePath("model.txt");
+    const QByteArray m1d = zawartosc(plik);
+    otworz(plik);
+    skrypt->oczekuj_dialogu<d_ciezar>([](d_ciezar& d) { wpisz(d.gamma, "-1"); })
+        .oczekuj_dialogu<d_ciezar>([](d_ciezar& d) { wpisz(d.gamma, "0,5"), wpisz(d.kierunek, "y"); }, true,
+                                   d_ciezar::id_gamma)
+        .oczekuj_dialogu<d_ciezar>([](d_ciezar& d) { wpisz(d.kierunek, "-x"); }, true, d_ciezar::id_kierunek);
+    okno->polecenie(1330);
+    EXPECT_EQ(qx[2], -1.0f);
+
+    zapisz_jak_edytor(tekst, "stary");
+    skrypt
+        ->oczekuj_pytania_o_zapis("Zapisać zmiany w pliku model.M1D?\n"
+                                  "Bez zapisu zmiany wprowadzone w oknie zostaną utracone.",
+                                  _ROZMOWA_::Odpowiedz::tak)
+        .oczekuj_pytania(
+            "Plik M1D nie pomieści obciążeń ciągłych.\nZapisać model jako model tekstowy model.txt?\n"
+            "Plik model.txt już istnieje i zostanie zastąpiony.",
+            "ZENTA", false);
+    ramka->close();
+    EXPECT_TRUE(ramka->isVisible());
+    EXPECT_EQ(zawartosc(plik), m1d);
+    EXPECT_EQ(zawartosc(tekst), "stary");
+
+    const QString inny = katalog.filePath("inny.m1d");
+    skrypt->oczekuj_pliku(_ROZMOWA_::Wybor::zapisz, inny)
+        .oczekuj_pytania(
+            "Plik M1D nie pomieści obciążeń ciągłych.\nZapisać model jako model tekstowy inny.txt?", "ZENTA",
+            true);
+    okno->polecenie(1060);
+    EXPECT_FALSE(QFileInfo::exists(inny));
+    EXPECT_EQ(okno->plik_obserwowany(), QFileInfo(katalog.filePath("inny.txt")).absoluteFilePath());
+    Tablice zapisany = czytaj_plik_modelu(katalog.filePath("inny.txt").toStdString()).tablice;
+    EXPECT_EQ(zapisany.q(2), -1.0f);
+    zwolnij_tablice(zapisany);
+
+    OpisPreta na_sprezynach = pret_dwuelementowy();
+    na_sprezynach.podpory.clear();
+    na_sprezynach.k = {5.0f, 0.0f, 0.0f};
+    zapisz_jak_edytor(tekst, QByteArray::fromStdString(tekst_preta(na_sprezynach)));
+    otworz(tekst);
+    skrypt->oczekuj_dialogu<d_sprezyna>([](d_sprezyna& d) { wpisz(d.i, "1"), wpisz(d.k, "0"); })
+        .oczekuj_komunikatu(ostatnia_sprezyna, "Sprężyna", _ROZMOWA_::Ikona::wykrzyknik)
+        .oczekuj_dialogu<d_sprezyna>([](d_sprezyna&) {}, false, d_sprezyna::id_k);
+    okno->polecenie(1340);
+    EXPECT_EQ(ks[1], 5.0f);
     EXPECT_FALSE(okno->historia().canUndo());
 }
 
