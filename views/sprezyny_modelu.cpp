@@ -26,4 +26,5 @@ const std::vector<int>& wezly_ze_sprezynami()
     return wezly;
 }
 
-double sila_sprezyny_w_wezle(int j) { return -double(ks[j]) * f[j]; }
+// 0 - k·u: a node that does not move shows 0, never -0.
+double sila_sprezyny_w_wezle(int j) { return 0.0 - double(ks[j]) * f[j]; }

@@ -92,9 +92,9 @@ TEST_F(Tabele, LoadsAndSpringsGetBlocksOfTheirOwnAfterTheSupportsAndAreFoundByTh
 {
     OpisPreta opis = pret_jednorodny(3); // one support: its row at 205
     opis.q = {1.5f, 0.0f, -0.00785f};
-    opis.k = {0.0f, 0.0f, 0.0f, 4.0f};
+    opis.k = {3.0f, 0.0f, 0.0f, 4.0f};
     ustaw_model(opis);
-    f[4] = 0.5f;
+    f[4] = 0.5f; // f[1] = 0: its spring's force is 0, not -0
     const Rysunek d = tabele::tabela_danych(caly);
     EXPECT_EQ(linie_w(d), (std::vector<int>{44, 133, 280, 370, 500}));
     EXPECT_EQ((std::array{y_tekstu(d, 100, "Obciążenie"), y_tekstu(d, 100, "ciągłe q"),
@@ -102,22 +102,26 @@ TEST_F(Tabele, LoadsAndSpringsGetBlocksOfTheirOwnAfterTheSupportsAndAreFoundByTh
               (std::array{335, 350, 465}));
     EXPECT_EQ(y_tekstu(d, 100, "     1.5"), 395);
     EXPECT_EQ(y_tekstu(d, 100, "-0.00785"), 435);
-    EXPECT_EQ(y_tekstu(d, 100, "       4"), 525);
-    EXPECT_EQ(tabele::wysokosc_danych(), 545);
+    EXPECT_EQ(y_tekstu(d, 100, "       4"), 545);
+    EXPECT_EQ(tabele::wysokosc_danych(), 565);
     using enum tabele::WierszDanych::Blok;
     const auto wiersz = [](std::int64_t y) {
         const auto w = tabele::wiersz_danych(y + 8);
         return w ? std::pair{w->blok, w->numer} : std::pair{element, 0};
     };
     EXPECT_EQ(wiersz(415), std::pair(obciazenie, 2));
-    EXPECT_EQ(wiersz(525), std::pair(sprezyna, 4)); // a spring's row gives its node
+    EXPECT_EQ(wiersz(545), std::pair(sprezyna, 4)); // a spring's row gives its node
     EXPECT_EQ(wiersz(460), std::pair(element, 0));
 
     const Rysunek w = tabele::tabela_wynikow(caly);
     EXPECT_EQ(linie_w(w), (std::vector<int>{28, 148, 278, 343}));
     EXPECT_EQ(y_tekstu(w, 5, "Sprężyna w węźle"), 325);
-    EXPECT_EQ(y_tekstu(w, 120, "-2.000000000000000"), 360);
-    EXPECT_EQ(tabele::wysokosc_wynikow(), 380);
+    std::vector<std::pair<int, std::string>> sily;
+    for (const Tekst& t : teksty_w(w))
+        if (t.x == 120 && t.y > 343)
+            sily.emplace_back(t.y, t.tekst);
+    EXPECT_EQ(sily, (std::vector<std::pair<int, std::string>>{{360, "0.000000000000000"}, {380, "-2.000000000000000"}}));
+    EXPECT_EQ(tabele::wysokosc_wynikow(), 400);
 
     std::FILE* plik = std::tmpfile();
     ASSERT_TRUE(plik && wypisz_wyniki(plik));
@@ -125,7 +129,8 @@ TEST_F(Tabele, LoadsAndSpringsGetBlocksOfTheirOwnAfterTheSupportsAndAreFoundByTh
     char bufor[2048] = {};
     const std::string tekst(bufor, std::fread(bufor, 1, sizeof bufor - 1, plik));
     std::fclose(plik);
-    EXPECT_TRUE(tekst.ends_with("\n\nSprężyna w węźle\tSiła sprężyny\n4\t-2.000000000000000\n")) << tekst;
+    EXPECT_TRUE(tekst.ends_with("\n\nSprężyna w węźle\tSiła sprężyny\n1\t0.000000000000000\n4\t-2.000000000000000\n"))
+        << tekst;
 }
 
 TEST_F(Tabele, AViewportInTheMiddleOfALargeModelDrawsOnlyItsRows)
