@@ -333,17 +333,25 @@ void odcinek_przebiegu(Rysunek& r, const Obwiednia::Kolumna& k, int x1, int x2, 
     pole(r, x1, gora, x2 + 1, dol + 1, obrys);
 }
 
-void przebieg(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy, const std::vector<int>& kolumny)
+// Each run of columns with one range, as odcinek(range, first column, last column).
+template <typename F>
+void po_odcinkach(const Obwiednia& o, int p1, F odcinek)
 {
-    const std::vector<Obwiednia::Kolumna> k = obwiednia(rodzaj, ox, kolumny).kolumny();
+    const std::vector<Obwiednia::Kolumna> k = o.kolumny();
     for (std::size_t c = 0; c < k.size();) {
         std::size_t koniec = c;
         while (koniec + 1 < k.size() && te_same(k[koniec + 1], k[c]))
             ++koniec;
         if (k[c].jest)
-            odcinek_przebiegu(r, k[c], ox.p1 + int(c), ox.p1 + int(koniec), oy);
+            odcinek(k[c], p1 + int(c), p1 + int(koniec));
         c = koniec + 1;
     }
+}
+
+void przebieg(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy, const std::vector<int>& kolumny)
+{
+    po_odcinkach(obwiednia(rodzaj, ox, kolumny), ox.p1,
+                 [&](const Obwiednia::Kolumna& k, int x1, int x2) { odcinek_przebiegu(r, k, x1, x2, oy); });
     const int zero = oy.piksel(0);
     linia(r, ox.p1, zero, ox.p2 + 1, zero, czarny);
 }
@@ -360,16 +368,10 @@ bool jest_obciazenie_ciagle()
 void schodki_elementow(Rysunek& r, RodzajWykresu rodzaj, const Os& ox, const Os& oy,
                        const std::vector<int>& kolumny)
 {
-    const std::vector<Obwiednia::Kolumna> k = obwiednia_schodkow(rodzaj, ox, kolumny).kolumny();
-    for (std::size_t c = 0; c < k.size();) {
-        std::size_t koniec = c;
-        while (koniec + 1 < k.size() && te_same(k[koniec + 1], k[c]))
-            ++koniec;
-        if (k[c].jest)
-            pole(r, ox.p1 + int(c), oy.piksel(k[c].max) - 1, ox.p1 + int(koniec) + 1, oy.piksel(k[c].min) + 1,
-                 schodki);
-        c = koniec + 1;
-    }
+    po_odcinkach(obwiednia_schodkow(rodzaj, ox, kolumny), ox.p1,
+                 [&](const Obwiednia::Kolumna& k, int x1, int x2) {
+                     pole(r, x1, oy.piksel(k.max) - 1, x2 + 1, oy.piksel(k.min) + 1, schodki);
+                 });
 }
 
 // A point of a diagram: where along the bar, and its value.
