@@ -272,29 +272,29 @@ _D_DANE_SIL::_D_DANE_SIL(QWidget* parent, d_sily* danes, int resId)
 {
 }
 
-_D_OBC_CIAGLE::_D_OBC_CIAGLE(QWidget* parent, d_obc_ciagle* dane, int resId)
-    : DialogZRekordem(parent, resId, dane, pola_obc_ciagle)
-{
-}
-_D_CIEZAR::_D_CIEZAR(QWidget* parent, d_ciezar* dane, int resId)
-    : DialogZRekordem(parent, resId, dane, pola_ciezar)
-{
-}
-_D_SPREZYNA::_D_SPREZYNA(QWidget* parent, d_sprezyna* dane, int resId)
-    : DialogZRekordem(parent, resId, dane, pola_sprezyna)
-{
-}
-
 namespace {
+
+bool pokaz(DialogZRekordem& d, int wskazane, int zablokowane)
+{
+    if (zablokowane)
+        d.tylko_do_odczytu(zablokowane);
+    d.wskaz(wskazane);
+    return d.exec() == 1;
+}
 
 template <typename Dialog, typename Rekord>
 bool pokaz(QWidget* rodzic, Rekord& rekord, int wskazane, int zablokowane = 0)
 {
     Dialog d(rodzic, &rekord, Rekord::szablon);
-    if (zablokowane)
-        d.tylko_do_odczytu(zablokowane);
-    d.wskaz(wskazane);
-    return d.exec() == 1;
+    return pokaz(d, wskazane, zablokowane);
+}
+
+// The dialogs of what M1D files cannot hold need no class of their own.
+template <typename Rekord, std::size_t N>
+bool pokaz(QWidget* rodzic, Rekord& rekord, const PoleRekordu (&pola)[N], int wskazane, int zablokowane = 0)
+{
+    DialogZRekordem d(rodzic, Rekord::szablon, &rekord, pola);
+    return pokaz(d, wskazane, zablokowane);
 }
 
 } // namespace
@@ -309,13 +309,13 @@ bool uruchom_dialog(QWidget* rodzic, d_sily& r, int wskazane, bool staly_wezel)
 }
 bool uruchom_dialog(QWidget* rodzic, d_obc_ciagle& r, int wskazane)
 {
-    return pokaz<_D_OBC_CIAGLE>(rodzic, r, wskazane);
+    return pokaz(rodzic, r, pola_obc_ciagle, wskazane);
 }
 bool uruchom_dialog(QWidget* rodzic, d_ciezar& r, int wskazane)
 {
-    return pokaz<_D_CIEZAR>(rodzic, r, wskazane);
+    return pokaz(rodzic, r, pola_ciezar, wskazane);
 }
 bool uruchom_dialog(QWidget* rodzic, d_sprezyna& r, int wskazane, bool staly_wezel)
 {
-    return pokaz<_D_SPREZYNA>(rodzic, r, wskazane, staly_wezel ? d_sprezyna::id_i : 0);
+    return pokaz(rodzic, r, pola_sprezyna, wskazane, staly_wezel ? d_sprezyna::id_i : 0);
 }

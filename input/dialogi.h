@@ -72,21 +72,6 @@ public:
     _D_DANE_SIL(QWidget* parent, d_sily* danes, int resId);
 };
 
-class _D_OBC_CIAGLE : public DialogZRekordem {
-public:
-    _D_OBC_CIAGLE(QWidget* parent, d_obc_ciagle* dane, int resId);
-};
-
-class _D_CIEZAR : public DialogZRekordem {
-public:
-    _D_CIEZAR(QWidget* parent, d_ciezar* dane, int resId);
-};
-
-class _D_SPREZYNA : public DialogZRekordem {
-public:
-    _D_SPREZYNA(QWidget* parent, d_sprezyna* dane, int resId);
-};
-
 // Shows the record's dialog modally, field `wskazane` focused; true for "OK".
 bool uruchom_dialog(QWidget* rodzic, d_dane_pods& dane, int wskazane);
 bool uruchom_dialog(QWidget* rodzic, d_dane_przek& danep, int wskazane);
