@@ -37,7 +37,7 @@ std::optional<Zmiana> edytuj_obciazenie_ciagle(_ROZMOWA_& rozmowa, d_obc_ciagle&
                                                int ostatni)
 {
     Zmiana z;
-    for (int wskazane = pierwsze_pole;;) {
+    for (int wskazane = pierwszy == ostatni ? d_obc_ciagle::id_q : pierwsze_pole;;) {
         const float q = obciazenie_ciagle(pierwszy);
         wpisz_numer(dane.pierwszy, pierwszy);
         wpisz_numer(dane.ostatni, ostatni);

@@ -15,8 +15,9 @@ class _ROZMOWA_;
 // (Zmiana::pasuje false).
 
 // A distributed load q on elements pierwszy..ostatni (dialog 3050, offered
-// with that range and q of its first element): a range of the bar's elements,
-// first to last, and q any float (0 takes the load off).
+// with that range and q of its first element, q focused for one element): a
+// range of the bar's elements, first to last, and q any float (0 takes the
+// load off).
 std::optional<Zmiana> edytuj_obciazenie_ciagle(_ROZMOWA_& rozmowa, d_obc_ciagle& dane, int pierwszy,
                                                int ostatni);
 

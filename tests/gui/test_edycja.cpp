@@ -137,7 +137,7 @@ TEST_F(ZOknaDanych, LoadsAndSpringsComeFromTheMenuAndTheDataWindowAndUndoToTheMo
 
     Uzytkownik obciazenie({[](QWidget* d) {
         EXPECT_EQ(d->findChild<QLineEdit*>("8501")->text().toStdString(), "1");
-        wpisz_i_enter({"1", "1", "3"})(d);
+        wpisz_i_enter({"3"})(d); // q focused
     }});
     dwuklik(dane, 40 * 2 + 20 * 1 + 195 + 40 + 20); // element 1's load
     EXPECT_TRUE(obciazenie.skonczyl());
