@@ -192,7 +192,8 @@ TEST_F(Sprawdzenie, ResultsBeyondFloatsRangeAreErrorsThatNameTheirCause)
          "Element 1: E·A/L = 1 / 1.4013e-45 = 7.13624e+44 przekracza zakres liczb pojedynczej precyzji"},
         {jeden_element(1.0f, 10.0f, 3e38f, 0.0f, 0.0f), "Element 1: E·A/L = 3e+39 / 1 = 3e+39 przekracza zakres"},
         {cieplo, "Element 1: siła termiczna E·A·α·ΔT = 3e+39 przekracza zakres"},
-        {wymuszenie, "Węzeł 1: obciążenie (siła, siły termiczne elementów przy węźle, kara razy wymuszenie"},
+        {wymuszenie, "Węzeł 1: obciążenie (siła, siły termiczne i obciążenia ciągłe elementów przy węźle, kara "
+                    "razy wymuszenie"},
         {zgubiona, "Węzeł 3: eliminacja w liczbach pojedynczej precyzji zostawia węzłowi sztywność 0 zamiast "
                    "dodatniej: sztywności E·A/L elementów 2 i 3 (1e+10 i 1)"},
         {sila, "Węzeł 3: przemieszczenie przekracza zakres liczb pojedynczej precyzji (do 3.4e+38): siły są"},
