@@ -24,7 +24,8 @@ const char* const opis =
     "\n"
     "Model tekstowy: sekcje elementy, obciążenia, podpory (liczby), współrzędne i siły\n"
     "(po jednej wartości na węzeł), pola, moduły, rozszerzalności, temperatury (na element),\n"
-    "węzły_podpór, wymuszenia (na podporę); '#' zaczyna komentarz; najwyżej 1 GiB.\n"
+    "węzły_podpór, wymuszenia (na podporę); z wyboru obciążenia_ciągłe (q na element) i\n"
+    "sprężyny (pary: węzeł, sztywność k); '#' zaczyna komentarz; najwyżej 1 GiB.\n"
     "Wzory: /usr/share/doc/zenta/examples/ (zainstalowany pakiet), w katalogu źródeł\n"
     "examples/.\n"
     "\n"
@@ -35,7 +36,13 @@ const char* const opis =
     "Kody wyjścia: 0 powodzenie, 1 za mało pamięci, 2 błędne wywołanie (także plik wynikowy,\n"
     "który jest plikiem modelu), 3 nie można otworzyć pliku, 4 błędny plik z danymi, 5 nie\n"
     "można zapisać (także na standardowe wyjście), 6 --sprawdz znalazło usterki, 7 wyniki\n"
-    "nie są liczbami (wypisane, ale bez znaczenia). Komunikat błędu podaje plik i przyczynę.";
+    "nie są liczbami (wypisane, ale bez znaczenia), 8 --z-tekstu: model ma obciążenia\n"
+    "ciągłe albo sprężyny, których plik M1D nie pomieści. Komunikat błędu podaje plik i przyczynę.\n"
+    "\n"
+    "Z obciążeniami ciągłymi --json ma też tablice q, sigma_pocz i sigma_kon (dokładne naprężenia\n"
+    "na końcach elementów), u_ekstr i x_ekstr (największe przemieszczenie w elemencie i jego x),\n"
+    "a ze sprężynami sprezyny: [{wezel, k, sila}], siła = −k·u; --csv i --szczegoly mają\n"
+    "te same kolumny i blok sprężyn.";
 
 struct Opcje {
     QCommandLineOption pomoc{{"h", "help", "pomoc"}, "Wyświetla tę pomoc."};

@@ -179,7 +179,8 @@ std::vector<std::string> opisz_bilans(const Bilans& b)
                 g(b.suma_reakcji));
     w.push_back("  residuum " + g(b.residuum) + " (względnie " + printf_liczby("%.2e", b.residuum_wzgledne) +
                 ")");
-    w.push_back("Równowaga węzłów (siły sprężyste, siły węzłowe, obciążenia termiczne, reakcje):");
+    w.push_back(std::string("Równowaga węzłów (siły sprężyste, siły węzłowe, obciążenia termiczne") +
+                (qx ? ", obciążenia ciągłe" : "") + (ks ? ", siły sprężyn" : "") + ", reakcje):");
     w.push_back("  największe residuum " + g(b.residuum_wezla) + " w węźle " + std::to_string(b.wezel) +
                 " (względnie " + printf_liczby("%.2e", b.residuum_wezla_wzgledne) + ")");
     if (!b.rozwiazano) {

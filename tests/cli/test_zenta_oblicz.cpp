@@ -6,7 +6,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 
 #include <fcntl.h>
@@ -147,6 +149,35 @@ TEST_F(ZentaOblicz, DataAndCsvListTheirBlocks)
                                "2,5,2,10,0.0500000007,0,0.0500000007,0.100000001\n"),
               std::string::npos);
     EXPECT_NE(csv.wyjscie.find("podpora_w_węźle,reakcja\n1,-10\n"), std::string::npos);
+}
+
+// Wall at node 1, q = 2 on a unit bar, a unit spring at node 2: u2 = 0.5, and
+// inside the element u(x) = 1.5·x − x², so N runs from 1.5 to −0.5 and u peaks
+// at x = 0.75 with 0.5625; the spring carries −0.5. No M1D file can hold it.
+TEST_F(ZentaOblicz, LoadsAlongTheBarAndSpringsHaveTheirKeysAndKeepOutOfM1D)
+{
+    const std::string model = (katalog_ / "q.txt").string(), m1d = (katalog_ / "q.M1D").string();
+    std::ofstream(model) << "elementy 1\nobciążenia 1\npodpory 1\nwspółrzędne 0 1\npola 1\nmoduły 1\n"
+                            "rozszerzalności 0\ntemperatury 0\nsiły 0 0\nwęzły_podpór 1\nwymuszenia 0\n"
+                            "obciążenia_ciągłe 2\nsprężyny 2 0.25 2 0.75\n";
+    const Wynik w = uruchom("--json " + model);
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(w.wyjscie)).object();
+    const std::map<const char*, double> oczekiwane = {{"q", 2.0},          {"sigma_pocz", 1.5}, {"sigma_kon", -0.5},
+                                                      {"u_ekstr", 0.5625}, {"x_ekstr", 0.75}, {"stress", 0.5}};
+    for (const auto& [klucz, wartosc] : oczekiwane)
+        EXPECT_NEAR(o[klucz].toArray()[0].toDouble(), wartosc, 1e-6) << klucz;
+    const QJsonArray sprezyny = o["sprezyny"].toArray();
+    ASSERT_EQ(sprezyny.size(), 1); // two entries at one node are one spring
+    EXPECT_EQ(sprezyny[0]["wezel"].toInt(), 2);
+    EXPECT_EQ(sprezyny[0]["k"].toDouble(), 1.0);
+    EXPECT_NEAR(sprezyny[0]["sila"].toDouble(), -0.5, 1e-6);
+    EXPECT_NE(uruchom("--csv " + model).wyjscie.find("\nsprężyna_w_węźle,sztywność,siła\n2,1,-0.5"), std::string::npos);
+
+    const Wynik z = uruchom("--z-tekstu " + model + " -o " + m1d);
+    EXPECT_EQ(z.kod, 8);
+    EXPECT_NE(z.wyjscie.find("plik M1D nie pomieści"), std::string::npos) << z.wyjscie;
+    EXPECT_FALSE(fs::exists(m1d));
 }
 
 TEST_F(ZentaOblicz, FailuresHaveTheirOwnTextsAndExitStatuses)
