@@ -6,6 +6,7 @@
 #include "rozmowa.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -80,14 +81,18 @@ std::optional<Zmiana> edytuj_ciezar_wlasny(_ROZMOWA_& rozmowa, d_ciezar& dane)
             wskazane = d_ciezar::id_kierunek;
             continue;
         }
-        bool skonczone = true;
-        for (int i = 1; i <= il_elem && skonczone; ++i) {
-            const float q = float(znak * (double(*gamma) * a[i]));
-            skonczone = std::isfinite(q);
-            z.ustaw(Wielkosc::qx, i, q);
+        int za_duze = 0;
+        for (int i = 1; i <= il_elem && !za_duze; ++i) {
+            const double q = znak * (double(*gamma) * a[i]);
+            if (std::abs(q) > std::numeric_limits<float>::max())
+                za_duze = i;
+            else
+                z.ustaw(Wielkosc::qx, i, float(q));
         }
-        if (skonczone)
+        if (!za_duze)
             return z;
+        rozmowa.komunikat(QString(ciezar_poza_zakresem).arg(za_duze), "Ciężar własny",
+                          _ROZMOWA_::Ikona::wykrzyknik);
         z = Zmiana();
         wskazane = d_ciezar::id_gamma;
     }

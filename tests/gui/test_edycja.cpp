@@ -306,14 +306,19 @@ TEST_F(Edycja, UndoingEveryEditGivesBackTheOpenedBytesAndRedoTheEdits)
 }
 
 // Nothing is cut to fit an M1D file: its text model is offered instead,
-// also when unsaved edits would go (Enter keeps a text of that name), and a
-// refused value comes back focused; a bar held by springs alone keeps its last.
+// also when unsaved edits would go (Enter keeps a text of that name); a
+// refused value comes back focused, a self-weight beyond a float after a box
+// saying so; a bar held by springs alone keeps its last.
 TEST_F(Edycja, AModelWithLoadsOrSpringsIsOfferedAsTextWhereAnM1DFileCannotHoldIt)
 {
     const QString plik = plik_modelu(pret_dwuelementowy()), tekst = katalog.filePath("model.txt");
     const QByteArray m1d = zawartosc(plik);
     otworz(plik);
     skrypt->oczekuj_dialogu<d_ciezar>([](d_ciezar& d) { wpisz(d.gamma, "-1"); })
+        .oczekuj_dialogu<d_ciezar>([](d_ciezar& d) { wpisz(d.gamma, "3e38"); }, true, d_ciezar::id_gamma)
+        .oczekuj_komunikatu("Obciążenie q = γ·A elementu 2 przekracza zakres liczb pojedynczej precyzji "
+                            "(do 3.4e+38): podaj mniejszy ciężar właściwy.",
+                            "Ciężar własny", _ROZMOWA_::Ikona::wykrzyknik)
         .oczekuj_dialogu<d_ciezar>([](d_ciezar& d) { wpisz(d.gamma, "0,5"), wpisz(d.kierunek, "y"); }, true,
                                    d_ciezar::id_gamma)
         .oczekuj_dialogu<d_ciezar>([](d_ciezar& d) { wpisz(d.kierunek, "-x"); }, true, d_ciezar::id_kierunek);
