@@ -105,10 +105,14 @@ int wykonaj(const Polecenie& c)
     if (c.wypisz)
         if (const int kod = wypisz_na_wyjscie([&c](Strumien& s) { return wypisz(c, s); }); kod != sukces)
             return kod;
-    if (const std::optional<std::string> w = wynik_nieliczbowy())
+    if (const std::optional<std::string> w = wynik_nieliczbowy()) {
+        const std::vector<Uwaga> przyczyny = przyczyny_wynikow_nieliczbowych();
         return blad("Wyniki nie są liczbami: " + *w +
-                        " (element o zerowej długości albo sztywności, które się znoszą; --sprawdz wskaże)",
+                        (przyczyny.empty()
+                             ? " (element o zerowej długości albo sztywności, które się znoszą; --sprawdz wskaże)"
+                             : " (przyczyna: " + przyczyny.front().tekst + ")"),
                     wyniki_nieliczbowe);
+    }
     return sukces;
 }
 

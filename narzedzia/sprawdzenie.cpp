@@ -358,7 +358,12 @@ std::optional<std::string> wynik_nieliczbowy()
         return w;
     if (auto w = pierwszy_nieliczbowy("naprężenie", "w elemencie", stress, il_elem))
         return w;
-    return pierwszy_nieliczbowy("reakcja", "podpory", react, il_podpor);
+    if (auto w = pierwszy_nieliczbowy("reakcja", "podpory", react, il_podpor))
+        return w;
+    for (int j = 1; ks && j <= il_wezl; ++j) // an infinite k on a node that stays put gives inf·0
+        if (const double sila = sila_sprezyny(j); !std::isfinite(sila))
+            return "siła sprężyny w węźle " + std::to_string(j) + " wynosi " + (std::isnan(sila) ? "nan" : g(sila));
+    return std::nullopt;
 }
 
 std::vector<Uwaga> usterki_falszujace_wyniki(std::span<const NaprawionaPodpora> naprawione)

@@ -184,6 +184,8 @@ TEST_F(Sprawdzenie, ResultsBeyondFloatsRangeAreErrorsThatNameTheirCause)
     sila.e = {1.0f, 1.0f};
     sila.si = {0.0f, 0.0f, 3e38f};
     OpisPreta naprezenie = jeden_element(1.0f, 1e-30f, 1e30f, 0.0f, 1e10f);
+    OpisPreta sprezyna = jeden_element(1.0f, 1.0f, 1.0f, 0.0f, 0.0f);
+    sprezyna.k = {0.0f, std::numeric_limits<float>::infinity()}; // its force is inf·0
     const struct {
         OpisPreta opis;
         const char* przyczyna; // nullptr: finite results, no error
@@ -198,6 +200,7 @@ TEST_F(Sprawdzenie, ResultsBeyondFloatsRangeAreErrorsThatNameTheirCause)
                    "dodatniej: sztywności E·A/L elementów 2 i 3 (1e+10 i 1)"},
         {sila, "Węzeł 3: przemieszczenie przekracza zakres liczb pojedynczej precyzji (do 3.4e+38): siły są"},
         {naprezenie, "Element 1: naprężenie E·(ε − α·ΔT) = 1e+40 przekracza zakres"},
+        {sprezyna, "Węzeł 2: sztywność sprężyny k nie jest liczbą skończoną (inf)"},
         {jeden_element(1e-38f, 1.0f, 1e-30f, 0.0f, 1.0f), nullptr},
         {jeden_element(1.0f, 1.0f, 1.0f, 0.0f, 3e38f), nullptr},
     };
