@@ -23,14 +23,12 @@ void wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict 
     const float* __restrict we = e + od - 1;
     const float* __restrict walp = alp + od - 1;
     const float* __restrict wdt = dt + od - 1;
+    const float* __restrict wq = Q ? qx + od - 1 : nullptr;
     for (int i = 1; i <= ile; ++i) {
         const WyrazyElementu w = wyrazy_elementu(wx[i], wx[i + 1], we[i], wa[i], walp[i], wdt[i]);
         eal[i] = w.eal;
         tl[i] = w.tl;
-    }
-    if constexpr (Q) {
-        const float* __restrict wq = qx + od - 1;
-        for (int i = 1; i <= ile; ++i)
+        if constexpr (Q)
             pol[i] = pol_obciazenia(wx[i], wx[i + 1], wq[i]);
     }
 }
@@ -39,17 +37,24 @@ void wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict 
 // eal[k - 1] and eal[k]. Distributed loads (Q) and springs (K) follow the
 // elements' own terms, before the supports' penalties.
 template <bool Q, bool K>
+#if ZENTA_SZYBKIE_PETLE
+__attribute__((target_clones("avx2", "default")))
+#endif
 void wyrazy_wezlow(int od, int ile, const float* eal, const float* tl, const float* pol)
 {
+    // Each term in a local, stored once: the band's rows might alias anything.
     for (int k = 1; k <= ile; ++k) {
         const int j = od + k - 1;
-        s[j][1] = przekatna(eal[k - 1], eal[k]);
-        s[j][2] = sprzezenie(eal[k]);
-        f[j] = obciazenie(si[j], tl[k - 1], tl[k]);
+        float przekatna_j = przekatna(eal[k - 1], eal[k]);
+        float obciazenie_j = obciazenie(si[j], tl[k - 1], tl[k]);
         if constexpr (Q)
-            f[j] = dodaj_wyraz(dodaj_wyraz(f[j], pol[k - 1]), pol[k]);
+            obciazenie_j = dodaj_wyraz(dodaj_wyraz(obciazenie_j, pol[k - 1]), pol[k]);
         if constexpr (K)
-            s[j][1] = dodaj_wyraz(s[j][1], ks[j]);
+            przekatna_j = dodaj_wyraz(przekatna_j, ks[j]);
+        f[j] = obciazenie_j;
+        float* wiersz = s[j];
+        wiersz[1] = przekatna_j;
+        wiersz[2] = sprzezenie(eal[k]);
     }
 }
 
