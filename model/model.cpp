@@ -123,6 +123,11 @@ bool dodaj_sprezyny(Tablice& t)
 void zainstaluj_tablice(const Tablice& t)
 {
     ++pokolenie_modelu;
+    podmien_tablice(t);
+}
+
+void podmien_tablice(const Tablice& t)
+{
     il_elem = t.il_elem;
     il_wezl = t.il_wezl;
     il_podpor = t.il_podpor;

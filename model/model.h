@@ -79,6 +79,9 @@ void zwolnij_tablice(Tablice& t);
 // Makes t the current model: counts and array pointers go to the globals.
 // Pusty is not touched: it is cleared by whoever has analysed the model.
 void zainstaluj_tablice(const Tablice& t);
+// The same for the held model made anew with another structure: it stays the
+// same model (pokolenie_modelu is kept).
+void podmien_tablice(const Tablice& t);
 
 // The globals as a bundle (valid only while Pusty is false).
 Tablice biezace_tablice();
