@@ -9,6 +9,7 @@
 #include "m1d.h"
 #include "model.h"
 #include "pret.h"
+#include "przebudowa.h"
 #include "wzorzec.h"
 
 #include <benchmark/benchmark.h>
@@ -231,6 +232,20 @@ void porownaj_obciazenia_ciagle(int wezly)
                 ilorazy[7]);
 }
 
+// A structural change of a large bar and its undoing: each makes the arrays anew.
+void porownaj_przebudowe(int elementy)
+{
+    ustaw(elementy + 1);
+    const int srodek = il_elem / 2;
+    const float x_nowy = float((double(x[srodek]) + x[srodek + 1]) / 2);
+    const double t_podzial = najkrotszy_czas(5, [] {}, [&] {
+        podziel_element(srodek, x_nowy);
+        zlacz_w_wezle(srodek + 1);
+    });
+    std::printf("%9d elementów: podział elementu i jego cofnięcie (złączenie) %.1f ms\n", elementy,
+                1e3 * t_podzial);
+}
+
 bool zapisz_do_pliku(const Tablice& t, const std::string& sciezka)
 {
     const int fd = ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -279,6 +294,7 @@ int main(int argc, char** argv)
             porownaj_analize(wezly);
         porownaj_pliki(10'000'000);
         porownaj_obciazenia_ciagle(1'000'000);
+        porownaj_przebudowe(1'000'000);
         return 0;
     }
     benchmark::Initialize(&argc, argv);
