@@ -7,6 +7,7 @@
 #include "m1d.h"
 #include "model.h"
 #include "obserwator_pliku.h"
+#include "przebudowa.h"
 #include "okno_wykresow.h"
 #include "rekord_pliku.h"
 #include "rekordy.h"
@@ -18,8 +19,12 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <span>
+
+class QMenu;
 
 class _WSP_;
 class Wlacznik;
@@ -56,6 +61,15 @@ public:
     void Cm_ObciazenieCiagle();
     void Cm_CiezarWlasny();
     void Cm_Sprezyna();
+    void Cm_PodzielElement();
+    void Cm_Zlacz();
+    void Cm_DodajNaKoncu();
+    void Cm_DodajNaPoczatku();
+    void Cm_UsunKoncowy();
+    void Cm_UsunPoczatkowy();
+    void Cm_DodajPodpore();
+    void Cm_UsunPodpore();
+    void Cm_PodzielKazdy();
     // "&Widok"
     void Cm_ODSWIEZ();
     void Cm_Napr();
@@ -73,6 +87,10 @@ public:
     void EvMouseMove(QPoint ww);
     void EvLButtonDown(QPoint ww);
     void EvSize();
+
+    // The bar's menu at a point of the view: changes of the element and the
+    // node nearest the point (none off the bar or without a model).
+    std::unique_ptr<QMenu> menu_preta(QPoint ww);
 
     // Edits the section of element n (1..il_elem) and analyses again.
     void zmien_p(int n);
@@ -110,6 +128,7 @@ protected:
     void mousePressEvent(QMouseEvent* zdarzenie) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
     void leaveEvent(QEvent* zdarzenie) override;
+    void contextMenuEvent(QContextMenuEvent* zdarzenie) override;
 
 private:
     void Paint();
@@ -132,6 +151,9 @@ private:
     void zamknij_tabele();
     // Makes the edit one step of the history (its first doing included).
     void wprowadz(Zmiana zmiana);
+    // The change asked for by `pytanie` as one step, when the model it was
+    // asked on is still held.
+    void przebuduj(const std::function<std::optional<Przeksztalcenie>()>& pytanie);
     // After an edit, its undoing or redoing: analysed, every window current.
     void po_edycji();
     bool zapisz_model(const QString& sciezka);
@@ -181,6 +203,11 @@ private:
     d_obc_ciagle daneq{};
     d_ciezar daneg{};
     d_sprezyna danek{};
+    d_podzial danepd{};
+    d_zlaczenie danezl{};
+    d_nowy_element danene{};
+    d_usuniecie_podpory daneup{};
+    d_podzial_kazdego danepk{};
 
     std::shared_ptr<_ROZMOWA_> rozmowa_;
     QString napis_naprezenia_;

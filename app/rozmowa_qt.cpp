@@ -55,6 +55,11 @@ bool RozmowaQt::dialog(d_sprezyna& dane, int wskazane, bool staly_wezel)
 {
     return uruchom_dialog(rodzic(), dane, wskazane, staly_wezel);
 }
+bool RozmowaQt::dialog(d_podzial& dane, int wskazane) { return uruchom_dialog(rodzic(), dane, wskazane); }
+bool RozmowaQt::dialog(d_zlaczenie& dane, int wskazane) { return uruchom_dialog(rodzic(), dane, wskazane); }
+bool RozmowaQt::dialog(d_nowy_element& dane, int wskazane) { return uruchom_dialog(rodzic(), dane, wskazane); }
+bool RozmowaQt::dialog(d_usuniecie_podpory& dane, int wskazane) { return uruchom_dialog(rodzic(), dane, wskazane); }
+bool RozmowaQt::dialog(d_podzial_kazdego& dane, int wskazane) { return uruchom_dialog(rodzic(), dane, wskazane); }
 
 // Qt's own dialog, so that it speaks Polish and behaves the same everywhere;
 // the save dialog takes names of files that do not exist yet.

@@ -25,6 +25,11 @@ public:
     bool dialog(d_obc_ciagle& dane, int wskazane) override;
     bool dialog(d_ciezar& dane, int wskazane) override;
     bool dialog(d_sprezyna& dane, int wskazane, bool staly_wezel) override;
+    bool dialog(d_podzial& dane, int wskazane) override;
+    bool dialog(d_zlaczenie& dane, int wskazane) override;
+    bool dialog(d_nowy_element& dane, int wskazane) override;
+    bool dialog(d_usuniecie_podpory& dane, int wskazane) override;
+    bool dialog(d_podzial_kazdego& dane, int wskazane) override;
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
     void pokaz_pomoc(const QStringList& dokumenty) override;
 

@@ -53,6 +53,10 @@ inline constexpr const char* zostanie_zastapiony = "Plik %1 już istnieje i zost
 inline constexpr const char* zmiana_odrzucona =
     "Zmiana nie została wprowadzona: model w oknie został w tym czasie zastąpiony innym.";
 
+// A change of the bar's structure for which no memory could be had.
+inline constexpr const char* brak_pamieci_na_przebudowe =
+    "Zmiana nie została wprowadzona: zabrakło pamięci na model o nowej liczbie elementów lub podpór.";
+
 // The followed file's state, in the frame's title after its name.
 inline constexpr const char* plik_zniknal = "brak pliku na dysku";
 inline constexpr const char* plik_nieczytelny = "nie można go wczytać (%1)";

@@ -43,6 +43,17 @@ constexpr PoleRekordu pola_ciezar[] = {
     {d_ciezar::id_kierunek, offsetof(d_ciezar, kierunek), sizeof d_ciezar::kierunek}};
 constexpr PoleRekordu pola_sprezyna[] = {{d_sprezyna::id_i, offsetof(d_sprezyna, i), sizeof d_sprezyna::i},
                                          {d_sprezyna::id_k, offsetof(d_sprezyna, k), sizeof d_sprezyna::k}};
+constexpr PoleRekordu pola_podzial[] = {{d_podzial::id_i, offsetof(d_podzial, i), sizeof d_podzial::i},
+                                        {d_podzial::id_x, offsetof(d_podzial, x), sizeof d_podzial::x}};
+constexpr PoleRekordu pola_zlaczenie[] = {{d_zlaczenie::id_i, offsetof(d_zlaczenie, i), sizeof d_zlaczenie::i}};
+constexpr PoleRekordu pola_nowy_element[] = {
+    {d_nowy_element::id_l, offsetof(d_nowy_element, l), sizeof d_nowy_element::l},
+    {d_nowy_element::id_A, offsetof(d_nowy_element, A), sizeof d_nowy_element::A},
+    {d_nowy_element::id_E, offsetof(d_nowy_element, E), sizeof d_nowy_element::E}};
+constexpr PoleRekordu pola_usuniecie_podpory[] = {
+    {d_usuniecie_podpory::id_i, offsetof(d_usuniecie_podpory, i), sizeof d_usuniecie_podpory::i}};
+constexpr PoleRekordu pola_podzial_kazdego[] = {
+    {d_podzial_kazdego::id_k, offsetof(d_podzial_kazdego, k), sizeof d_podzial_kazdego::k}};
 
 // Pixels of dialog units in the dialog's font: x = dlu · average width / 4,
 // y = dlu · height / 8.
@@ -318,4 +329,21 @@ bool uruchom_dialog(QWidget* rodzic, d_ciezar& r, int wskazane)
 bool uruchom_dialog(QWidget* rodzic, d_sprezyna& r, int wskazane, bool staly_wezel)
 {
     return pokaz(rodzic, r, pola_sprezyna, wskazane, staly_wezel ? d_sprezyna::id_i : 0);
+}
+bool uruchom_dialog(QWidget* rodzic, d_podzial& r, int wskazane) { return pokaz(rodzic, r, pola_podzial, wskazane); }
+bool uruchom_dialog(QWidget* rodzic, d_zlaczenie& r, int wskazane)
+{
+    return pokaz(rodzic, r, pola_zlaczenie, wskazane);
+}
+bool uruchom_dialog(QWidget* rodzic, d_nowy_element& r, int wskazane)
+{
+    return pokaz(rodzic, r, pola_nowy_element, wskazane);
+}
+bool uruchom_dialog(QWidget* rodzic, d_usuniecie_podpory& r, int wskazane)
+{
+    return pokaz(rodzic, r, pola_usuniecie_podpory, wskazane);
+}
+bool uruchom_dialog(QWidget* rodzic, d_podzial_kazdego& r, int wskazane)
+{
+    return pokaz(rodzic, r, pola_podzial_kazdego, wskazane);
 }

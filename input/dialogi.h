@@ -83,3 +83,8 @@ bool uruchom_dialog(QWidget* rodzic, d_obc_ciagle& dane, int wskazane);
 bool uruchom_dialog(QWidget* rodzic, d_ciezar& dane, int wskazane);
 // `staly_wezel`: the node number is shown, not typed (a spring of the data window).
 bool uruchom_dialog(QWidget* rodzic, d_sprezyna& dane, int wskazane, bool staly_wezel = false);
+bool uruchom_dialog(QWidget* rodzic, d_podzial& dane, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_zlaczenie& dane, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_nowy_element& dane, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_usuniecie_podpory& dane, int wskazane);
+bool uruchom_dialog(QWidget* rodzic, d_podzial_kazdego& dane, int wskazane);

@@ -64,6 +64,36 @@ struct d_sprezyna { // dialog 3070: the spring of node i
     char k[14];
 };
 
+// The dialogs of changes of the bar's structure.
+
+struct d_podzial { // dialog 3080: element i split at x
+    static constexpr int szablon = 3080, id_i = 8500, id_x = 8501;
+    char i[11];
+    char x[14];
+};
+
+struct d_zlaczenie { // dialog 3090: the two elements at node i joined
+    static constexpr int szablon = 3090, id_i = 8500;
+    char i[11];
+};
+
+struct d_nowy_element { // dialog 3100: an element added at an end of the bar
+    static constexpr int szablon = 3100, id_l = 8500, id_A = 8501, id_E = 8502;
+    char l[14];
+    char A[14];
+    char E[14];
+};
+
+struct d_usuniecie_podpory { // dialog 3110: support i removed
+    static constexpr int szablon = 3110, id_i = 8500;
+    char i[11];
+};
+
+struct d_podzial_kazdego { // dialog 3120: every element into k parts
+    static constexpr int szablon = 3120, id_k = 8500;
+    char k[3];
+};
+
 static_assert(sizeof(d_dane_pods) == 12 && sizeof(d_dane_przek) == 55 && sizeof(d_wsp) == 19 &&
               sizeof(d_wymusz) == 30 && sizeof(d_sily) == 30);
 

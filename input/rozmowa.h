@@ -49,6 +49,11 @@ public:
     virtual bool dialog(d_ciezar& dane, int wskazane) = 0;
     // `staly_wezel`: the node number shown read-only (a spring of the data window).
     virtual bool dialog(d_sprezyna& dane, int wskazane, bool staly_wezel) = 0;
+    virtual bool dialog(d_podzial& dane, int wskazane) = 0;
+    virtual bool dialog(d_zlaczenie& dane, int wskazane) = 0;
+    virtual bool dialog(d_nowy_element& dane, int wskazane) = 0;
+    virtual bool dialog(d_usuniecie_podpory& dane, int wskazane) = 0;
+    virtual bool dialog(d_podzial_kazdego& dane, int wskazane) = 0;
 
     // The open or save dialog on the shared record; the chosen full path, or
     // nothing when the dialog was cancelled. A chosen path is also stored in

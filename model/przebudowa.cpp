@@ -1,6 +1,7 @@
 #include "przebudowa.h"
 
 #include "model.h"
+#include "zmiana.h"
 
 #include <climits>
 #include <cstdint>
@@ -179,4 +180,45 @@ bool scal_czesci(int czesci)
                  [czesci](int k) { return (k - 1) * czesci + 1; }, bez_zmian,
                  [czesci](int j) { return (j - 1) / czesci + 1; }};
     return przebuduj(m);
+}
+
+namespace {
+
+bool zmieniony(bool zrobiona)
+{
+    if (zrobiona)
+        zaznacz_zmiane();
+    return zrobiona;
+}
+
+} // namespace
+
+bool wykonaj(const Przeksztalcenie& p)
+{
+    using enum Przeksztalcenie::Rodzaj;
+    switch (p.rodzaj) {
+    case podzial: return zmieniony(podziel_element(p.numer, p.x));
+    case zlaczenie: return zmieniony(zlacz_w_wezle(p.numer));
+    case dodanie_elementu: return zmieniony(dodaj_element(p.koniec, p.x, p.dane));
+    case usuniecie_elementu: return zmieniony(usun_element(p.koniec));
+    case dodanie_podpory: return zmieniony(dodaj_podpore(p.numer, p.wezel, p.x));
+    case usuniecie_podpory: return zmieniony(usun_podpore(p.numer));
+    case podzial_kazdego: return zmieniony(podziel_kazdy(p.numer));
+    }
+    return false;
+}
+
+bool cofnij(const Przeksztalcenie& p)
+{
+    using enum Przeksztalcenie::Rodzaj;
+    switch (p.rodzaj) {
+    case podzial: return zmieniony(zlacz_w_wezle(p.numer + 1));
+    case zlaczenie: return zmieniony(podziel_element(p.numer - 1, p.x));
+    case dodanie_elementu: return zmieniony(usun_element(p.koniec));
+    case usuniecie_elementu: return zmieniony(dodaj_element(p.koniec, p.x, p.dane));
+    case dodanie_podpory: return zmieniony(usun_podpore(p.numer));
+    case usuniecie_podpory: return zmieniony(dodaj_podpore(p.numer, p.wezel, p.x));
+    case podzial_kazdego: return zmieniony(scal_czesci(p.numer));
+    }
+    return false;
 }

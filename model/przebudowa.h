@@ -38,3 +38,28 @@ bool usun_podpore(int k);
 // Every element cut into `czesci` equal parts, and back.
 bool podziel_kazdy(int czesci);
 bool scal_czesci(int czesci);
+
+// One structural change of the window, kept as what it was given and what
+// undoing it needs (never a copy of the model): its size does not depend on
+// the model's.
+struct Przeksztalcenie {
+    enum class Rodzaj : unsigned char {
+        podzial,         // element `numer` at `x`
+        zlaczenie,       // at node `numer`; `x` and `dane` are what goes
+        dodanie_elementu,  // at `koniec`, its end node at `x`, carrying `dane`
+        usuniecie_elementu, // at `koniec`; `x` and `dane` are what goes
+        dodanie_podpory,   // support `numer` at `wezel`, prescribing `x`
+        usuniecie_podpory, // support `numer`; `wezel` and `x` are what goes
+        podzial_kazdego,   // every element into `numer` parts
+    };
+    Rodzaj rodzaj;
+    int numer = 0, wezel = 0;
+    Koniec koniec = Koniec::koniec;
+    float x = 0.0f;
+    DaneElementu dane{};
+};
+
+// The change made on the held model, or undone; false, with the model as it
+// was, where the functions above refuse.
+[[nodiscard]] bool wykonaj(const Przeksztalcenie& p);
+[[nodiscard]] bool cofnij(const Przeksztalcenie& p);

@@ -46,6 +46,8 @@ void wpisz(Wielkosc co, int indeks, std::uint32_t bity) { std::memcpy(adres(co, 
 
 std::uint64_t licznik_zmian() { return zmiany; }
 
+void zaznacz_zmiane() { ++zmiany; }
+
 bool jest_komorka(Wielkosc co, int indeks)
 {
     if (Pusty)

@@ -66,3 +66,5 @@ bool jest_komorka(Wielkosc co, int indeks);
 // Counts the edits done and undone: what is derived from the held model's
 // values and kept (with pokolenie_modelu) is stale once it moves.
 std::uint64_t licznik_zmian();
+// The held model's structure changed (przebudowa.h): counted as an edit.
+void zaznacz_zmiane();

@@ -107,6 +107,56 @@ constexpr Kontrolka sprezyna[] = {
     {przycisk, 2, "Anuluj", 108, 56, 50, 14, zwykly},
 };
 
+constexpr Kontrolka podzial[] = {
+    {etykieta, -1, "Numer elementu", 8, 10, 60, 13, do_prawej},
+    {edycja, 8500, "", 72, 8, 40, 13, cyfry},
+    {etykieta, -1, "Współrzędna x", 8, 29, 60, 13, do_prawej},
+    {edycja, 8501, "", 72, 27, 76, 14, zwykly},
+    {etykieta, -1, "nowy węzeł, ściśle między węzłami elementu", 12, 47, 200, 9, zwykly},
+    {ramka, -1, "", 4, 4, 212, 56, zwykly},
+    {przycisk, 1, "OK", 52, 66, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 66, 50, 14, zwykly},
+};
+
+constexpr Kontrolka zlaczenie[] = {
+    {etykieta, -1, "Numer węzła", 8, 10, 52, 13, do_prawej},
+    {edycja, 8500, "", 64, 8, 40, 13, cyfry},
+    {etykieta, -1, "bez podpory, sprężyny i siły", 108, 10, 104, 13, zwykly},
+    {ramka, -1, "", 4, 4, 212, 22, zwykly},
+    {przycisk, 1, "OK", 52, 30, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 30, 50, 14, zwykly},
+};
+
+constexpr Kontrolka nowy_element[] = {
+    {etykieta, -1, "Długość", 8, 10, 60, 13, do_prawej},
+    {edycja, 8500, "", 72, 8, 76, 14, zwykly},
+    {etykieta, -1, "Pole przekroju", 8, 29, 60, 13, do_prawej},
+    {edycja, 8501, "", 72, 27, 76, 14, zwykly},
+    {etykieta, -1, "Moduł Younga", 8, 48, 60, 13, do_prawej},
+    {edycja, 8502, "", 72, 46, 76, 14, zwykly},
+    {etykieta, -1, "reszta danych jak w elemencie końcowym", 12, 66, 200, 9, zwykly},
+    {ramka, -1, "", 4, 4, 212, 75, zwykly},
+    {przycisk, 1, "OK", 52, 85, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 85, 50, 14, zwykly},
+};
+
+constexpr Kontrolka usuniecie_podpory[] = {
+    {etykieta, -1, "Numer podpory", 8, 10, 52, 13, do_prawej},
+    {edycja, 8500, "", 64, 8, 40, 13, cyfry},
+    {ramka, -1, "", 4, 4, 212, 22, zwykly},
+    {przycisk, 1, "OK", 52, 30, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 30, 50, 14, zwykly},
+};
+
+constexpr Kontrolka podzial_kazdego[] = {
+    {etykieta, -1, "Liczba części k", 8, 10, 60, 13, do_prawej},
+    {edycja, 8500, "", 72, 8, 24, 13, cyfry},
+    {etykieta, -1, "(2 do 10)", 100, 10, 60, 13, zwykly},
+    {ramka, -1, "", 4, 4, 212, 22, zwykly},
+    {przycisk, 1, "OK", 52, 30, 50, 14, domyslny},
+    {przycisk, 2, "Anuluj", 108, 30, 50, 14, zwykly},
+};
+
 constexpr Szablon szablony[] = {
     {3000, "Dane podstawowe", 145, 61, 221, 91, dane_podstawowe},
     {3010, "Parametry przekroju", 82, 9, 191, 124, parametry_przekroju},
@@ -116,6 +166,11 @@ constexpr Szablon szablony[] = {
     {3050, "Obciążenie ciągłe", 82, 9, 221, 88, obciazenie_ciagle},
     {3060, "Ciężar własny", 82, 9, 221, 84, ciezar_wlasny},
     {3070, "Sprężyna", 82, 9, 221, 74, sprezyna},
+    {3080, "Podziel element", 82, 9, 221, 84, podzial},
+    {3090, "Złącz elementy w węźle", 82, 9, 221, 48, zlaczenie},
+    {3100, "Dodaj element", 82, 9, 221, 103, nowy_element},
+    {3110, "Usuń podporę", 82, 9, 221, 48, usuniecie_podpory},
+    {3120, "Podziel każdy element", 82, 9, 221, 48, podzial_kazdego},
 };
 
 } // namespace

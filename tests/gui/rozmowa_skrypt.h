@@ -52,6 +52,11 @@ public:
     bool dialog(d_obc_ciagle& dane, int wskazane) override { return pokaz(dane, wskazane); }
     bool dialog(d_ciezar& dane, int wskazane) override { return pokaz(dane, wskazane); }
     bool dialog(d_sprezyna& dane, int wskazane, bool) override { return pokaz(dane, wskazane); }
+    bool dialog(d_podzial& dane, int wskazane) override { return pokaz(dane, wskazane); }
+    bool dialog(d_zlaczenie& dane, int wskazane) override { return pokaz(dane, wskazane); }
+    bool dialog(d_nowy_element& dane, int wskazane) override { return pokaz(dane, wskazane); }
+    bool dialog(d_usuniecie_podpory& dane, int wskazane) override { return pokaz(dane, wskazane); }
+    bool dialog(d_podzial_kazdego& dane, int wskazane) override { return pokaz(dane, wskazane); }
     std::optional<QString> wybierz_plik(Wybor wybor, RekordPliku& plik) override;
     void pokaz_pomoc(const QStringList& dokumenty) override;
 
