@@ -173,8 +173,7 @@ std::optional<Przeksztalcenie> nowy_element(_ROZMOWA_& rozmowa, d_nowy_element& 
         const std::optional<float> e = wartosc_pola(dane.E, oferowany.E, d.e);
         const double x_nowe = l ? double(x[wezel]) + kierunek * double(*l) : 0.0;
         const float x_nowy = float(x_nowe);
-        if (!l || !(*l > 0.0f) || !(std::fabs(x_nowe) <= 3.4028234663852886e38) || !(x_nowy >= 0.0f) ||
-            x_nowy == x[wezel]) {
+        if (!l || !(*l > 0.0f) || !(std::fabs(x_nowe) <= 3.4028234663852886e38) || x_nowy == x[wezel]) {
             wskazane = d_nowy_element::id_l;
         } else if (!dozwolone_pole(a)) {
             wskazane = d_nowy_element::id_A;

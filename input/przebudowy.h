@@ -25,7 +25,7 @@ std::optional<Przeksztalcenie> zlaczenie_w_wezle(_ROZMOWA_& rozmowa, d_zlaczenie
 
 // A new element at that end: its length, area and modulus offered from the
 // end element, the rest of its data copied from it; the bar goes on the
-// way it runs there, never below x = 0.
+// way it runs there (before x = 0 at a start at 0).
 std::optional<Przeksztalcenie> nowy_element(_ROZMOWA_& rozmowa, d_nowy_element& dane, Koniec gdzie);
 
 // The element at that end taken off, when the bar keeps one and the end node

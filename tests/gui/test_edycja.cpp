@@ -5,6 +5,7 @@
 #include "uzytkownik.h"
 
 #include "dane.h"
+#include "krok_przebudowy.h"
 #include "m1d.h"
 #include "model.h"
 #include "obciazenia.h"
@@ -482,4 +483,144 @@ TEST_F(Edycja, TheFollowedFileIsReadWhenWholeAskedAboutFirstAndWaitedForWhenGone
     zapisz_jak_edytor(txt, QByteArray::fromStdString(tekst_preta(pret_dwuelementowy())));
     EXPECT_TRUE(QTest::qWaitFor([] { return si[3] == 10.0f; }));
     EXPECT_EQ(okno->plik_obserwowany(), QFileInfo(txt).absoluteFilePath());
+}
+
+// ---- the bar's structure ----
+
+namespace {
+
+// The item of the bar's own menu that reads `tekst`, triggered.
+void wybierz(QMenu* menu, const QString& tekst)
+{
+    ASSERT_TRUE(menu);
+    for (QAction* a : menu->actions()) {
+        if (a->text() == tekst)
+            return a->trigger();
+    }
+    ADD_FAILURE() << "no item " << tekst.toStdString();
+}
+
+// The largest difference between the elements' stresses and σ = γ·(L - x) at their ends.
+double odchylenie_od_dokladnej(double gamma, double l)
+{
+    double najwieksze = 0.0;
+    for (int i = 1; i <= il_elem; ++i)
+        for (const int j : {i, i + 1})
+            najwieksze = std::max(najwieksze, std::abs(double(stress[i]) - gamma * (l - double(x[j]))));
+    return najwieksze;
+}
+
+} // namespace
+
+// Split, join, extend, support and refine from "Edycja" and from the bar's
+// menu: supports and forces keep to their nodes,
+// what cannot be done says why and changes nothing, and undoing every step
+// saves the bytes opened.
+TEST_F(Edycja, TheBarIsRebuiltFromBothMenusAndUndoneToTheOpenedBytes)
+{
+    const QString plik = plik_modelu(pret_dwuelementowy()); // nodes 0, 1, 3; 10 at node 3; support at node 1
+    otworz(plik);
+    const auto menu = [this](float wx) {
+        sx = 100.0f; // each analysis draws anew
+        x0 = 0.0f;
+        return okno->menu_preta(QPoint(25 + int(100.0f * wx), 10));
+    };
+    const auto uwaga = [this](const QString& tekst, const QString& tytul) {
+        skrypt->oczekuj_komunikatu(tekst, tytul, _ROZMOWA_::Ikona::wykrzyknik);
+    };
+
+    skrypt->oczekuj_dialogu<d_podzial>([](d_podzial& d) {
+        EXPECT_STREQ(d.x, "2.0000"); // the middle
+        wpisz(d.x, "3");
+    });
+    uwaga("Współrzędna 3 nie leży ściśle między węzłami 2 (x = 1) i 3 (x = 3) elementu 2.", "Podziel element");
+    skrypt->oczekuj_dialogu<d_podzial>([](d_podzial& d) { wpisz(d.x, "2.5"); }, true, d_podzial::id_x);
+    wybierz(menu(1.25f).get(), "Podziel element 2...");
+    ASSERT_EQ(il_elem, 3);
+    EXPECT_EQ(x[3], 2.5f);
+    EXPECT_EQ(si[4], 10.0f);
+    EXPECT_EQ(si[3], 0.0f);
+    EXPECT_FLOAT_EQ(stress[3], 5.0f);
+
+    uwaga("Nie można złączyć elementów w węźle 2: elementy 1 i 2 różnią się: pole przekroju (1 i 2).",
+          "Złącz elementy w węźle");
+    wybierz(menu(0.95f).get(), "Złącz elementy w węźle 2");
+    uwaga("Nie można usunąć elementu 3: w jego węźle końcowym 4 jest siła.", "Usuń element");
+    okno->polecenie(1390);
+    skrypt->oczekuj_dialogu<d_wymusz>([](d_wymusz& d) {
+        EXPECT_STREQ(d.i, "2");
+        EXPECT_STREQ(d.nu, "4");
+    });
+    wybierz(menu(2.9f).get(), "Dodaj podporę w węźle 4...");
+    skrypt->oczekuj_dialogu<d_nowy_element>([](d_nowy_element& d) {
+        EXPECT_STREQ(d.l, "1.0000"); // element 1's length
+        wpisz(d.l, "0.5");
+    });
+    okno->polecenie(1380);
+    ASSERT_EQ(il_elem, 4);
+    EXPECT_EQ(x[1], -0.5f);
+    EXPECT_EQ(nu[1], 2); // the supports and the force move with their nodes
+    EXPECT_EQ(nu[2], 5);
+    EXPECT_EQ(si[5], 10.0f);
+    EXPECT_EQ(okno->historia().count(), 3);
+
+    skrypt->oczekuj_dialogu<d_usuniecie_podpory>([](d_usuniecie_podpory& d) { wpisz(d.i, "1"); });
+    okno->polecenie(1420);
+    uwaga("Pręt musi mieć co najmniej jedną podporę albo sprężynę: podpory 1 nie można usunąć.", "Usuń podporę");
+    wybierz(menu(2.9f).get(), "Usuń podporę 1 w węźle 5");
+    EXPECT_EQ(nu[1], 5);
+    okno->polecenie(1400); // the element just added
+    skrypt->oczekuj_dialogu<d_zlaczenie>([](d_zlaczenie& d) { wpisz(d.i, "3"); });
+    okno->polecenie(1360); // the node split in
+    skrypt->oczekuj_dialogu<d_podzial_kazdego>([](d_podzial_kazdego& d) { wpisz(d.k, "3"); });
+    okno->polecenie(1430);
+    ASSERT_EQ(il_elem, 6);
+    EXPECT_EQ(nu[1], 7);
+    EXPECT_EQ(si[7], 10.0f);
+    EXPECT_NEAR(stress[6], 0.0f, 1e-5f); // the force goes straight into the support under it
+    EXPECT_FLOAT_EQ(react[1], -10.0f);
+
+    EXPECT_EQ(okno->historia().count(), 7);
+    while (okno->historia().canUndo())
+        okno->polecenie(1300);
+    const QString kopia = katalog.filePath("kopia.M1D");
+    skrypt->oczekuj_pliku(_ROZMOWA_::Wybor::zapisz, kopia);
+    okno->polecenie(1060);
+    EXPECT_EQ(zawartosc(kopia), zawartosc(plik));
+    while (okno->historia().canRedo())
+        okno->polecenie(1310);
+    EXPECT_EQ(il_elem, 6);
+
+    // A step is never made on a model other than its own.
+    bool odmowiono = false;
+    KrokPrzebudowy obcy({Przeksztalcenie::Rodzaj::podzial_kazdego, 2}, pokolenie_modelu - 1, [] {},
+                        [&](KrokPrzebudowy::Odmowa o) { odmowiono = o == KrokPrzebudowy::Odmowa::inny_model; });
+    obcy.redo();
+    EXPECT_TRUE(odmowiono);
+    EXPECT_EQ(il_elem, 6);
+}
+
+// A bar hanging from x = 0 under its own weight: the elements' stresses are
+// the exact line's at their middles, so the largest difference at their ends
+// halves each time the elements are cut twice as fine.
+TEST_F(Edycja, RefiningAHangingBarBringsItsStressesToTheExactLineAsOneOverK)
+{
+    OpisPreta opis = pret_jednorodny(1);
+    opis.x = {0.0f, 10.0f};
+    opis.si = {0.0f, 0.0f};
+    otworz(plik_modelu(opis));
+    skrypt->oczekuj_dialogu<d_ciezar>([](d_ciezar& d) { wpisz(d.gamma, "2"); });
+    okno->polecenie(1330);
+    double poprzednie = 0.0;
+    for (const char* k : {"2", "4", "8"}) {
+        skrypt->oczekuj_dialogu<d_podzial_kazdego>([k](d_podzial_kazdego& d) { wpisz(d.k, k); });
+        okno->polecenie(1430);
+        const double odchylenie = odchylenie_od_dokladnej(2.0, 10.0);
+        if (poprzednie > 0.0) {
+            EXPECT_NEAR(poprzednie / odchylenie, 2.0, 0.01) << k;
+        }
+        poprzednie = odchylenie;
+        okno->polecenie(1300);
+    }
+    EXPECT_NEAR(poprzednie, 2.0 * 10.0 / 16.0, 1e-3);
 }
