@@ -108,9 +108,9 @@ std::unique_ptr<QMenu> _OKNO_::menu_preta(QPoint ww)
         pozycja(QString("Złącz elementy w węźle %1").arg(j),
                 [this, j] { return zlaczenie_w_wezle(*rozmowa_, danezl, j, false); });
     for (const Koniec k : {Koniec::poczatek, Koniec::koniec}) {
-        if ((k == Koniec::poczatek) != (i == 1) && (k == Koniec::koniec) != (i == il_elem))
-            continue;
         const bool pocz = k == Koniec::poczatek;
+        if (i != (pocz ? 1 : il_elem))
+            continue;
         pozycja(pocz ? "Dodaj element na początku..." : "Dodaj element na końcu...",
                 [this, k] { return nowy_element(*rozmowa_, danene, k); });
         pozycja(QString(pocz ? "Usuń element początkowy %1" : "Usuń element końcowy %1").arg(i),
