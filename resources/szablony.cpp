@@ -151,7 +151,7 @@ constexpr Kontrolka usuniecie_podpory[] = {
 constexpr Kontrolka podzial_kazdego[] = {
     {etykieta, -1, "Liczba części k", 8, 10, 60, 13, do_prawej},
     {edycja, 8500, "", 72, 8, 24, 13, cyfry},
-    {etykieta, -1, "(2 do 10)", 100, 10, 60, 13, zwykly},
+    {etykieta, -1, "(2 do 10)", 108, 10, 60, 13, zwykly},
     {ramka, -1, "", 4, 4, 212, 22, zwykly},
     {przycisk, 1, "OK", 52, 30, 50, 14, domyslny},
     {przycisk, 2, "Anuluj", 108, 30, 50, 14, zwykly},
