@@ -421,6 +421,26 @@ TEST_F(Edycja, TextModelsOpenAndSaveThroughTheSameDialogsAsM1DFilesKeepingTheirC
                                  {"siły\n0 0 10", "siły\n0 -3 10"}})
         zmieniony.replace(zmieniony.find(co), co.size(), na);
     EXPECT_EQ(zawartosc(kopia_txt).toStdString(), zmieniony);
+
+    // A split keeps the comments too; its sections are written anew, the force with its node.
+    otworz(kopia_txt);
+    skrypt->oczekuj_dialogu<d_podzial>([](d_podzial&) {});
+    okno->polecenie(1350); // element 1 at its middle
+    skrypt->oczekuj_pytania_o_zapis("Zapisać zmiany w pliku kopia.txt?\n"
+                                     "Bez zapisu zmiany wprowadzone w oknie zostaną utracone.",
+                                     _ROZMOWA_::Odpowiedz::tak)
+        .oczekuj_pliku(_ROZMOWA_::Wybor::otworz, std::nullopt);
+    okno->polecenie(1020);
+    const std::string podzielony = zawartosc(kopia_txt).toStdString();
+    EXPECT_EQ(podzielony.substr(0, 45), tekst.substr(0, 45));
+    WynikTekstu odczyt = czytaj_tekst_modelu(podzielony);
+    ASSERT_TRUE(odczyt.ok) << odczyt.blad;
+    EXPECT_EQ(odczyt.tablice.il_elem, 3);
+    EXPECT_EQ(odczyt.tablice.x[2], 0.5f);
+    EXPECT_EQ(odczyt.tablice.si[3], -3.0f);
+    EXPECT_EQ(odczyt.tablice.si[4], 10.0f);
+    EXPECT_EQ(odczyt.tablice.a[2], 1.0f);
+    zwolnij_tablice(odczyt.tablice);
 }
 
 // ---- the window follows its file ----
