@@ -91,6 +91,9 @@ public:
     // The bar's menu at a point of the view: changes of the element and the
     // node nearest the point (none off the bar or without a model).
     std::unique_ptr<QMenu> menu_preta(QPoint ww);
+    // The same for a row of the data window, and that menu shown at `gdzie`.
+    std::unique_ptr<QMenu> menu_wiersza(tabele::WierszDanych wiersz);
+    void menu_wiersza(tabele::WierszDanych wiersz, QPoint gdzie);
 
     // Edits the section of element n (1..il_elem) and analyses again.
     void zmien_p(int n);
@@ -154,6 +157,10 @@ private:
     // The change asked for by `pytanie` as one step, when the model it was
     // asked on is still held.
     void przebuduj(const std::function<std::optional<Przeksztalcenie>()>& pytanie);
+    std::unique_ptr<QMenu> menu_zmian(int element, int wezel);
+    // Runs the menu while the model may not be replaced (its loop lets the
+    // file watcher's timers through).
+    void pokaz_menu(std::unique_ptr<QMenu> menu, QPoint gdzie);
     // After an edit, its undoing or redoing: analysed, every window current.
     void po_edycji();
     bool zapisz_model(const QString& sciezka);

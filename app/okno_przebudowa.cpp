@@ -98,31 +98,55 @@ std::unique_ptr<QMenu> _OKNO_::menu_preta(QPoint ww)
     const int i = element_pod(wx);
     if (Pusty || i < 1)
         return nullptr;
-    const int j = std::fabs(wx - ::x[i]) <= std::fabs(wx - ::x[i + 1]) ? i : i + 1;
+    return menu_zmian(i, std::fabs(wx - ::x[i]) <= std::fabs(wx - ::x[i + 1]) ? i : i + 1);
+}
+
+std::unique_ptr<QMenu> _OKNO_::menu_wiersza(tabele::WierszDanych wiersz)
+{
+    if (Pusty)
+        return nullptr;
+    using enum tabele::WierszDanych::Blok;
+    switch (wiersz.blok) {
+    case element:
+    case obciazenie: return menu_zmian(wiersz.numer, 0);
+    case wezel:
+    case sprezyna: return menu_zmian(0, wiersz.numer);
+    case podpora: return menu_zmian(0, nu[wiersz.numer]);
+    }
+    return nullptr;
+}
+
+// Element i and node j (0: none) as the user points at them.
+std::unique_ptr<QMenu> _OKNO_::menu_zmian(int i, int j)
+{
     auto menu = std::make_unique<QMenu>(this);
     const auto pozycja = [this, &menu](const QString& tekst, std::function<std::optional<Przeksztalcenie>()> pytanie) {
         connect(menu->addAction(tekst), &QAction::triggered, this, [this, pytanie] { przebuduj(pytanie); });
     };
-    pozycja(QString("Podziel element %1...").arg(i), [this, i] { return podzial_elementu(*rozmowa_, danepd, i); });
+    if (i >= 1 && i <= il_elem)
+        pozycja(QString("Podziel element %1...").arg(i), [this, i] { return podzial_elementu(*rozmowa_, danepd, i); });
     if (j > 1 && j < il_wezl)
         pozycja(QString("Złącz elementy w węźle %1").arg(j),
                 [this, j] { return zlaczenie_w_wezle(*rozmowa_, danezl, j, false); });
     for (const Koniec k : {Koniec::poczatek, Koniec::koniec}) {
         const bool pocz = k == Koniec::poczatek;
-        if (i != (pocz ? 1 : il_elem))
+        if (i < 1 || i != (pocz ? 1 : il_elem))
             continue;
         pozycja(pocz ? "Dodaj element na początku..." : "Dodaj element na końcu...",
                 [this, k] { return nowy_element(*rozmowa_, danene, k); });
         pozycja(QString(pocz ? "Usuń element początkowy %1" : "Usuń element końcowy %1").arg(i),
                 [this, k] { return usuniecie_elementu(*rozmowa_, k); });
     }
-    if (const int k = podpora_w_wezle(j))
-        pozycja(QString("Usuń podporę %1 w węźle %2").arg(k).arg(j),
-                [this, k] { return usuniecie_podpory(*rozmowa_, daneup, k, false); });
-    else
-        pozycja(QString("Dodaj podporę w węźle %1...").arg(j), [this, j] { return nowa_podpora(*rozmowa_, danewy, j); });
-    connect(menu->addAction(QString("Węzeł %1: współrzędna i siła...").arg(j)), &QAction::triggered, this,
-            [this, j] { edytuj_wiersz({tabele::WierszDanych::Blok::wezel, j}); });
+    if (j >= 1 && j <= il_wezl) {
+        if (const int k = podpora_w_wezle(j))
+            pozycja(QString("Usuń podporę %1 w węźle %2").arg(k).arg(j),
+                    [this, k] { return usuniecie_podpory(*rozmowa_, daneup, k, false); });
+        else
+            pozycja(QString("Dodaj podporę w węźle %1...").arg(j),
+                    [this, j] { return nowa_podpora(*rozmowa_, danewy, j); });
+        connect(menu->addAction(QString("Węzeł %1: współrzędna i siła...").arg(j)), &QAction::triggered, this,
+                [this, j] { edytuj_wiersz({tabele::WierszDanych::Blok::wezel, j}); });
+    }
     menu->addSeparator();
     pozycja("Podziel każdy element na k części...", [this] { return podzial_kazdego(*rozmowa_, danepk); });
     return menu;
@@ -130,12 +154,25 @@ std::unique_ptr<QMenu> _OKNO_::menu_preta(QPoint ww)
 
 // The menu's loop lets the file watcher's timers through: the model stays
 // until the chosen change is made.
+void _OKNO_::pokaz_menu(std::unique_ptr<QMenu> menu, QPoint gdzie)
+{
+    if (menu)
+        menu->exec(gdzie);
+}
+
 void _OKNO_::contextMenuEvent(QContextMenuEvent* zdarzenie)
 {
     if (Pusty)
         return;
     Zajety zajety(*this);
     dymek_->hide();
-    if (std::unique_ptr<QMenu> menu = menu_preta(zdarzenie->pos()))
-        menu->exec(zdarzenie->globalPos());
+    pokaz_menu(menu_preta(zdarzenie->pos()), zdarzenie->globalPos());
+}
+
+void _OKNO_::menu_wiersza(tabele::WierszDanych wiersz, QPoint gdzie)
+{
+    if (Pusty)
+        return;
+    Zajety zajety(*this);
+    pokaz_menu(menu_wiersza(wiersz), gdzie);
 }

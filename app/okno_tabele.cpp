@@ -20,7 +20,9 @@ void _OKNO_::Cm_Dane()
     if (Pusty)
         return;
     id = true;
-    dd = new _DANE_(this, [this](tabele::WierszDanych wiersz) { edytuj_wiersz(wiersz); });
+    dd = new _DANE_(
+        this, [this](tabele::WierszDanych wiersz) { edytuj_wiersz(wiersz); },
+        [this](tabele::WierszDanych wiersz, QPoint gdzie) { menu_wiersza(wiersz, gdzie); });
     dd->show();
 }
 

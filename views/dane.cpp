@@ -3,10 +3,11 @@
 #include "model.h"
 #include "tabele_tekst.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
-_DANE_::_DANE_(QWidget* okno, Edycja edycja)
-    : OknoTabeli(okno, "Dane do obliczeń", QSize(450, 400)), edycja_(std::move(edycja))
+_DANE_::_DANE_(QWidget* okno, Edycja edycja, Menu menu)
+    : OknoTabeli(okno, "Dane do obliczeń", QSize(450, 400)), edycja_(std::move(edycja)), menu_(std::move(menu))
 {
 }
 
@@ -23,4 +24,12 @@ void _DANE_::mouseDoubleClickEvent(QMouseEvent* zdarzenie)
         return;
     if (const auto wiersz = tabele::wiersz_danych(widok().y + zdarzenie->position().toPoint().y()))
         edycja_(*wiersz);
+}
+
+void _DANE_::contextMenuEvent(QContextMenuEvent* zdarzenie)
+{
+    if (Pusty || !menu_)
+        return;
+    if (const auto wiersz = tabele::wiersz_danych(widok().y + zdarzenie->pos().y()))
+        menu_(*wiersz, zdarzenie->globalPos());
 }

@@ -614,13 +614,21 @@ TEST_F(Edycja, TheBarIsRebuiltFromBothMenusAndUndoneToTheOpenedBytes)
         okno->polecenie(1310);
     EXPECT_EQ(il_elem, 6);
 
+    // The data window's rows offer the same for their element or node.
+    skrypt->oczekuj_dialogu<d_podzial>([](d_podzial& d) { EXPECT_STREQ(d.i, "3"); });
+    wybierz(okno->menu_wiersza({tabele::WierszDanych::Blok::element, 3}).get(), "Podziel element 3...");
+    EXPECT_EQ(il_elem, 7);
+    uwaga("Pręt musi mieć co najmniej jedną podporę albo sprężynę: podpory 1 nie można usunąć.", "Usuń podporę");
+    wybierz(okno->menu_wiersza({tabele::WierszDanych::Blok::podpora, 1}).get(), "Usuń podporę 1 w węźle 8");
+    EXPECT_EQ(il_elem, 7);
+
     // A step is never made on a model other than its own.
     bool odmowiono = false;
     KrokPrzebudowy obcy({Przeksztalcenie::Rodzaj::podzial_kazdego, 2}, pokolenie_modelu - 1, [] {},
                         [&](KrokPrzebudowy::Odmowa o) { odmowiono = o == KrokPrzebudowy::Odmowa::inny_model; });
     obcy.redo();
     EXPECT_TRUE(odmowiono);
-    EXPECT_EQ(il_elem, 6);
+    EXPECT_EQ(il_elem, 7);
 }
 
 // A bar hanging from x = 0 under its own weight: the elements' stresses are
