@@ -238,6 +238,10 @@ std::optional<Przeksztalcenie> nowa_podpora(_ROZMOWA_& rozmowa, d_wymusz& dane, 
 
 std::optional<Przeksztalcenie> usuniecie_podpory(_ROZMOWA_& rozmowa, d_usuniecie_podpory& dane, int k, bool zapytaj)
 {
+    if (il_podpor == 0) {
+        rozmowa.komunikat("Pręt nie ma podpór: trzyma się tylko na sprężynach.", "Usuń podporę", Ikona::wykrzyknik);
+        return std::nullopt;
+    }
     for (int wskazane = pierwsze_pole; zapytaj;) {
         wpisz_numer(dane.i, k);
         const d_usuniecie_podpory oferowany = dane;

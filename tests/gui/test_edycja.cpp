@@ -654,4 +654,14 @@ TEST_F(Edycja, RefiningAHangingBarBringsItsStressesToTheExactLineAsOneOverK)
         okno->polecenie(1300);
     }
     EXPECT_NEAR(poprzednie, 2.0 * 10.0 / 16.0, 1e-3);
+
+    // Held by a spring, the bar may lose its support, and then has none to lose.
+    skrypt->oczekuj_dialogu<d_sprezyna>([](d_sprezyna& d) { wpisz(d.k, "5"); })
+        .oczekuj_dialogu<d_usuniecie_podpory>([](d_usuniecie_podpory&) {})
+        .oczekuj_komunikatu("Pręt nie ma podpór: trzyma się tylko na sprężynach.", "Usuń podporę",
+                            _ROZMOWA_::Ikona::wykrzyknik);
+    for (const int polecenie : {1340, 1420, 1420})
+        okno->polecenie(polecenie);
+    EXPECT_EQ(il_podpor, 0);
+    EXPECT_NEAR(stress[1], -10.0f, 1e-4f); // the weight 20 stands on the spring: the mean of -q·x
 }
