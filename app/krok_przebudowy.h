@@ -25,8 +25,8 @@ public:
     void undo() override { zrob([this] { return cofnij(przebudowa_); }); }
 
 private:
-    template <typename Zmiana>
-    void zrob(Zmiana zmiana)
+    template <typename Dzialanie>
+    void zrob(Dzialanie zmiana)
     {
         if (Pusty || pokolenie_ != pokolenie_modelu)
             return odrzuc(Odmowa::inny_model);
