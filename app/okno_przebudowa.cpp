@@ -15,6 +15,7 @@
 #include <QMenu>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -120,8 +121,16 @@ std::unique_ptr<QMenu> _OKNO_::menu_wiersza(tabele::WierszDanych wiersz)
 std::unique_ptr<QMenu> _OKNO_::menu_zmian(int i, int j)
 {
     auto menu = std::make_unique<QMenu>(this);
-    const auto pozycja = [this, &menu](const QString& tekst, std::function<std::optional<Przeksztalcenie>()> pytanie) {
-        connect(menu->addAction(tekst), &QAction::triggered, this, [this, pytanie] { przebuduj(pytanie); });
+    // Its numbers are the model's as it was when the menu opened.
+    const auto dzialanie = [this, stan = std::pair(pokolenie_modelu, licznik_zmian())](std::function<void()> f) {
+        return [this, stan, f] {
+            if (Pusty || stan != std::pair(pokolenie_modelu, licznik_zmian()))
+                return rozmowa_->komunikat(teksty::zmiana_odrzucona, teksty::uwaga, _ROZMOWA_::Ikona::wykrzyknik);
+            f();
+        };
+    };
+    const auto pozycja = [&](const QString& tekst, std::function<std::optional<Przeksztalcenie>()> pytanie) {
+        connect(menu->addAction(tekst), &QAction::triggered, this, dzialanie([this, pytanie] { przebuduj(pytanie); }));
     };
     if (i >= 1 && i <= il_elem)
         pozycja(QString("Podziel element %1...").arg(i), [this, i] { return podzial_elementu(*rozmowa_, danepd, i); });
@@ -145,7 +154,7 @@ std::unique_ptr<QMenu> _OKNO_::menu_zmian(int i, int j)
             pozycja(QString("Dodaj podporę w węźle %1...").arg(j),
                     [this, j] { return nowa_podpora(*rozmowa_, danewy, j); });
         connect(menu->addAction(QString("Węzeł %1: współrzędna i siła...").arg(j)), &QAction::triggered, this,
-                [this, j] { edytuj_wiersz({tabele::WierszDanych::Blok::wezel, j}); });
+                dzialanie([this, j] { edytuj_wiersz({tabele::WierszDanych::Blok::wezel, j}); }));
     }
     menu->addSeparator();
     pozycja("Podziel każdy element na k części...", [this] { return podzial_kazdego(*rozmowa_, danepk); });

@@ -622,6 +622,14 @@ TEST_F(Edycja, TheBarIsRebuiltFromBothMenusAndUndoneToTheOpenedBytes)
     wybierz(okno->menu_wiersza({tabele::WierszDanych::Blok::podpora, 1}).get(), "Usuń podporę 1 w węźle 8");
     EXPECT_EQ(il_elem, 7);
 
+    // Nor the item of a menu opened before the model changed.
+    const std::unique_ptr<QMenu> stare = okno->menu_wiersza({tabele::WierszDanych::Blok::element, 7});
+    okno->polecenie(1300);
+    uwaga(teksty::zmiana_odrzucona, teksty::uwaga);
+    wybierz(stare.get(), "Podziel element 7...");
+    EXPECT_EQ(il_elem, 6);
+    okno->polecenie(1310);
+
     // A step is never made on a model other than its own.
     bool odmowiono = false;
     KrokPrzebudowy obcy({Przeksztalcenie::Rodzaj::podzial_kazdego, 2}, pokolenie_modelu - 1, [] {},
