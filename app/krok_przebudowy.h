@@ -18,11 +18,16 @@ public:
     KrokPrzebudowy(Przeksztalcenie przebudowa, int pokolenie, std::function<void()> po,
                    std::function<void(Odmowa)> odmowa)
         : przebudowa_(przebudowa), pokolenie_(pokolenie), po_(std::move(po)), odmowa_(std::move(odmowa))
-    {
-    }
+    {}
 
-    void redo() override { zrob([this] { return wykonaj(przebudowa_); }); }
-    void undo() override { zrob([this] { return cofnij(przebudowa_); }); }
+    void redo() override
+    {
+        zrob([this] { return wykonaj(przebudowa_); });
+    }
+    void undo() override
+    {
+        zrob([this] { return cofnij(przebudowa_); });
+    }
 
 private:
     template <typename Dzialanie>

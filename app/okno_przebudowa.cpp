@@ -45,7 +45,8 @@ void _OKNO_::przebuduj(const std::function<std::optional<Przeksztalcenie>()>& py
     };
     if (Pusty || pokolenie != pokolenie_modelu)
         return odrzucona(KrokPrzebudowy::Odmowa::inny_model);
-    historia_.push(new KrokPrzebudowy(*p, pokolenie, [this] { po_edycji(); }, odrzucona));
+    historia_.push(new KrokPrzebudowy(
+        *p, pokolenie, [this] { po_edycji(); }, odrzucona));
 }
 
 void _OKNO_::Cm_PodzielElement()
@@ -85,7 +86,9 @@ void _OKNO_::Cm_DodajPodpore()
 
 void _OKNO_::Cm_UsunPodpore()
 {
-    przebuduj([this] { return usuniecie_podpory(*rozmowa_, daneup, ostatni(daneup.i, il_podpor, il_podpor), true); });
+    przebuduj([this] {
+        return usuniecie_podpory(*rozmowa_, daneup, ostatni(daneup.i, il_podpor, il_podpor), true);
+    });
 }
 
 void _OKNO_::Cm_PodzielKazdy()
@@ -122,18 +125,22 @@ std::unique_ptr<QMenu> _OKNO_::menu_zmian(int i, int j)
 {
     auto menu = std::make_unique<QMenu>(this);
     // Its numbers are the model's as it was when the menu opened.
-    const auto dzialanie = [this, stan = std::pair(pokolenie_modelu, licznik_zmian())](std::function<void()> f) {
+    const auto dzialanie = [this,
+                            stan = std::pair(pokolenie_modelu, licznik_zmian())](std::function<void()> f) {
         return [this, stan, f] {
             if (Pusty || stan != std::pair(pokolenie_modelu, licznik_zmian()))
-                return rozmowa_->komunikat(teksty::zmiana_odrzucona, teksty::uwaga, _ROZMOWA_::Ikona::wykrzyknik);
+                return rozmowa_->komunikat(teksty::zmiana_odrzucona, teksty::uwaga,
+                                           _ROZMOWA_::Ikona::wykrzyknik);
             f();
         };
     };
     const auto pozycja = [&](const QString& tekst, std::function<std::optional<Przeksztalcenie>()> pytanie) {
-        connect(menu->addAction(tekst), &QAction::triggered, this, dzialanie([this, pytanie] { przebuduj(pytanie); }));
+        connect(menu->addAction(tekst), &QAction::triggered, this,
+                dzialanie([this, pytanie] { przebuduj(pytanie); }));
     };
     if (i >= 1 && i <= il_elem)
-        pozycja(QString("Podziel element %1...").arg(i), [this, i] { return podzial_elementu(*rozmowa_, danepd, i); });
+        pozycja(QString("Podziel element %1...").arg(i),
+                [this, i] { return podzial_elementu(*rozmowa_, danepd, i); });
     if (j > 1 && j < il_wezl)
         pozycja(QString("Złącz elementy w węźle %1").arg(j),
                 [this, j] { return zlaczenie_w_wezle(*rozmowa_, danezl, j, false); });
@@ -154,7 +161,9 @@ std::unique_ptr<QMenu> _OKNO_::menu_zmian(int i, int j)
             pozycja(QString("Dodaj podporę w węźle %1...").arg(j),
                     [this, j] { return nowa_podpora(*rozmowa_, danewy, j); });
         connect(menu->addAction(QString("Węzeł %1: współrzędna i siła...").arg(j)), &QAction::triggered, this,
-                dzialanie([this, j] { edytuj_wiersz({tabele::WierszDanych::Blok::wezel, j}); }));
+                dzialanie([this, j] {
+                    edytuj_wiersz({tabele::WierszDanych::Blok::wezel, j});
+                }));
     }
     menu->addSeparator();
     pozycja("Podziel każdy element na k części...", [this] { return podzial_kazdego(*rozmowa_, danepk); });

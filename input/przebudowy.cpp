@@ -15,7 +15,10 @@ namespace {
 
 using Ikona = _ROZMOWA_::Ikona;
 
-bool te_same_bity(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+bool te_same_bity(float a, float b)
+{
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
 
 // What differs between elements i and i + 1, in words; empty when nothing.
 QStringList roznice(int i)
@@ -103,15 +106,16 @@ std::optional<Przeksztalcenie> podzial_elementu(_ROZMOWA_& rozmowa, d_podzial& d
         const float lo = std::fmin(x[i], x[i + 1]), hi = std::fmax(x[i], x[i + 1]);
         if (!v || !(*v > lo && *v < hi)) {
             if (v)
-                rozmowa.komunikat(QString("Współrzędna %1 nie leży ściśle między węzłami %2 (x = %3) i %4 (x = %5) "
-                                          "elementu %6.")
-                                      .arg(double(*v))
-                                      .arg(i)
-                                      .arg(double(x[i]))
-                                      .arg(i + 1)
-                                      .arg(double(x[i + 1]))
-                                      .arg(i),
-                                  tytul, Ikona::wykrzyknik);
+                rozmowa.komunikat(
+                    QString("Współrzędna %1 nie leży ściśle między węzłami %2 (x = %3) i %4 (x = %5) "
+                            "elementu %6.")
+                        .arg(double(*v))
+                        .arg(i)
+                        .arg(double(x[i]))
+                        .arg(i + 1)
+                        .arg(double(x[i + 1]))
+                        .arg(i),
+                    tytul, Ikona::wykrzyknik);
             wskazane = d_podzial::id_x;
             continue;
         }
@@ -146,8 +150,9 @@ std::optional<Przeksztalcenie> zlaczenie_w_wezle(_ROZMOWA_& rozmowa, d_zlaczenie
             powody << QString("elementy %1 i %2 różnią się: %3").arg(j - 1).arg(j).arg(r.join(", "));
     }
     if (!powody.isEmpty()) {
-        rozmowa.komunikat(QString("Nie można złączyć elementów w węźle %1: %2.").arg(j).arg(powody.join("; ")), tytul,
-                          Ikona::wykrzyknik);
+        rozmowa.komunikat(
+            QString("Nie można złączyć elementów w węźle %1: %2.").arg(j).arg(powody.join("; ")), tytul,
+            Ikona::wykrzyknik);
         return std::nullopt;
     }
     return Przeksztalcenie{Przeksztalcenie::Rodzaj::zlaczenie, j, 0, Koniec::koniec, x[j], dane_elementu(j)};
@@ -156,7 +161,8 @@ std::optional<Przeksztalcenie> zlaczenie_w_wezle(_ROZMOWA_& rozmowa, d_zlaczenie
 std::optional<Przeksztalcenie> nowy_element(_ROZMOWA_& rozmowa, d_nowy_element& dane, Koniec gdzie)
 {
     const bool na_poczatku = gdzie == Koniec::poczatek;
-    const int el = na_poczatku ? 1 : il_elem, wezel = na_poczatku ? 1 : il_wezl, sasiad = na_poczatku ? 2 : il_wezl - 1;
+    const int el = na_poczatku ? 1 : il_elem, wezel = na_poczatku ? 1 : il_wezl,
+              sasiad = na_poczatku ? 2 : il_wezl - 1;
     // Outwards: away from the neighbour, the way the bar runs there.
     const double kierunek = x[wezel] >= x[sasiad] ? 1.0 : -1.0;
     const float dlugosc = float(std::fabs(double(x[wezel]) - double(x[sasiad])));
@@ -204,7 +210,8 @@ std::optional<Przeksztalcenie> usuniecie_elementu(_ROZMOWA_& rozmowa, Koniec gdz
                           Ikona::wykrzyknik);
         return std::nullopt;
     }
-    return Przeksztalcenie{Przeksztalcenie::Rodzaj::usuniecie_elementu, 0, 0, gdzie, x[wezel], dane_elementu(el)};
+    return Przeksztalcenie{
+        Przeksztalcenie::Rodzaj::usuniecie_elementu, 0, 0, gdzie, x[wezel], dane_elementu(el)};
 }
 
 std::optional<Przeksztalcenie> nowa_podpora(_ROZMOWA_& rozmowa, d_wymusz& dane, int j)
@@ -227,19 +234,22 @@ std::optional<Przeksztalcenie> nowa_podpora(_ROZMOWA_& rozmowa, d_wymusz& dane, 
         if (!v || !(*v >= 0.0f)) {
             wskazane = d_wymusz::id_x;
         } else if (const int jest = podpora_w_wezle(wezel)) {
-            rozmowa.komunikat(QString("W węźle %1 jest już podpora %2.").arg(wezel).arg(jest), "Dodaj podporę",
-                              Ikona::wykrzyknik);
+            rozmowa.komunikat(QString("W węźle %1 jest już podpora %2.").arg(wezel).arg(jest),
+                              "Dodaj podporę", Ikona::wykrzyknik);
             wskazane = d_wymusz::id_nu;
         } else {
-            return Przeksztalcenie{Przeksztalcenie::Rodzaj::dodanie_podpory, k, wezel, Koniec::koniec, *v, {}};
+            return Przeksztalcenie{
+                Przeksztalcenie::Rodzaj::dodanie_podpory, k, wezel, Koniec::koniec, *v, {}};
         }
     }
 }
 
-std::optional<Przeksztalcenie> usuniecie_podpory(_ROZMOWA_& rozmowa, d_usuniecie_podpory& dane, int k, bool zapytaj)
+std::optional<Przeksztalcenie> usuniecie_podpory(_ROZMOWA_& rozmowa, d_usuniecie_podpory& dane, int k,
+                                                 bool zapytaj)
 {
     if (il_podpor == 0) {
-        rozmowa.komunikat("Pręt nie ma podpór: trzyma się tylko na sprężynach.", "Usuń podporę", Ikona::wykrzyknik);
+        rozmowa.komunikat("Pręt nie ma podpór: trzyma się tylko na sprężynach.", "Usuń podporę",
+                          Ikona::wykrzyknik);
         return std::nullopt;
     }
     for (int wskazane = pierwsze_pole; zapytaj;) {

@@ -38,7 +38,8 @@ std::optional<Przeksztalcenie> nowa_podpora(_ROZMOWA_& rozmowa, d_wymusz& dane, 
 
 // Support k taken off (asked for first when `zapytaj`); the bar keeps at
 // least one support or spring.
-std::optional<Przeksztalcenie> usuniecie_podpory(_ROZMOWA_& rozmowa, d_usuniecie_podpory& dane, int k, bool zapytaj);
+std::optional<Przeksztalcenie> usuniecie_podpory(_ROZMOWA_& rozmowa, d_usuniecie_podpory& dane, int k,
+                                                 bool zapytaj);
 
 // Every element into k equal parts, k = 2..10.
 std::optional<Przeksztalcenie> podzial_kazdego(_ROZMOWA_& rozmowa, d_podzial_kazdego& dane);
