@@ -1,6 +1,6 @@
 // Speed of the analysis against LAPACK's tridiagonal solve on the same band,
-// of M1D reading and writing against cat and cp, and the memory a released
-// model leaves resident.
+// of M1D reading and writing against cat and cp, of reading a text model (MB
+// of text a second), and the memory a released model leaves resident.
 //   build/bench/bench_zenta                  Google Benchmark cases
 //   build/bench/bench_zenta --porownanie     the ratios, as ns per node, and the
 //                                            cost of distributed loads and springs
@@ -10,6 +10,7 @@
 #include "model.h"
 #include "pret.h"
 #include "przebudowa.h"
+#include "tekst_modelu.h"
 #include "wzorzec.h"
 
 #include <benchmark/benchmark.h>
@@ -136,6 +137,20 @@ void BM_LapackSpttrfSpttrs(benchmark::State& stan)
                                                 benchmark::Counter::kInvert);
 }
 
+// The text zenta-oblicz --do-tekstu writes, read back whole.
+void BM_CzytanieTekstu(benchmark::State& stan)
+{
+    ustaw(int(stan.range(0)));
+    const std::string tekst = tekst_modelu(biezace_tablice());
+    for (auto _ : stan) {
+        WynikTekstu w = czytaj_tekst_modelu(tekst);
+        if (!w.ok)
+            stan.SkipWithError(w.blad.c_str());
+        zwolnij_tablice(w.tablice);
+    }
+    stan.SetBytesProcessed(std::int64_t(stan.iterations()) * std::int64_t(tekst.size()));
+}
+
 // Resident memory of a 1e7-element model, analysed, and after its release:
 // what stays should be a few MB at most.
 std::size_t rezydentne_bajty()
@@ -168,6 +183,7 @@ void BM_PamiecPoZwolnieniu(benchmark::State& stan)
 BENCHMARK(BM_Analiza)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalizaNaSwiezychTablicach)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LapackSpttrfSpttrs)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CzytanieTekstu)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PamiecPoZwolnieniu)->Arg(10'000'000)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 // ---- side by side, in one run ----

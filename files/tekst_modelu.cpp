@@ -1,5 +1,7 @@
 #include "tekst_modelu.h"
 
+#include "liczba_dziesietna.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -284,6 +287,8 @@ std::string czytaj_rzeczywista(std::string_view slowo, float& v)
         return cudzyslow(slowo) + " nie jest wzorcem NaN (nan(0x) i osiem cyfr szesnastkowych)";
     }
     const std::string_view s = bez_plusa(slowo);
+    if (float_z_dziesietnej(s, v))
+        return {};
     const auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (blad == std::errc::result_out_of_range && koniec == s.data() + s.size())
         return poza_zakresem(slowo, s, v);
@@ -332,11 +337,12 @@ public:
     std::string zakoncz() { return dokoncz_slowo(); }
 
 private:
+    // The word a piece cut, now whole; nothing to do most of the time.
     std::string dokoncz_slowo()
     {
-        std::string b;
-        if (!zaczete_.empty())
-            b = obsluga_.slowo(zaczete_, wiersz_zaczetego_, pozycja_zaczetego_);
+        if (zaczete_.empty())
+            return {};
+        std::string b = obsluga_.slowo(zaczete_, wiersz_zaczetego_, pozycja_zaczetego_);
         zaczete_.clear();
         return b;
     }
@@ -351,16 +357,30 @@ private:
     std::uint64_t pozycja_zaczetego_ = 0;
 };
 
+enum class Znak : unsigned char { slowa, bialy, konca_wiersza, komentarza };
+
+// What each byte is to the splitting into words, looked up rather than searched for.
+constexpr auto znaki = [] {
+    std::array<Znak, 256> z{};
+    for (const char c : {' ', '\t', '\v', '\f'})
+        z[static_cast<unsigned char>(c)] = Znak::bialy;
+    z['\n'] = z['\r'] = Znak::konca_wiersza;
+    z['#'] = Znak::komentarza;
+    return z;
+}();
+
+Znak znak(char c) { return znaki[static_cast<unsigned char>(c)]; }
+
 template <typename Obsluga>
 std::string Slowa<Obsluga>::dodaj(std::string_view k)
 {
     const std::uint64_t poczatek = pozycja_;
     pozycja_ += k.size();
     std::size_t i = poczatek == 0 && k.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    constexpr std::string_view biale = " \t\v\f";
     while (i < k.size()) {
         const char c = k[i];
-        if (c == '\n' || c == '\r') {
+        const Znak z = znak(c);
+        if (z == Znak::konca_wiersza) {
             if (std::string b = dokoncz_slowo(); !b.empty())
                 return b;
             if (!(c == '\n' && po_cr_))
@@ -372,18 +392,20 @@ std::string Slowa<Obsluga>::dodaj(std::string_view k)
         }
         po_cr_ = false;
         if (w_komentarzu_) {
-            const std::size_t koniec = k.find_first_of("\r\n", i);
-            i = koniec == std::string_view::npos ? k.size() : koniec;
+            while (i < k.size() && znak(k[i]) != Znak::konca_wiersza)
+                ++i;
             continue;
         }
-        if (c == '#' || biale.find(c) != std::string_view::npos) {
+        if (z != Znak::slowa) {
             if (std::string b = dokoncz_slowo(); !b.empty())
                 return b;
-            w_komentarzu_ = c == '#';
+            w_komentarzu_ = z == Znak::komentarza;
             ++i;
             continue;
         }
-        const std::size_t koniec = std::min(k.find_first_of(" \t\v\f\r\n#", i), k.size());
+        std::size_t koniec = i + 1;
+        while (koniec < k.size() && znak(k[koniec]) == Znak::slowa)
+            ++koniec;
         if (zaczete_.empty()) {
             wiersz_zaczetego_ = wiersz_;
             pozycja_zaczetego_ = poczatek + i;
@@ -446,6 +468,13 @@ private:
 
 std::string Czytelnik::slowo(std::string_view s, int wiersz, std::uint64_t)
 {
+    // The common case first, nothing else asked: a plain number in a section
+    // of reals whose array exists (a keyword is never a number).
+    if (float v; biezaca_ && sekcja(biezaca_->sekcja).cel && float_z_dziesietnej(s, v)) {
+        Zebrana& z = sekcja(biezaca_->sekcja);
+        z.dodaj(v, z.cel, z.rzeczywiste);
+        return {};
+    }
     if (const OpisSekcji* o = sekcja_o_nazwie(s)) {
         Zebrana& z = sekcja(o->sekcja);
         if (z.wiersz)
@@ -680,6 +709,34 @@ std::string Czytelnik::zakoncz()
     return zbuduj();
 }
 
+// The pieces `kawalek()` gives (empty at the end, nothing on a read error) as a model.
+template <typename Kawalek>
+WynikTekstu czytaj_kawalki(Kawalek kawalek, std::uint64_t rozmiar)
+{
+    WynikTekstu wynik;
+    Czytelnik c(rozmiar);
+    for (;;) {
+        const std::optional<std::string_view> k = kawalek();
+        if (!k) {
+            wynik.blad = "błąd odczytu";
+            return wynik;
+        }
+        if (k->empty())
+            break;
+        if (wynik.blad = c.dodaj(*k); !wynik.blad.empty()) {
+            wynik.brak_pamieci = c.brak_pamieci;
+            return wynik;
+        }
+    }
+    if (wynik.blad = c.zakoncz(); !wynik.blad.empty()) {
+        wynik.brak_pamieci = c.brak_pamieci;
+        return wynik;
+    }
+    wynik.tablice = c.oddaj();
+    wynik.ok = true;
+    return wynik;
+}
+
 // ---- writing over a text the user wrote ----
 
 // The values of a model, section by section, as a text spells them.
@@ -888,40 +945,21 @@ bool zapisz_tekst_modelu(const Tablice& t, std::span<const NaprawionaPodpora> na
 
 WynikTekstu czytaj_tekst_modelu(const CzytajTekst& czytaj, std::uint64_t rozmiar)
 {
-    WynikTekstu wynik;
-    Czytelnik c(rozmiar);
     std::unique_ptr<char[]> bufor(new char[1 << 16]);
-    for (;;) {
-        const std::ptrdiff_t ile = czytaj(bufor.get(), std::size_t{1} << 16);
-        if (ile < 0) {
-            wynik.blad = "błąd odczytu";
-            return wynik;
-        }
-        if (ile == 0)
-            break;
-        if (wynik.blad = c.dodaj({bufor.get(), std::size_t(ile)}); !wynik.blad.empty()) {
-            wynik.brak_pamieci = c.brak_pamieci;
-            return wynik;
-        }
-    }
-    if (wynik.blad = c.zakoncz(); !wynik.blad.empty()) {
-        wynik.brak_pamieci = c.brak_pamieci;
-        return wynik;
-    }
-    wynik.tablice = c.oddaj();
-    wynik.ok = true;
-    return wynik;
+    return czytaj_kawalki(
+        [&]() -> std::optional<std::string_view> {
+            const std::ptrdiff_t ile = czytaj(bufor.get(), std::size_t{1} << 16);
+            if (ile < 0)
+                return std::nullopt;
+            return std::string_view(bufor.get(), std::size_t(ile));
+        },
+        rozmiar);
 }
 
 WynikTekstu czytaj_tekst_modelu(std::string_view tekst)
 {
     const std::uint64_t rozmiar = tekst.size();
-    return czytaj_tekst_modelu(
-        [&tekst](char* cel, std::size_t najwiecej) {
-            const std::size_t ile = std::min(najwiecej, tekst.size());
-            std::memcpy(cel, tekst.data(), ile);
-            tekst.remove_prefix(ile);
-            return std::ptrdiff_t(ile);
-        },
+    return czytaj_kawalki(
+        [&tekst]() -> std::optional<std::string_view> { return std::exchange(tekst, std::string_view()); },
         rozmiar);
 }

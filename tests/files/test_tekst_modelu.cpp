@@ -254,11 +254,18 @@ TEST(TekstModelu, MessagesQuoteWhatWasWrittenAndCountEveryKindOfLineEnd)
               "wiersz 5: „x" + std::string(39, '7') + "…” nie jest ani liczbą, ani nazwą sekcji");
 
     // Too small for a float, also beyond double: the zero it rounds to, with its sign.
-    WynikTekstu w = czytaj_tekst_modelu(zamien(zamien(dwa_elementy, "pola 1 2", "pola 1e-46 -1e-400"),
-                                               "wymuszenia 0", "wymuszenia -0.0001e-99999999999999999999"));
+    // The nearest float also where the double nearest to the text is a midpoint
+    // between two floats (3.676...: its float is 0x406b4c7a), and where the
+    // text is one (16777217: ties to even).
+    WynikTekstu w = czytaj_tekst_modelu(
+        zamien(zamien(zamien(dwa_elementy, "pola 1 2", "pola 1e-46 -1e-400"), "wymuszenia 0",
+                      "wymuszenia -0.0001e-99999999999999999999"),
+               "temperatury 0 0", "temperatury 3.67654287815094 16777217"));
     ASSERT_TRUE(w.ok) << w.blad;
     EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.a[1]), 0u);
     EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.a[2]), 0x80000000u);
     EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.u[1]), 0x80000000u);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(w.tablice.dt[1]), 0x406b4c7bu);
+    EXPECT_EQ(w.tablice.dt[2], 16777216.0f);
     zwolnij_tablice(w.tablice);
 }
