@@ -176,10 +176,12 @@ void wyniki(Strumien& o)
 void wykresy(Strumien& o)
 {
     o << "<h2 id=\"wykresy\">Wykresy</h2>\n";
-    for (const auto& [r, przedrostek] : {std::pair{RodzajWykresu::sila, "n"}, {RodzajWykresu::naprezenie, "s"},
-                                          {RodzajWykresu::przemieszczenie, "u"}}) {
-        svg(o, rysuj_wykres(r, szerokosc_rysunku, wysokosc_wykresu).rysunek, szerokosc_rysunku, wysokosc_wykresu,
-            przedrostek);
+    const std::vector<Wykres> w = rysuj_wykresy_osobno(
+        {RodzajWykresu::sila, RodzajWykresu::naprezenie, RodzajWykresu::przemieszczenie}, szerokosc_rysunku,
+        wysokosc_wykresu);
+    const char* const przedrostki[] = {"n", "s", "u"};
+    for (std::size_t k = 0; k < w.size(); ++k) {
+        svg(o, w[k].rysunek, szerokosc_rysunku, wysokosc_wykresu, przedrostki[k]);
         o << "\n";
     }
 }

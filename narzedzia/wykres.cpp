@@ -11,6 +11,7 @@
 #include <cmath>
 #include <future>
 #include <iterator>
+#include <optional>
 #include <string>
 
 namespace {
@@ -467,29 +468,35 @@ double najwieksze_przemieszczenie()
     return m;
 }
 
+// Node j's column after a displacement of k·f, none where its place is not
+// finite: found as the elements go by, rather than kept for every node.
+std::optional<int> kolumna_wezla(const Os& os, int j, double k)
+{
+    const double p = double(x[j]) + k * f[j];
+    if (!std::isfinite(p))
+        return std::nullopt;
+    return os.piksel(p) - os.p1;
+}
+
 void pret(Rysunek& r, const Os& os, int y, double k, Kolor kolor)
 {
-    // Each node's place and column once; the elements join them.
-    std::vector<int> kolumny(std::size_t(il_wezl) + 1);
-    std::vector<char> skonczone(std::size_t(il_wezl) + 1);
-    for (int j = 1; j <= il_wezl; ++j) {
-        const double p = double(x[j]) + k * f[j];
-        skonczone[std::size_t(j)] = std::isfinite(p);
-        kolumny[std::size_t(j)] = std::isfinite(p) ? os.piksel(p) - os.p1 : 0;
-    }
     Obwiednia o(os.p2 - os.p1 + 1);
     {
         Kawalki kawalki(o);
-        for (std::size_t i = 1; i <= std::size_t(il_elem); ++i)
-            if (skonczone[i] && skonczone[i + 1])
-                kawalki.dodaj(kolumny[i], kolumny[i + 1], 0, 0);
+        std::optional<int> lewa = kolumna_wezla(os, 1, k);
+        for (int i = 1; i <= il_elem; ++i) {
+            const std::optional<int> prawa = kolumna_wezla(os, i + 1, k);
+            if (lewa && prawa)
+                kawalki.dodaj(*lewa, *prawa, 0, 0);
+            lewa = prawa;
+        }
     }
     odcinki(r, o, os.p1, y, kolor);
     if (il_wezl > (os.p2 - os.p1) / 4)
         return;
-    for (std::size_t j = 1; j <= std::size_t(il_wezl); ++j)
-        if (skonczone[j])
-            linia(r, kolumny[j] + os.p1, y - 6, kolumny[j] + os.p1, y + 7, kolor);
+    for (int j = 1; j <= il_wezl; ++j)
+        if (const std::optional<int> c = kolumna_wezla(os, j, k))
+            linia(r, *c + os.p1, y - 6, *c + os.p1, y + 7, kolor);
 }
 
 double ksztalt(Rysunek& r, const Zakres& zx, int lewo, int prawo, int gora)
@@ -581,14 +588,29 @@ bool pasmo(Rysunek& r, RodzajWykresu rodzaj, const std::optional<OsPreta>& os, i
 
 Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc)
 {
-    Wykres w;
-    Rysunek& r = w.rysunek;
-    pole(r, 0, 0, szerokosc, wysokosc, bialy);
+    return std::move(rysuj_wykresy_osobno({rodzaj}, szerokosc, wysokosc)[0]);
+}
+
+// The x axis and the shape do not depend on the kind: found once for all.
+std::vector<Wykres> rysuj_wykresy_osobno(std::initializer_list<RodzajWykresu> rodzaje, int szerokosc, int wysokosc)
+{
     const int dol = wysokosc - pas_ksztaltu;
     const std::optional<OsPreta> os = os_preta(szerokosc);
-    if (pasmo(r, rodzaj, os, 0, dol))
-        w.powiekszenie = ksztalt(r, os->zx, os->ox.p1, os->ox.p2, dol);
-    return w;
+    std::optional<Rysunek> ksztalt_preta;
+    double powiekszenie = 0;
+    std::vector<Wykres> wykresy;
+    for (const RodzajWykresu rodzaj : rodzaje) {
+        Wykres& w = wykresy.emplace_back();
+        Rysunek& r = w.rysunek;
+        pole(r, 0, 0, szerokosc, wysokosc, bialy);
+        if (!pasmo(r, rodzaj, os, 0, dol))
+            continue;
+        if (!ksztalt_preta)
+            powiekszenie = ksztalt(ksztalt_preta.emplace(), os->zx, os->ox.p1, os->ox.p2, dol);
+        r.insert(r.end(), ksztalt_preta->begin(), ksztalt_preta->end());
+        w.powiekszenie = powiekszenie;
+    }
+    return wykresy;
 }
 
 // The diagrams do not depend on each other: the first and the shape are

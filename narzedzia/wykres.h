@@ -2,9 +2,11 @@
 
 #include "lista.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Diagrams of the analysed current model along x: axial force, stress or
 // displacement, with labelled axes, the extremes marked and, below, the
@@ -22,6 +24,8 @@ struct Wykres {
 
 // szerokosc and wysokosc at least 151 pixels.
 Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc);
+// Several of one size, each as rysuj_wykres draws it, in less time.
+std::vector<Wykres> rysuj_wykresy_osobno(std::initializer_list<RodzajWykresu> rodzaje, int szerokosc, int wysokosc);
 
 // The x axis of the diagrams: coordinates lo..hi over pixel columns p1..p2.
 struct OsX {
