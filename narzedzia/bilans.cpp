@@ -2,6 +2,7 @@
 
 #include "format.h"
 #include "model.h"
+#include "podpory_po_wezlach.h"
 #include "rozwiazanie_dokladne.h"
 
 #include <cmath>
@@ -88,46 +89,63 @@ void policz_rownowage(Bilans& b)
     b.residuum_wzgledne = skala > 0 ? std::fabs(b.residuum) / skala : std::fabs(b.residuum);
 }
 
+struct SilyElementu {
+    double sprezysta = 0, termiczna = 0; // on its second node; the first gets their opposites
+    double polowa_obciazenia = 0;        // q·L/2, on each of its nodes
+};
+
+SilyElementu sily_elementu(int i)
+{
+    const double x21 = double(x[i + 1]) - x[i], el = std::fabs(x21);
+    return {double(e[i]) * a[i] / el * (double(f[i + 1]) - f[i]), double(e[i]) * alp[i] * dt[i] * a[i] * el / x21,
+            double(obciazenie_ciagle(i)) * el / 2};
+}
+
 // Each node's equation: Σ elastic forces + spring - force - thermal and
 // distributed loads - reactions, summed in double from the stored floats,
 // with the sum of its terms' sizes.
+// Node after node, each term in the order of a scatter of the forces, the
+// reactions and then the elements: the same sums without two arrays the
+// size of the model.
 void policz_rownowage_wezlow(Bilans& b)
 {
-    std::vector<double> r(std::size_t(il_wezl) + 1), wielkosc(std::size_t(il_wezl) + 1);
-    auto dodaj = [&](int j, double v) {
-        r[std::size_t(j)] += v;
-        wielkosc[std::size_t(j)] += std::fabs(v);
-    };
-    for (int j = 1; j <= il_wezl; ++j)
-        dodaj(j, -double(si[j]));
-    for (int k = 1; k <= il_podpor; ++k)
-        dodaj(nu[k], -double(react[k]));
-    for (int i = 1; i <= il_elem; ++i) {
-        const double x21 = double(x[i + 1]) - x[i], el = std::fabs(x21);
-        const double sprezysta = double(e[i]) * a[i] / el * (double(f[i + 1]) - f[i]);
-        const double termiczna = double(e[i]) * alp[i] * dt[i] * a[i] * el / x21;
-        dodaj(i, -sprezysta);
-        dodaj(i + 1, sprezysta);
-        dodaj(i, termiczna); // the load on node i is -termiczna
-        dodaj(i + 1, -termiczna);
-        if (const double pol = double(obciazenie_ciagle(i)) * el / 2; pol != 0) {
-            dodaj(i, -pol);
-            dodaj(i + 1, -pol);
-        }
-    }
-    for (int j = 1; ks && j <= il_wezl; ++j)
-        if (ks[j] != 0)
-            dodaj(j, double(ks[j]) * f[j]);
+    const std::vector<int> podpory = podpory_po_wezlach();
+    std::size_t m = 0;
+    SilyElementu lewy;
     double skala = 0, najwieksze = -1;
     for (int j = 1; j <= il_wezl; ++j) {
-        skala = std::fmax(skala, wielkosc[std::size_t(j)]);
-        const double v = std::fabs(r[std::size_t(j)]);
+        double r = 0, wielkosc = 0;
+        const auto dodaj = [&](double v) {
+            r += v;
+            wielkosc += std::fabs(v);
+        };
+        dodaj(-double(si[j]));
+        for (; m < podpory.size() && nu[podpory[m]] <= j; ++m)
+            if (nu[podpory[m]] == j)
+                dodaj(-double(react[podpory[m]]));
+        if (j > 1) {
+            dodaj(lewy.sprezysta);
+            dodaj(-lewy.termiczna);
+            if (lewy.polowa_obciazenia != 0)
+                dodaj(-lewy.polowa_obciazenia);
+        }
+        if (j < il_wezl) {
+            lewy = sily_elementu(j);
+            dodaj(-lewy.sprezysta);
+            dodaj(lewy.termiczna);
+            if (lewy.polowa_obciazenia != 0)
+                dodaj(-lewy.polowa_obciazenia);
+        }
+        if (ks && ks[j] != 0)
+            dodaj(double(ks[j]) * f[j]);
+        skala = std::fmax(skala, wielkosc);
+        const double v = std::fabs(r);
         if (v > najwieksze || std::isnan(v)) {
             najwieksze = std::isnan(v) ? INFINITY : v;
             b.wezel = j;
+            b.residuum_wezla = r;
         }
     }
-    b.residuum_wezla = r[std::size_t(b.wezel)];
     b.residuum_wezla_wzgledne = skala > 0 ? najwieksze / skala : najwieksze;
 }
 
