@@ -6,6 +6,7 @@
 #include "rozwiazanie_dokladne.h"
 
 #include <cmath>
+#include <future>
 #include <vector>
 
 namespace {
@@ -166,16 +167,11 @@ std::string udzialy(const char* wielkosc, const Roznica& kara, const Roznica& pr
            ", pojedyncza precyzja " + printf_liczby("%.2e", precyzja.wzgledna);
 }
 
-} // namespace
-
-Bilans policz_bilans() { return policz_bilans(rozwiaz_w_podwojnej(Wiezy::kara)); }
-
-Bilans policz_bilans(const Rozwiazanie& z_kara)
+Bilans bilans(const Rozwiazanie& z_kara, const Rozwiazanie& dokladne)
 {
     Bilans b;
     policz_rownowage(b);
     policz_rownowage_wezlow(b);
-    const Rozwiazanie dokladne = rozwiaz_w_podwojnej(Wiezy::sztywne);
     if (!dokladne.ok || !z_kara.ok)
         return b;
     b.rozwiazano = true;
@@ -184,6 +180,20 @@ Bilans policz_bilans(const Rozwiazanie& z_kara)
     b.od_precyzji = porownaj_z_analiza(z_kara);
     return b;
 }
+
+} // namespace
+
+// The two solutions do not depend on each other: the penalised one is found
+// on a second thread meanwhile.
+Bilans policz_bilans()
+{
+    std::future<Rozwiazanie> z_kara =
+        std::async(std::launch::async, [] { return rozwiaz_w_podwojnej(Wiezy::kara); });
+    const Rozwiazanie dokladne = rozwiaz_w_podwojnej(Wiezy::sztywne);
+    return bilans(z_kara.get(), dokladne);
+}
+
+Bilans policz_bilans(const Rozwiazanie& z_kara) { return bilans(z_kara, rozwiaz_w_podwojnej(Wiezy::sztywne)); }
 
 std::vector<std::string> opisz_bilans(const Bilans& b)
 {

@@ -154,27 +154,34 @@ Rozwiazanie rozwiaz_w_podwojnej(Wiezy wiezy)
     w.wiezy_ = wiezy;
     w.podpory_po_wezlach_ = podpory_po_wezlach();
     const int n = il_wezl;
-    std::vector<double>& q = w.przemieszczenia; // the eliminated loads first, the displacements at the end
-    q.assign(std::size_t(n) + 1, 0.0);
+    // The eliminated loads first, the displacements at the end; each written
+    // once as the sweep reaches it, never cleared before.
+    std::vector<double>& q = w.przemieszczenia;
+    q.reserve(std::size_t(n) + 1);
     std::vector<double> wiodace_blokow;
     Rzedy rzedy(wiezy, w.podpory_po_wezlach_);
 
     Wiersz biezacy = rzedy.wiersz(1);
     double d = biezacy.przekatna;
-    q[1] = biezacy.obciazenie;
+    q.push_back(0.0);
+    q.push_back(biezacy.obciazenie);
     for (int j = 1; j < n; ++j) {
         if ((j - 1) % blok == 0)
             wiodace_blokow.push_back(d);
-        if (!pewny_wiodacy(d))
+        if (!pewny_wiodacy(d)) {
+            q.resize(std::size_t(n) + 1); // zeros where the sweep did not reach
             return w;
+        }
         const Wiersz nastepny = rzedy.wiersz(j + 1);
         const double c = biezacy.sprzezenie / d;
         d = nastepny.przekatna - c * biezacy.sprzezenie;
-        q[std::size_t(j) + 1] = nastepny.obciazenie - c * q[std::size_t(j)];
+        q.push_back(nastepny.obciazenie - c * q[std::size_t(j)]);
         biezacy = nastepny;
     }
-    if (!pewny_wiodacy(d))
+    if (!pewny_wiodacy(d)) {
+        q.resize(std::size_t(n) + 1);
         return w;
+    }
     q[std::size_t(n)] /= d;
 
     std::vector<double> wiodace(blok), sprzezenia(blok);
