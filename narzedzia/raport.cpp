@@ -51,12 +51,13 @@ int wiersze(Strumien& o, int ile)
     return std::min(ile, najwiecej_wierszy_raportu);
 }
 
-void sprawdzenie(Strumien& o, std::span<const NaprawionaPodpora> naprawione, const Rozwiazanie& z_kara)
+void sprawdzenie(Strumien& o, std::span<const NaprawionaPodpora> naprawione,
+                 const std::shared_future<Rozwiazanie>& z_kara)
 {
     o << "<h2 id=\"sprawdzenie\">Sprawdzenie modelu</h2>\n";
     std::vector<Uwaga> uwagi = sprawdz_dane(naprawione);
     if (!sa_bledy(uwagi)) {
-        const std::vector<Uwaga> po = sprawdz_wyniki(z_kara);
+        const std::vector<Uwaga> po = sprawdz_wyniki(z_kara.get());
         uwagi.insert(uwagi.end(), po.begin(), po.end());
     }
     if (uwagi.empty()) {
@@ -224,9 +225,12 @@ bool zapisz_raport(Strumien& o, const std::string& nazwa_modelu,
       << "<a href=\"#rysunek\">Rysunek</a><a href=\"#dane\">Dane</a><a href=\"#wyniki\">Wyniki</a>"
       << "<a href=\"#wykresy\">Wykresy</a><a href=\"#weryfikacja\">Weryfikacja</a><a href=\"#nauka\">Krok po "
       << "kroku</a></nav>\n";
-    const Rozwiazanie z_kara = rozwiaz_w_podwojnej(Wiezy::kara); // for the check and the verification
-    // The verification's own solution is found on a second thread while the sections before it are written.
-    std::future<Bilans> bilans = std::async(std::launch::async, [&z_kara] { return policz_bilans(z_kara); });
+    // The penalised double solution (for the check and the verification) and
+    // then the verification are found on a second thread while the data are
+    // checked and the sections before the verification are written.
+    const std::shared_future<Rozwiazanie> z_kara =
+        std::async(std::launch::async, [] { return rozwiaz_w_podwojnej(Wiezy::kara); }).share();
+    std::future<Bilans> bilans = std::async(std::launch::async, [z_kara] { return policz_bilans(z_kara.get()); });
     sprawdzenie(o, naprawione, z_kara);
     rysunek(o);
     dane(o);
