@@ -66,14 +66,14 @@ void sprawdz_znaki(std::vector<Uwaga>& u)
     Rodzaj zerowe(u, Waga::blad, "elementy o E·A = 0");
     Rodzaj pola(u, Waga::blad, "elementy o ujemnym polu przekroju", true);
     Rodzaj moduly(u, Waga::blad, "elementy o ujemnym module Younga", true);
-    for (int i = 1; i <= il_elem; ++i) {
-        const std::string element = "Element " + std::to_string(i) + ": ";
+    for (int i = 1; i <= il_elem; ++i) { // the texts are made only for what is reported
+        const auto element = [i] { return "Element " + std::to_string(i) + ": "; };
         if (double(e[i]) * a[i] == 0)
-            zerowe.dodaj([&] { return element + "E·A = 0 (element nie ma sztywności)"; });
+            zerowe.dodaj([&] { return element() + "E·A = 0 (element nie ma sztywności)"; });
         if (a[i] < 0)
-            pola.dodaj([&] { return element + "pole przekroju A = " + g(a[i]) + " < 0"; });
+            pola.dodaj([&] { return element() + "pole przekroju A = " + g(a[i]) + " < 0"; });
         if (e[i] < 0)
-            moduly.dodaj([&] { return element + "moduł Younga E = " + g(e[i]) + " < 0"; });
+            moduly.dodaj([&] { return element() + "moduł Younga E = " + g(e[i]) + " < 0"; });
     }
 }
 
