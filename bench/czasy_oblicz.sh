@@ -72,3 +72,12 @@ czas "--raport" --raport "$katalog/r.html" "$katalog/m.M1D"
 czas "--do-tekstu" --do-tekstu "$katalog/m.M1D"
 czas "--z-tekstu" --z-tekstu "$katalog/m.txt" -o "$katalog/z.M1D"
 cmp -s "$katalog/m.M1D" "$katalog/z.M1D" && echo "M1D -> tekst -> M1D: te same bajty"
+
+# Reading the text model: the same conversion from the M1D file and from the
+# text in turn; the text's bytes over the median extra time of the text.
+tekst=$(stat -c %s "$katalog/m.txt")
+for ((k = 0; k <= pary; ++k)) {
+    read -r ta _ < <(przebieg "$oblicz" --z-tekstu "$katalog/m.M1D" -o "$katalog/a.M1D")
+    read -r tb _ < <(przebieg "$oblicz" --z-tekstu "$katalog/m.txt" -o "$katalog/b.M1D")
+    ((k > 0)) && echo $((tb - ta))
+} | sort -n | awk -v b="$tekst" '{ v[NR] = $1 } END { m = v[int((NR + 1) / 2)]; if (m > 0) printf "czytanie tekstu: %.0f MB/s (ponad czytanie M1D)\n", b / m }'
