@@ -98,8 +98,8 @@ struct SilyElementu {
 SilyElementu sily_elementu(int i)
 {
     const double x21 = double(x[i + 1]) - x[i], el = std::fabs(x21);
-    return {double(e[i]) * a[i] / el * (double(f[i + 1]) - f[i]), double(e[i]) * alp[i] * dt[i] * a[i] * el / x21,
-            double(obciazenie_ciagle(i)) * el / 2};
+    return {double(e[i]) * a[i] / el * (double(f[i + 1]) - f[i]),
+            double(e[i]) * alp[i] * dt[i] * a[i] * el / x21, double(obciazenie_ciagle(i)) * el / 2};
 }
 
 // Each node's equation: Σ elastic forces + spring - force - thermal and
@@ -193,7 +193,10 @@ Bilans policz_bilans()
     return bilans(z_kara.get(), dokladne);
 }
 
-Bilans policz_bilans(const Rozwiazanie& z_kara) { return bilans(z_kara, rozwiaz_w_podwojnej(Wiezy::sztywne)); }
+Bilans policz_bilans(const Rozwiazanie& z_kara)
+{
+    return bilans(z_kara, rozwiaz_w_podwojnej(Wiezy::sztywne));
+}
 
 std::vector<std::string> opisz_bilans(const Bilans& b)
 {

@@ -230,7 +230,8 @@ bool zapisz_raport(Strumien& o, const std::string& nazwa_modelu,
     // checked and the sections before the verification are written.
     const std::shared_future<Rozwiazanie> z_kara =
         std::async(std::launch::async, [] { return rozwiaz_w_podwojnej(Wiezy::kara); }).share();
-    std::future<Bilans> bilans = std::async(std::launch::async, [z_kara] { return policz_bilans(z_kara.get()); });
+    std::future<Bilans> bilans =
+        std::async(std::launch::async, [z_kara] { return policz_bilans(z_kara.get()); });
     sprawdzenie(o, naprawione, z_kara);
     rysunek(o);
     dane(o);

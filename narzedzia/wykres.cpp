@@ -592,7 +592,8 @@ Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc)
 }
 
 // The x axis and the shape do not depend on the kind: found once for all.
-std::vector<Wykres> rysuj_wykresy_osobno(std::initializer_list<RodzajWykresu> rodzaje, int szerokosc, int wysokosc)
+std::vector<Wykres> rysuj_wykresy_osobno(std::initializer_list<RodzajWykresu> rodzaje, int szerokosc,
+                                         int wysokosc)
 {
     const int dol = wysokosc - pas_ksztaltu;
     const std::optional<OsPreta> os = os_preta(szerokosc);

@@ -25,7 +25,8 @@ struct Wykres {
 // szerokosc and wysokosc at least 151 pixels.
 Wykres rysuj_wykres(RodzajWykresu rodzaj, int szerokosc, int wysokosc);
 // Several of one size, each as rysuj_wykres draws it, in less time.
-std::vector<Wykres> rysuj_wykresy_osobno(std::initializer_list<RodzajWykresu> rodzaje, int szerokosc, int wysokosc);
+std::vector<Wykres> rysuj_wykresy_osobno(std::initializer_list<RodzajWykresu> rodzaje, int szerokosc,
+                                         int wysokosc);
 
 // The x axis of the diagrams: coordinates lo..hi over pixel columns p1..p2.
 struct OsX {
