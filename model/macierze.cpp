@@ -13,9 +13,7 @@ constexpr int porcja = 2048;
 // Terms of elements od..od + ile - 1 (ile <= porcja) into eal[1..ile] and
 // tl[1..ile], and with Q the halves of their distributed loads into pol[1..ile].
 template <bool Q>
-#if ZENTA_SZYBKIE_PETLE
-__attribute__((target_clones("avx2", "default")))
-#endif
+ZENTA_TAKZE_AVX2
 void wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict tl, float* __restrict pol)
 {
     const float* __restrict wx = x + od - 1;
@@ -37,9 +35,7 @@ void wyrazy_elementow(int od, int ile, float* __restrict eal, float* __restrict 
 // eal[k - 1] and eal[k]. Distributed loads (Q) and springs (K) follow the
 // elements' own terms, before the supports' penalties.
 template <bool Q, bool K>
-#if ZENTA_SZYBKIE_PETLE
-__attribute__((target_clones("avx2", "default")))
-#endif
+ZENTA_TAKZE_AVX2
 void wyrazy_wezlow(int od, int ile, const float* eal, const float* tl, const float* pol)
 {
     // Each term in a local, stored once: the band's rows might alias anything.
