@@ -41,13 +41,18 @@ Tablica tablica_sekcji(std::string_view slowo, const Tablice& t)
         return {t.alp, t.il_elem};
     if (slowo == "wymuszenia")
         return {t.u, t.il_podpor};
+    if (slowo == "obciążenia_ciągłe" || slowo == "obciazenia_ciagle")
+        return {t.qx, t.il_elem};
     return {};
 }
 
+// Keywords of sections not checked value by value: counts, nodes, and springs
+// (their stiffnesses are summed per node).
 bool slowo_kluczowe(std::string_view s)
 {
-    for (const std::string_view k :
-         {"elementy", "obciążenia", "obciazenia", "podpory", "węzły_podpór", "wezly_podpor"})
+    for (const std::string_view k : {"elementy", "obciążenia", "obciazenia", "podpory", "węzły_podpór",
+                                     "wezly_podpor", "sprężyny", "sprezyny", "obciążenia_ciągłe",
+                                     "obciazenia_ciagle"})
         if (s == k)
             return true;
     return false;

@@ -1,7 +1,15 @@
 # The sources of the layers without Qt that the fuzzer exercises (sourced by
-# the fuzz scripts, with $zrodla set to the repository). narzedzia and files are
-# Qt-free as a whole, so a file added there needs no entry here.
-rdzen=("$zrodla"/model/{bloki,pom_mac,model,macierze,oblicz,instalacja,arytmetyka}.cpp "$zrodla"/files/*.cpp
-       "$zrodla"/views/{kolory,tabele,tabele_tekst,rysunek,odczyt,piksele,svg}.cpp
-       "$zrodla"/narzedzia/*.cpp)
+# the fuzz scripts, with $zrodla set to the repository): those of the libraries
+# the build makes of them, so that a file added there is fuzzed too.
+
+# The .cpp files of library $2 in folder $1, as its add_library lists them.
+zrodla_biblioteki() {
+    tr '\n' ' ' < "$zrodla/$1/CMakeLists.txt" | grep -o "add_library($2 STATIC[^)]*)" |
+        grep -oE '[A-Za-z0-9_]+\.cpp' | sed "s|^|$zrodla/$1/|"
+}
+
+rdzen=()
+for biblioteka in model:zenta_model files:zenta_files views:zenta_draw narzedzia:zenta_narzedzia; do
+    mapfile -t -O "${#rdzen[@]}" rdzen < <(zrodla_biblioteki "${biblioteka%%:*}" "${biblioteka#*:}")
+done
 naglowki=(-I"$zrodla/model" -I"$zrodla/files" -I"$zrodla/views" -I"$zrodla/narzedzia")
