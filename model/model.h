@@ -31,6 +31,9 @@ extern float* ks; // [1..il_wezl] stiffness of the elastic support (spring) at e
 
 inline float obciazenie_ciagle(int i) { return qx ? qx[i] : 0.0f; }
 inline float sztywnosc_sprezyny(int j) { return ks ? ks[j] : 0.0f; }
+// The force of node j's spring on the node, -k·u, in double from the floats;
+// 0.0 - so that a spring whose node does not move carries 0, not -0.
+inline double sila_sprezyny(int j) { return 0.0 - double(sztywnosc_sprezyny(j)) * f[j]; }
 
 extern float cnst; // penalty constant, set by every assembly
 extern float sx;   // drawing scale, pixels per unit of x

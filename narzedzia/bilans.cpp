@@ -82,7 +82,7 @@ void policz_rownowage(Bilans& b)
         skala += std::fabs(q);
     }
     for (int j = 1; ks && j <= il_wezl; ++j) {
-        const double sila = -double(ks[j]) * f[j];
+        const double sila = sila_sprezyny(j);
         b.suma_sil_sprezyn += sila;
         skala += std::fabs(sila);
     }

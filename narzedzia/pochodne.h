@@ -64,5 +64,3 @@ inline Ekstremum ekstremum_przemieszczenia(int i)
     return std::fabs(double(f[i + 1])) > std::fabs(double(f[i])) ? w(1) : w(0);
 }
 
-// The force of node j's spring, -k·u (0 where there is none).
-inline double sila_sprezyny(int j) { return -double(sztywnosc_sprezyny(j)) * f[j]; }

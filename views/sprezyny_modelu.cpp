@@ -25,6 +25,3 @@ const std::vector<int>& wezly_ze_sprezynami()
     }
     return wezly;
 }
-
-// 0 - k·u: a node that does not move shows 0, never -0.
-double sila_sprezyny_w_wezle(int j) { return 0.0 - double(ks[j]) * f[j]; }

@@ -6,7 +6,3 @@
 // order. Worked out once per model and edit, so that the tables of a large
 // model paint only the rows they show; the user-interface thread's.
 const std::vector<int>& wezly_ze_sprezynami();
-
-// The force node j's spring puts on the node, -k·u, in double from the floats
-// (the reports' value); j has a spring.
-double sila_sprezyny_w_wezle(int j);

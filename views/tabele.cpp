@@ -201,7 +201,7 @@ Rysunek tabela_wynikow(const Widok& widok)
         t.wiersze(y + 15, ile_sprezyn(), [&](int s, std::int64_t yw) {
             const int j = wezly[std::size_t(s - 1)];
             t.tekst(5, yw, numer(j));
-            t.tekst(120, yw, liczba(format_reakcji, sila_sprezyny_w_wezle(j)));
+            t.tekst(120, yw, liczba(format_reakcji, sila_sprezyny(j)));
         });
     }
     return std::move(t).wynik();

@@ -50,7 +50,7 @@ bool wypisz_wyniki(Strumien& s)
     blok(s, naglowek_wezel, naglowek_przemieszczenie, il_wezl, nullptr, f, format_przemieszczenia);
     s << '\n';
     blok(s, naglowek_podpora, naglowek_reakcja, il_podpor, nu, react, format_reakcji);
-    sprezyny(s, naglowek_sprezyna_wynik, naglowek_sila_sprezyny, format_reakcji, sila_sprezyny_w_wezle);
+    sprezyny(s, naglowek_sprezyna_wynik, naglowek_sila_sprezyny, format_reakcji, sila_sprezyny);
     return s.zakoncz();
 }
 
