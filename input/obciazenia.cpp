@@ -23,15 +23,6 @@ int kierunek(const char (&pole)[sizeof d_ciezar::kierunek])
     return pole[k] == '+' || pole[k] == 'x' || pole[k] == 'X' ? 1 : 0;
 }
 
-// Whether a spring other than node j's still holds the bar.
-bool inna_sprezyna(int j)
-{
-    for (int w = 1; ks && w <= il_wezl; ++w)
-        if (w != j && ks[w] != 0.0f)
-            return true;
-    return false;
-}
-
 } // namespace
 
 std::optional<Zmiana> edytuj_obciazenie_ciagle(_ROZMOWA_& rozmowa, d_obc_ciagle& dane, int pierwszy,
@@ -117,7 +108,7 @@ std::optional<Zmiana> edytuj_sprezyne(_ROZMOWA_& rozmowa, d_sprezyna& dane, int 
         j = wezel; // a refused stiffness comes back with the node typed
         if (!v || !(*v >= 0.0f)) {
             wskazane = d_sprezyna::id_k;
-        } else if (*v == 0.0f && il_podpor == 0 && !inna_sprezyna(wezel)) {
+        } else if (*v == 0.0f && il_podpor == 0 && !sprezyna_poza_wezlem(wezel)) {
             rozmowa.komunikat(ostatnia_sprezyna, "Sprężyna", _ROZMOWA_::Ikona::wykrzyknik);
             wskazane = d_sprezyna::id_k;
         } else {

@@ -64,15 +64,6 @@ bool elementow_w_pliku(long long ile, _ROZMOWA_& rozmowa, const QString& tytul)
     return false;
 }
 
-bool trzyma_inna_podpora_lub_sprezyna()
-{
-    if (il_podpor > 1)
-        return true;
-    for (int j = 1; ks && j <= il_wezl; ++j)
-        if (ks[j] != 0.0f)
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -262,7 +253,7 @@ std::optional<Przeksztalcenie> usuniecie_podpory(_ROZMOWA_& rozmowa, d_usuniecie
             break;
         wskazane = d_usuniecie_podpory::id_i;
     }
-    if (!trzyma_inna_podpora_lub_sprezyna()) {
+    if (il_podpor < 2 && !sprezyna_poza_wezlem(0)) {
         rozmowa.komunikat(QString("Pręt musi mieć co najmniej jedną podporę albo sprężynę: podpory %1 "
                                   "nie można usunąć.")
                               .arg(k),

@@ -34,6 +34,14 @@ inline float sztywnosc_sprezyny(int j) { return ks ? ks[j] : 0.0f; }
 // The force of node j's spring on the node, -k·u, in double from the floats;
 // 0.0 - so that a spring whose node does not move carries 0, not -0.
 inline double sila_sprezyny(int j) { return 0.0 - double(sztywnosc_sprezyny(j)) * f[j]; }
+// Whether a node other than j (0: any node) has a spring.
+inline bool sprezyna_poza_wezlem(int j)
+{
+    for (int w = 1; ks && w <= il_wezl; ++w)
+        if (w != j && ks[w] != 0.0f)
+            return true;
+    return false;
+}
 
 extern float cnst; // penalty constant, set by every assembly
 extern float sx;   // drawing scale, pixels per unit of x
